@@ -1,0 +1,48 @@
+#pragma once
+// The card editor's shared state: one plain struct owned by the main window,
+// read and written directly by the parts of the program that need it.
+#include "platform/Colors.h"
+
+#include <QString>
+
+struct EditorState {
+    // Layout and frame (pixels on the card).
+    int currentLayout = 1;
+    double frameX = 0;
+    double frameY = 0;
+    double frameWidth = 515;
+    double frameHeight = 365;
+
+    // Drawing.
+    int currentTool = 0;
+    bool placingText = false;
+    Rgb drawColor{0, 0, 0};
+    Rgb fillColor{255, 255, 0};
+    int circleSize = 5;
+    int fillStyleSetting = 0;
+    int eraserSize = 10;
+    double dragStartX = 0;
+    double dragStartY = 0;
+    double dragLastX = 0;
+    double dragLastY = 0;
+    Rgb layerColor{0, 0, 0};   // colour of the rubber-band frame
+    Rgb paletteColor{0, 0, 0}; // last colour under the pointer on the palette
+
+    // Saving.
+    int jpegQuality = 90;
+
+    // The last loaded photo.
+    QString photoFileName;
+    int photoWidth = 0;
+    int photoHeight = 0;
+
+    // Progress 0..100 of a running filter, drawn by the progress strip.
+    int progressPercent = 0;
+
+    // Label sheet geometry (millimetres) and labels per sheet.
+    double labelLeft = 12;
+    double labelTop = 20;
+    double labelWidth = 66;
+    double labelHeight = 38;
+    int labelsPerSheet = 21;
+};

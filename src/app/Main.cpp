@@ -1,0 +1,211 @@
+#include "app/Main.h"
+
+#include "app/Plaatjes.h"
+#include "app/Subsystems.h"
+#include "app/Twips.h"
+#include "editor/CardLayouts.h"
+#include "editor/ClockAndHelp.h"
+#include "platform/ClickableLabel.h"
+#include "platform/DesktopShell.h"
+#include "platform/Dialogs.h"
+#include "platform/PictureBox.h"
+#include "platform/ProgramFolder.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDateTime>
+#include <QDir>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QSlider>
+#include <QTimer>
+
+Main::Main(QWidget* parent)
+    : QMainWindow(parent), card(CardSurface::CardWidth, CardSurface::CardHeight), barSurface(242, 22)
+{
+    setObjectName("Main");
+    buildMenus();
+    buildControls();
+
+    // The designed outer size is 12090 x 8100 twips; the client area holds
+    // the panels (down to the banner at 7245 twips) below the menu bar.
+    const int clientWidth = twipsToPixels(12090) - 8;
+    const int clientHeight = twipsToPixels(7290);
+    setFixedSize(clientWidth, clientHeight + menuBar()->sizeHint().height());
+
+    paintSwatches();
+    setWindowTitle(" Prentvel");
+
+    KlokTimer = new QTimer(this);
+    KlokTimer->setObjectName("KlokTimer");
+    KlokTimer->setInterval(1000);
+    BarTimer = new QTimer(this);
+    BarTimer->setObjectName("BarTimer");
+    BarTimer->setInterval(1);
+
+    connectEvents();
+    KlokTimer->start();
+    KlokTimer_Timer();
+
+    installPhotosTextAndSaving(*this);
+    installDrawingTools(*this);
+    installFilters(*this);
+    installAddressBook(*this);
+    installPrinting(*this);
+}
+
+Main::~Main() = default;
+
+void Main::connectEvents()
+{
+    for (int index : {1, 2, 3, 4, 5, 6, 7, 8, 9, 18, 19})
+        connect(LayoutKaart[index], &QAction::triggered, this, [this, index] { LayoutKaart_Click(index); });
+    connect(FileNieuw, &QAction::triggered, this, &Main::FileNieuw_Click);
+    connect(FileExit, &QAction::triggered, this, &QWidget::close);
+    connect(ToolsUndo, &QAction::triggered, this, &Main::ToolsUndo_Click);
+    ToolsUndo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    connect(Voorkant, &PictureBox::keyDown, this, [this](int keyCode, int shift) {
+        if (keyCode == Qt::Key_Z && (shift & 2))
+            ToolsUndo_Click();
+    });
+    connect(HelpHelp, &QAction::triggered, this, &Main::HelpHelp_Click);
+    connect(HelpHelppdf, &QAction::triggered, this, [] { OpenDocument(QDir(programFolder()).filePath("help.pdf")); });
+    connect(HelpSoftware, &QAction::triggered, this, [] { OpenDocument(SoftwarePageAddress); });
+    connect(HelpZilverhoek, &QAction::triggered, this, [] { OpenDocument(SecondSiteAddress); });
+    connect(HelpDownload, &QAction::triggered, this, [] { OpenDocument(DownloadPageAddress); });
+    connect(KlokTimer, &QTimer::timeout, this, &Main::KlokTimer_Timer);
+    connect(BarTimer, &QTimer::timeout, this, &Main::BarTimer_Timer);
+}
+
+void Main::takeUndoCopy()
+{
+    Backup = card.image().copy();
+}
+
+void Main::takeUndoCopyOfBasePicture()
+{
+    Backup = card.basePicture().copy();
+}
+
+void Main::ToolsUndo_Click()
+{
+    card.assignBasePicture(Backup);
+}
+
+void Main::paintSwatches()
+{
+    setBackground(Label3, state.drawColor.color());
+    setBackground(Label4, state.fillColor.color());
+}
+
+void Main::setToolButtonsEnabled(bool enabled)
+{
+    for (int n = 1; n <= 12; ++n)
+        Knop[n]->setEnabled(enabled);
+}
+
+void Main::LayoutKaart_Click(int index)
+{
+    setToolButtonsEnabled(false);
+    Label1->setText("Tekenknoppen");
+    for (QAction* entry : LayoutKaart)
+        if (entry && entry->isCheckable())
+            entry->setChecked(false);
+    state.currentTool = 0;
+    if (const CardLayout* chosen = photoLayout(index)) {
+        state.frameX = chosen->firstX;
+        state.frameY = chosen->firstY;
+        state.frameWidth = chosen->frameWidth;
+        state.frameHeight = chosen->frameHeight;
+        InfoLabel->setText(chosen->info);
+    } else if (index == 18) {
+        InfoLabel->setText(layoutInfoText(18));
+        setToolButtonsEnabled(true);
+    } else if (index == 19) {
+        InfoLabel->setText(QString());
+        card.clear();
+        TekenAdreszijde(card);
+    }
+    state.currentLayout = index;
+    if (index >= 1 && index < int(LayoutKaart.size()) && LayoutKaart[index])
+        LayoutKaart[index]->setChecked(true);
+}
+
+void Main::FileNieuw_Click()
+{
+    if (!Dialogs::askYesNo(this, "Wilt u een nieuwe kaart ontwerpen?", " Nieuw", Dialogs::Icon::Question))
+        return;
+    card.clear();
+    InfoLabel->setText("Kies een layout...");
+    setToolButtonsEnabled(false);
+    Label1->setText("Tekenknoppen");
+    state.currentTool = 0;
+    for (QAction* entry : LayoutKaart)
+        if (entry && entry->isCheckable())
+            entry->setChecked(entry == LayoutKaart[1]);
+    state.currentLayout = 1;
+    state.frameX = 0;
+    state.frameY = 0;
+    state.frameWidth = 515;
+    state.frameHeight = 365;
+}
+
+void Main::closeEvent(QCloseEvent* event)
+{
+    if (!Dialogs::askYesNo(this, "Wilt u dit programma nu afsluiten?", " Exit programma", Dialogs::Icon::Question)) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    // The whole program ends: every other window closes too, nothing is saved.
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window != this && window->isVisible())
+            window->close();
+    QCoreApplication::quit();
+}
+
+void Main::HelpHelp_Click()
+{
+    if (HelpLabel->isHidden()) {
+        Voorkant->hide();
+        HelpHelp->setChecked(true);
+        HelpLabel->setText(helpText());
+        HelpLabel->show();
+        HelpLabel->raise();
+    } else {
+        Voorkant->show();
+        HelpLabel->hide();
+        HelpHelp->setChecked(false);
+    }
+}
+
+void Main::KlokTimer_Timer()
+{
+    const QDateTime now = QDateTime::currentDateTime();
+    KlokLabel->setText(clockCaption(now));
+    KlokLabel->adjustSize();
+    if (const int item = cornerPictureForSecond(now.time().second()))
+        HoekPic->setPixmap(QPixmap::fromImage(Plaatjes::Img(item)));
+}
+
+void Main::startProgressStrip()
+{
+    BarTimer->start();
+    Bar->show();
+    Bar->raise();
+}
+
+void Main::BarTimer_Timer()
+{
+    barSurface.fillColor = RGB(0, 0, 160);
+    barSurface.fillStyle = CardSurface::Solid;
+    barSurface.box(1, 1, state.progressPercent * 2.4, 15, RGB(0, 0, 160));
+    barSurface.fillStyle = CardSurface::Transparent;
+    barSurface.refresh();
+    if (state.progressPercent == 100) {
+        barSurface.clear();
+        BarTimer->stop();
+    }
+}

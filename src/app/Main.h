@@ -1,0 +1,162 @@
+#pragma once
+// The card editor's main window: it owns the card surface `Voorkant`, the undo
+// copy `Backup`, the photo buffer `BackPic` and the shared editor state, and
+// carries every control and menu entry under its design name.
+#include "app/EditorState.h"
+#include "platform/CardSurface.h"
+
+#include <QMainWindow>
+#include <array>
+
+class ClickableLabel;
+class PictureBox;
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QMenu;
+class QProgressBar;
+class QPushButton;
+class QSlider;
+class QTimer;
+class TextBox;
+
+class Main : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit Main(QWidget* parent = nullptr);
+    ~Main() override;
+
+    EditorState state;
+
+    // The card and its hidden companions.
+    CardSurface card;        // the surface shown by Voorkant
+    QImage Backup;           // the undo copy (one level)
+    QImage BackPic;          // the photo buffer, sized to the picture loaded into it
+    CardSurface barSurface;  // what the progress strip Bar shows
+
+    // Card panel.
+    QGroupBox* Frame1 = nullptr;
+    QLabel* BackKaarten = nullptr;
+    PictureBox* Voorkant = nullptr;
+    QLabel* HelpLabel = nullptr;
+    QLabel* Label12 = nullptr;  // text preview, on the card
+    QLabel* Layer = nullptr;    // rubber-band frame of the drawing tools, on the card
+
+    // Tool panel.
+    QGroupBox* Frame2 = nullptr;
+    QLabel* BackKnoppen = nullptr;
+    std::array<QPushButton*, 13> Knop{};  // Knop[1] .. Knop[12]
+    QLabel* Label1 = nullptr;
+    ClickableLabel* Label3 = nullptr;     // draw-colour swatch
+    QLabel* Label2 = nullptr;
+    ClickableLabel* Label4 = nullptr;     // fill-colour swatch
+    QLabel* Label5 = nullptr;
+    QSlider* Slider1 = nullptr;
+    QLabel* Label9 = nullptr;
+
+    // Text panel.
+    QGroupBox* Frame4 = nullptr;
+    TextBox* Text1 = nullptr;
+    QLabel* Label6 = nullptr;
+    QComboBox* ComboSize = nullptr;
+    QLabel* Label7 = nullptr;
+    QCheckBox* CheckBold = nullptr;
+    QCheckBox* CheckItalic = nullptr;
+    QCheckBox* CheckOnderstreept = nullptr;
+    QCheckBox* CheckVer = nullptr;
+    QComboBox* ListFonts = nullptr;
+    QLabel* Label10 = nullptr;
+    QCheckBox* Check1 = nullptr;
+    QLabel* Label8 = nullptr;
+    QPushButton* PlaatsKnop = nullptr;
+
+    // Status strip and banner.
+    QLabel* BackInfo = nullptr;
+    QLabel* InfoLabel = nullptr;
+    QLabel* KlokLabel = nullptr;
+    QLabel* BackCor = nullptr;
+    QLabel* CorLabel = nullptr;
+    PictureBox* Bar = nullptr;
+    QProgressBar* ProgBar = nullptr;
+    QGroupBox* Frame3 = nullptr;
+    QLabel* TitelLabel = nullptr;
+    QGroupBox* Frame5 = nullptr;
+    QLabel* HoekPic = nullptr;
+
+    QTimer* KlokTimer = nullptr;
+    QTimer* BarTimer = nullptr;
+
+    // Menus: "Bestand".
+    QMenu* File = nullptr;
+    QAction* FileNieuw = nullptr;
+    QAction* FileOpen = nullptr;
+    QMenu* FileSave = nullptr;
+    std::array<QAction*, 3> FileSaveAs{};        // [1] Bmp, [2] Jpg
+    QAction* FilePrint = nullptr;
+    QAction* FileSetupPrinter = nullptr;
+    QAction* FilePrintMarges = nullptr;
+    QAction* FileExit = nullptr;
+    // "Layout".
+    QMenu* layout = nullptr;
+    std::array<QAction*, 20> LayoutKaart{};      // [1]..[9], [17] separator, [18], [19]
+    // "Bewerken".
+    QMenu* Bewerken = nullptr;
+    QMenu* EditBewerken = nullptr;
+    std::array<QAction*, 18> EditConvert{};      // [5] and [8] open submenus
+    QMenu* EditContrastConvertMenu = nullptr;
+    std::array<QAction*, 3> EditContrastConvert{};
+    QMenu* EditSwapMenu = nullptr;
+    std::array<QAction*, 6> EditSwap{};
+    std::array<QAction*, 5> EditFlipConvert{};
+    QMenu* EditKaders = nullptr;
+    std::array<QAction*, 11> EditLijstrand{};    // [1], [5], [10]: border width
+    std::array<QAction*, 3> EditLijst{};
+    // "Tools".
+    QMenu* Tools = nullptr;
+    QAction* ToolsUndo = nullptr;
+    QMenu* ToolsKleurLayer = nullptr;
+    std::array<QAction*, 4> ToolsColorLayer{};
+    QMenu* ToolsGradient = nullptr;
+    std::array<QAction*, 6> GradientRichting{};
+    QAction* ToolsConfig = nullptr;
+    QAction* ToolsDatabase = nullptr;
+    // "Help".
+    QMenu* Help = nullptr;
+    QAction* HelpHelp = nullptr;
+    QAction* HelpHelppdf = nullptr;
+    QAction* HelpSoftware = nullptr;
+    QAction* HelpZilverhoek = nullptr;
+    QAction* HelpDownload = nullptr;
+    // On the menu bar itself.
+    QAction* Tussenlijn = nullptr;
+    QAction* NaamEnGrootte = nullptr;
+
+    // Undo copy: of the current image (text, drawing, filters, frames) or of
+    // the base picture (photo loads).
+    void takeUndoCopy();
+    void takeUndoCopyOfBasePicture();
+    void ToolsUndo_Click();
+
+    void LayoutKaart_Click(int index);
+    void FileNieuw_Click();
+    void HelpHelp_Click();
+    void KlokTimer_Timer();
+    void BarTimer_Timer();
+    // Switches the progress timer on and shows the strip (the filters call this).
+    void startProgressStrip();
+
+    // Swatches follow the shared colours.
+    void paintSwatches();
+    // Enables or disables the twelve tool buttons.
+    void setToolButtonsEnabled(bool enabled);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildControls();
+    void buildMenus();
+    void connectEvents();
+};

@@ -1,0 +1,209 @@
+// Builds the controls of the main window at their designed places.
+#include "app/Main.h"
+
+#include "app/Plaatjes.h"
+#include "app/Twips.h"
+#include "platform/ClickableLabel.h"
+#include "platform/PictureBox.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFontDatabase>
+#include <QGroupBox>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSlider>
+
+namespace {
+
+template <typename Widget, typename... Args>
+Widget* make(QWidget* parent, const QString& name, Args&&... args)
+{
+    auto* widget = new Widget(std::forward<Args>(args)..., parent);
+    widget->setObjectName(name);
+    return widget;
+}
+
+QLabel* makeLabel(QWidget* parent, const QString& name, const QString& caption = QString())
+{
+    auto* label = make<QLabel>(parent, name, caption);
+    return label;
+}
+
+QGroupBox* makeFrame(QWidget* parent, const QString& name)
+{
+    auto* frame = make<QGroupBox>(parent, name);
+    frame->setFlat(false);
+    return frame;
+}
+
+}
+
+void Main::buildControls()
+{
+    auto* form = new QWidget(this);
+    form->setObjectName("MainForm");
+    setCentralWidget(form);
+
+    // Card panel.
+    Frame1 = makeFrame(form, "Frame1");
+    placeInTwips(Frame1, 90, 0, 8100, 5940);
+    BackKaarten = makeLabel(Frame1, "BackKaarten");
+    placeInTwips(BackKaarten, 90, 180, 7920, 5670);
+    setBackground(BackKaarten, QColor(60, 60, 60));
+    Voorkant = make<PictureBox>(Frame1, "Voorkant", &card);
+    placeInTwips(Voorkant, 180, 270, 7725, 5475);
+    HelpLabel = makeLabel(Frame1, "HelpLabel");
+    placeInTwips(HelpLabel, 180, 345, 7755, 5445);
+    setBackground(HelpLabel, QColor(60, 60, 60));
+    setTextColor(HelpLabel, QColor(205, 205, 225));
+    HelpLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    HelpLabel->hide();
+    Label12 = makeLabel(Voorkant, "Label12", "Voorbeeld");
+    Label12->setAttribute(Qt::WA_TransparentForMouseEvents);
+    Label12->hide();
+    Layer = makeLabel(Voorkant, "Layer");
+    Layer->setAttribute(Qt::WA_TransparentForMouseEvents);
+    Layer->setStyleSheet("background: transparent; border: 1px solid rgb(0,0,0);");
+    Layer->hide();
+
+    // Tool panel.
+    Frame2 = makeFrame(form, "Frame2");
+    placeInTwips(Frame2, 8295, 0, 3630, 2790);
+    BackKnoppen = makeLabel(Frame2, "BackKnoppen");
+    placeInTwips(BackKnoppen, 105, 195, 1770, 2220);
+    BackKnoppen->setFrameShape(QFrame::StyledPanel);
+    BackKnoppen->setFrameShadow(QFrame::Sunken);
+    int left = 135;
+    int top = 225;
+    for (int n = 1; n <= 12; ++n) {
+        Knop[n] = make<QPushButton>(Frame2, QStringLiteral("Knop_%1").arg(n));
+        placeInTwips(Knop[n], left, top, 570, 540);
+        Knop[n]->setIconSize(QSize(28, 28));
+        Knop[n]->setFocusPolicy(Qt::NoFocus);
+        Knop[n]->setEnabled(false);
+        left += 570;
+        if (left > 1500) {
+            left = 135;
+            top += 540;
+        }
+    }
+    Label1 = makeLabel(Frame2, "Label1", "Tekenknoppen");
+    placeInTwips(Label1, 120, 2460);
+    Label3 = make<ClickableLabel>(Frame2, "Label3");
+    placeInTwips(Label3, 1980, 195, 1545, 390);
+    Label3->setFrameShape(QFrame::Panel);
+    Label3->setFrameShadow(QFrame::Sunken);
+    Label3->setToolTip(" Klik voor Tekenkleuren ");
+    Label3->setCursor(Qt::PointingHandCursor);
+    Label2 = makeLabel(Frame2, "Label2", "Teken of Randkleur");
+    placeInTwips(Label2, 1980, 645);
+    Label4 = make<ClickableLabel>(Frame2, "Label4");
+    placeInTwips(Label4, 1980, 1020, 1545, 390);
+    Label4->setFrameShape(QFrame::Panel);
+    Label4->setFrameShadow(QFrame::Sunken);
+    Label4->setToolTip(" Klik voor Vulkleuren ");
+    Label4->setCursor(Qt::PointingHandCursor);
+    Label5 = makeLabel(Frame2, "Label5", "Vulkleur");
+    placeInTwips(Label5, 1980, 1455);
+    Slider1 = make<QSlider>(Frame2, "Slider1", Qt::Horizontal);
+    Slider1->setRange(1, 5);
+    Slider1->setSingleStep(1);
+    Slider1->setPageStep(5);
+    Slider1->setValue(2);
+    Slider1->setTickPosition(QSlider::TicksBelow);
+    Slider1->setTickInterval(1);
+    placeInTwips(Slider1, 1875, 1890, 1710, 450);
+    Label9 = makeLabel(Frame2, "Label9", "Lijndikte is 2 pixels");
+    placeInTwips(Label9, 2055, 2445);
+
+    // Text panel.
+    const QColor textPanelGreen(190, 230, 190);
+    Frame4 = makeFrame(form, "Frame4");
+    placeInTwips(Frame4, 8295, 2805, 3630, 3135);
+    Text1 = make<TextBox>(Frame4, "Text1");
+    placeInTwips(Text1, 120, 210, 3390, 330);
+    setBackground(Text1, textPanelGreen);
+    Text1->setText("Ik geef een feestje");
+    Text1->setToolTip(" Dubbelklik is tekst verwijderen ");
+    Label6 = makeLabel(Frame4, "Label6", "Plaats hierboven de tekst voor op de kaart...");
+    placeInTwips(Label6, 120, 600);
+    ComboSize = make<QComboBox>(Frame4, "ComboSize");
+    ComboSize->setEditable(true);
+    setBackground(ComboSize, textPanelGreen);
+    for (int size = 8; size <= 100; size += 2)
+        ComboSize->addItem(QString::number(size));
+    ComboSize->setCurrentText("22");
+    placeInTwips(ComboSize, 120, 990, 750, 330);
+    Label7 = makeLabel(Frame4, "Label7", "Grootte van de tekst");
+    placeInTwips(Label7, 930, 1035);
+    CheckBold = make<QCheckBox>(Frame4, "CheckBold", "Tekst Bold");
+    placeInTwips(CheckBold, 240, 1485, 1500, 300);
+    CheckItalic = make<QCheckBox>(Frame4, "CheckItalic", "Tekst Schuin");
+    placeInTwips(CheckItalic, 1800, 1485, 1500, 300);
+    CheckOnderstreept = make<QCheckBox>(Frame4, "CheckOnderstreept", "Onderstreept");
+    placeInTwips(CheckOnderstreept, 240, 1890, 1890, 300);
+    CheckVer = make<QCheckBox>(Frame4, "CheckVer", "Tekst Vertikaal");
+    placeInTwips(CheckVer, 1800, 1890, 1500, 300);
+    ListFonts = make<QComboBox>(Frame4, "ListFonts");
+    ListFonts->setEditable(true);
+    setBackground(ListFonts, textPanelGreen);
+    ListFonts->clear();
+    ListFonts->addItems(QFontDatabase::families());
+    ListFonts->setCurrentText("Arial");
+    placeInTwips(ListFonts, 120, 2280, 2100, 330);
+    Label10 = makeLabel(Frame4, "Label10", "Lettertype");
+    placeInTwips(Label10, 2280, 2310);
+    Check1 = make<QCheckBox>(Frame4, "Check1", "Schaduwrand om tekst");
+    placeInTwips(Check1, 240, 2760, 2100, 300);
+    Label8 = makeLabel(Frame4, "Label8");
+    placeInTwips(Label8, 2610, 2670, 900, 360);
+    setBackground(Label8, QColor(64, 64, 64));
+    PlaatsKnop = make<QPushButton>(Frame4, "PlaatsKnop", "Plaats");
+    placeInTwips(PlaatsKnop, 2640, 2700, 840, 300);
+    PlaatsKnop->setToolTip(" Tekst Plaatsen ");
+    setBackground(PlaatsKnop, QColor(192, 192, 255));
+
+    // Status strip.
+    const QColor stripGrey(160, 170, 180);
+    BackInfo = makeLabel(form, "BackInfo");
+    placeInTwips(BackInfo, 90, 6015, 8100, 330);
+    setBackground(BackInfo, stripGrey);
+    BackInfo->setFrameShape(QFrame::Panel);
+    BackInfo->setFrameShadow(QFrame::Sunken);
+    InfoLabel = makeLabel(form, "InfoLabel", "Kies een layout...");
+    setTextColor(InfoLabel, QColor(40, 40, 40));
+    placeInTwips(InfoLabel, 180, 6075, 7200, 240);
+    KlokLabel = makeLabel(form, "KlokLabel", "00:00:00");
+    placeInTwips(KlokLabel, 7440, 6090);
+    BackCor = makeLabel(form, "BackCor");
+    placeInTwips(BackCor, 8295, 6015, 3635, 330);
+    setBackground(BackCor, stripGrey);
+    BackCor->setFrameShape(QFrame::Panel);
+    BackCor->setFrameShadow(QFrame::Sunken);
+    CorLabel = makeLabel(form, "CorLabel", "Coordinaten:");
+    placeInTwips(CorLabel, 8370, 6075, 3480, 240);
+    barSurface.backColor = RGB(160, 170, 180);
+    barSurface.clear();
+    Bar = make<PictureBox>(form, "Bar", &barSurface);
+    placeInTwips(Bar, 8295, 6015, 3635, 330);
+    Bar->hide();
+    ProgBar = make<QProgressBar>(form, "ProgBar");
+    ProgBar->setRange(0, 100);
+    ProgBar->setValue(0);
+    placeInTwips(ProgBar, 8295, 6015, 3635, 330);
+    ProgBar->hide();
+
+    // Banner.
+    Frame3 = makeFrame(form, "Frame3");
+    placeInTwips(Frame3, 90, 6330, 8100, 915);
+    TitelLabel = makeLabel(Frame3, "TitelLabel");
+    placeInTwips(TitelLabel, 75, 165, 7935, 660);
+    TitelLabel->setPixmap(QPixmap::fromImage(Plaatjes::titlePicture()));
+    Frame5 = makeFrame(form, "Frame5");
+    placeInTwips(Frame5, 8295, 6330, 3630, 915);
+    HoekPic = makeLabel(Frame5, "HoekPic");
+    placeInTwips(HoekPic, 75, 165, 3465, 660);
+    HoekPic->setPixmap(QPixmap::fromImage(Plaatjes::Img(10)));
+}

@@ -1,0 +1,9 @@
+#pragma once
+// Each subsystem connects its own controls and menu entries of the main window.
+class Main;
+
+void installPhotosTextAndSaving(Main& main); // editor: open photo, text on the card, saving
+void installDrawingTools(Main& main);        // drawing: tools, mouse drawing, colours, gradients, frames
+void installFilters(Main& main);             // filters: the "Bewerken" menu
+void installAddressBook(Main& main);         // address book window
+void installPrinting(Main& main);            // print window, printer set-up, label settings

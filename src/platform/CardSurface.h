@@ -1,0 +1,92 @@
+#pragma once
+// A picture area with the classic picture-box semantics: a base picture, and a
+// persistent current image (the base picture plus everything drawn since).
+// Shapes are pixel-exact, without antialiasing, and clipped at the edges.
+// Coordinates are pixels; colours are 0x00BBGGRR values (see Colors.h).
+#include "platform/Colors.h"
+
+#include <QFont>
+#include <QImage>
+#include <QObject>
+#include <QString>
+
+class CardSurface : public QObject {
+    Q_OBJECT
+public:
+    enum class DrawMode { Copy, Invert };
+    enum FillStyle { Solid = 0, Transparent = 1, HorizontalLine = 2, VerticalLine = 3,
+                     UpwardDiagonal = 4, DownwardDiagonal = 5, Cross = 6, DiagonalCross = 7 };
+
+    static constexpr int CardWidth = 515;
+    static constexpr int CardHeight = 365;
+
+    explicit CardSurface(int width = CardWidth, int height = CardHeight, QObject* parent = nullptr);
+
+    int width() const { return current_.width(); }
+    int height() const { return current_.height(); }
+
+    // The picture last assigned as a whole (white when empty).
+    const QImage& basePicture() const { return base_; }
+    // Replaces base picture and current image by `picture`, placed at the
+    // top-left on the background colour; a null image gives a plain white card.
+    void assignBasePicture(const QImage& picture);
+    void clear() { assignBasePicture(QImage()); }
+
+    // The current image, 32-bit (B, G, R, fourth byte in memory), what is shown.
+    const QImage& image() const { return current_; }
+    // Direct access for whole-image operations; call refresh() when done.
+    QImage& mutableImage() { return current_; }
+    // Tells views that the current image changed.
+    void refresh() { Q_EMIT changed(); }
+
+    // Drawing state.
+    QString fontName = QStringLiteral("Arial");
+    double fontSize = 8.25; // points, at 96 dots per inch
+    bool fontBold = false;
+    bool fontItalic = false;
+    bool fontUnderline = false;
+    std::uint32_t foreColor = 0;          // text colour and default line colour
+    std::uint32_t fillColor = 0;
+    int fillStyle = Transparent;
+    int lineWidth = 1;
+    DrawMode drawMode = DrawMode::Copy;
+    double currentX = 0;                  // where the next printed text starts
+    double currentY = 0;
+    std::uint32_t backColor = RGB(255, 255, 255);
+
+    // Line from (x1,y1) to (x2,y2), both end points included, `lineWidth` wide
+    // with round ends.
+    void line(double x1, double y1, double x2, double y2, std::uint32_t color);
+    // Rectangle outline in `color` covering both corner pixels; interior by
+    // fill style and fill colour.
+    void box(double x1, double y1, double x2, double y2, std::uint32_t color);
+    // Rectangle filled (edge included) in `color`.
+    void filledBox(double x1, double y1, double x2, double y2, std::uint32_t color);
+    // Ellipse around (cx,cy): aspect <= 1 makes `radius` the horizontal
+    // semi-axis and radius * aspect the vertical one; aspect > 1 makes `radius`
+    // the vertical semi-axis and radius / aspect the horizontal one.
+    void ellipse(double cx, double cy, double radius, std::uint32_t color, double aspect = 1.0);
+    void setPixel(double x, double y, std::uint32_t color);
+    // 0x00BBGGRR of the pixel, or -1 outside the surface.
+    qint64 point(double x, double y) const;
+    // Paints the whole picture stretched into the destination rectangle (plain copy).
+    void paintPicture(const QImage& picture, double x, double y, double width, double height);
+    // Prints text with its top-left corner at (currentX, currentY), transparent
+    // background, then moves the text position to the start of the next line.
+    void printText(const QString& text);
+    // The font of the drawing state, in points at 96 dpi.
+    QFont font() const;
+    double textWidth(const QString& text) const;
+    double textHeight(const QString& text = QStringLiteral("Ag")) const;
+
+Q_SIGNALS:
+    void changed();
+
+private:
+    class Mask;
+    void apply(const Mask& mask, std::uint32_t color);
+    void applyPattern(const Mask& mask, std::uint32_t color, int style);
+
+    QImage base_;
+    QImage current_;
+};

@@ -1,0 +1,109 @@
+#include "platform/Dialogs.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QStringList>
+
+namespace Dialogs {
+namespace {
+
+QMessageBox::Icon toQtIcon(Icon icon)
+{
+    switch (icon) {
+    case Icon::Information: return QMessageBox::Information;
+    case Icon::Warning: return QMessageBox::Warning;
+    case Icon::Critical: return QMessageBox::Critical;
+    case Icon::Question: return QMessageBox::Question;
+    case Icon::None: break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+QString runFileDialog(QWidget* parent, const QString& title, const QString& filter, QFileDialog::AcceptMode mode)
+{
+    QFileDialog dialog(parent, title);
+    dialog.setAcceptMode(mode);
+    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    dialog.setNameFilters(toQtFilter(filter).split(";;"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    return dialog.selectedFiles().constFirst();
+}
+
+class RealDialogs final : public Handler {
+public:
+    bool askYesNo(QWidget* parent, const QString& text, const QString& title, Icon icon) override
+    {
+        QMessageBox box(toQtIcon(icon), title, text, QMessageBox::Yes | QMessageBox::No, parent);
+        box.setDefaultButton(QMessageBox::Yes);
+        return box.exec() == QMessageBox::Yes;
+    }
+    void showMessage(QWidget* parent, const QString& text, const QString& title, Icon icon) override
+    {
+        QMessageBox box(toQtIcon(icon), title, text, QMessageBox::Ok, parent);
+        box.exec();
+    }
+    QString openFileName(QWidget* parent, const QString& title, const QString& filter) override
+    {
+        return runFileDialog(parent, title, filter, QFileDialog::AcceptOpen);
+    }
+    QString saveFileName(QWidget* parent, const QString& title, const QString& filter) override
+    {
+        return runFileDialog(parent, title, filter, QFileDialog::AcceptSave);
+    }
+};
+
+RealDialogs realDialogs;
+Handler* current = &realDialogs;
+
+}
+
+bool askYesNo(QWidget* parent, const QString& text, const QString& title, Icon icon)
+{
+    return current->askYesNo(parent, text, title, icon);
+}
+
+void showMessage(QWidget* parent, const QString& text, const QString& title, Icon icon)
+{
+    current->showMessage(parent, text, title, icon);
+}
+
+QString openFileName(QWidget* parent, const QString& title, const QString& filter)
+{
+    return current->openFileName(parent, title, filter);
+}
+
+QString saveFileName(QWidget* parent, const QString& title, const QString& filter)
+{
+    return current->saveFileName(parent, title, filter);
+}
+
+void setHandler(Handler* handler)
+{
+    current = handler ? handler : &realDialogs;
+}
+
+Handler* handler()
+{
+    return current;
+}
+
+QString toQtFilter(const QString& filter)
+{
+    const QStringList parts = filter.split('|');
+    QStringList result;
+    for (int i = 0; i + 1 < parts.size(); i += 2) {
+        // Photos from cameras are often called IMG_0001.JPG: offer both cases,
+        // since a native dialog may match case-sensitively.
+        QStringList patterns;
+        for (const QString& pattern : parts.at(i + 1).split(';', Qt::SkipEmptyParts)) {
+            patterns << pattern;
+            if (pattern.toUpper() != pattern)
+                patterns << pattern.toUpper();
+        }
+        result << QStringLiteral("%1 (%2)").arg(parts.at(i).trimmed(), patterns.join(' '));
+    }
+    return result.join(";;");
+}
+
+}

@@ -1,0 +1,39 @@
+#pragma once
+// The one seam through which the program asks the user something: message boxes
+// and file dialogs. The program uses the real dialogs; tests install a handler
+// that answers from a script.
+#include <QString>
+
+class QWidget;
+
+namespace Dialogs {
+
+enum class Icon { None, Information, Warning, Critical, Question };
+
+class Handler {
+public:
+    virtual ~Handler() = default;
+    // Yes/No question; true means Yes.
+    virtual bool askYesNo(QWidget* parent, const QString& text, const QString& title, Icon icon) = 0;
+    // A message with one OK button.
+    virtual void showMessage(QWidget* parent, const QString& text, const QString& title, Icon icon) = 0;
+    // Full path of the chosen file, or empty when cancelled. `filter` uses the
+    // "Description|*.a;*.b|Other|*.c" form; matching ignores case.
+    virtual QString openFileName(QWidget* parent, const QString& title, const QString& filter) = 0;
+    // Full path to save to, or empty when cancelled; overwriting is confirmed by the dialog.
+    virtual QString saveFileName(QWidget* parent, const QString& title, const QString& filter) = 0;
+};
+
+bool askYesNo(QWidget* parent, const QString& text, const QString& title, Icon icon = Icon::Question);
+void showMessage(QWidget* parent, const QString& text, const QString& title, Icon icon = Icon::Information);
+QString openFileName(QWidget* parent, const QString& title, const QString& filter);
+QString saveFileName(QWidget* parent, const QString& title, const QString& filter);
+
+// Replaces the handler; nullptr brings back the real dialogs.
+void setHandler(Handler* handler);
+Handler* handler();
+
+// Turns "Foto|*.jpg;*.bmp|Alles|*.*" into Qt's "Foto (*.jpg *.bmp);;Alles (*.*)".
+QString toQtFilter(const QString& filter);
+
+}

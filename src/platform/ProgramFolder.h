@@ -1,0 +1,8 @@
+#pragma once
+#include <QString>
+
+// The folder of the running program file (the folder of the executable).
+QString programFolder();
+
+// True when a file can be created in `folder` (checked by creating and removing one).
+bool isFolderWritable(const QString& folder);

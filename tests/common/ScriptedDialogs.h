@@ -1,0 +1,50 @@
+#pragma once
+// Answers message boxes and file dialogs from a script, and records what was asked.
+#include "platform/Dialogs.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+class ScriptedDialogs : public Dialogs::Handler {
+public:
+    struct Message {
+        QString text;
+        QString title;
+        Dialogs::Icon icon;
+        bool question;
+    };
+
+    ScriptedDialogs() : previous_(Dialogs::handler()) { Dialogs::setHandler(this); }
+    ~ScriptedDialogs() override { Dialogs::setHandler(previous_); }
+    ScriptedDialogs(const ScriptedDialogs&) = delete;
+    ScriptedDialogs& operator=(const ScriptedDialogs&) = delete;
+
+    // Answers for the coming Yes/No questions, in order; when none is left the answer is No.
+    QList<bool> answers;
+    // Paths for the coming file dialogs, in order; when none is left the dialog is cancelled.
+    QStringList files;
+
+    QList<Message> messages;
+    QStringList fileFilters;
+
+    bool askYesNo(QWidget*, const QString& text, const QString& title, Dialogs::Icon icon) override
+    {
+        messages.append({text, title, icon, true});
+        return answers.isEmpty() ? false : answers.takeFirst();
+    }
+    void showMessage(QWidget*, const QString& text, const QString& title, Dialogs::Icon icon) override
+    {
+        messages.append({text, title, icon, false});
+    }
+    QString openFileName(QWidget*, const QString&, const QString& filter) override { return nextFile(filter); }
+    QString saveFileName(QWidget*, const QString&, const QString& filter) override { return nextFile(filter); }
+
+private:
+    Dialogs::Handler* previous_;
+    QString nextFile(const QString& filter)
+    {
+        fileFilters.append(filter);
+        return files.isEmpty() ? QString() : files.takeFirst();
+    }
+};
