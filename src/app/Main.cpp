@@ -26,6 +26,8 @@ Main::Main(QWidget* parent)
     : QMainWindow(parent), card(CardSurface::CardWidth, CardSurface::CardHeight), barSurface(242, 22)
 {
     setObjectName("Main");
+    // The window is designed around an 8-point sans-serif face.
+    setFont(QFont(QStringLiteral("Liberation Sans"), 8));
     buildMenus();
     buildControls();
 
@@ -51,6 +53,7 @@ Main::Main(QWidget* parent)
 
     installPhotosTextAndSaving(*this);
     installDrawingTools(*this);
+    installGradientsAndFrames(*this);
     installFilters(*this);
     installAddressBook(*this);
     installPrinting(*this);
@@ -185,7 +188,6 @@ void Main::KlokTimer_Timer()
 {
     const QDateTime now = QDateTime::currentDateTime();
     KlokLabel->setText(clockCaption(now));
-    KlokLabel->adjustSize();
     if (const int item = cornerPictureForSecond(now.time().second()))
         HoekPic->setPixmap(QPixmap::fromImage(Plaatjes::Img(item)));
 }

@@ -174,9 +174,12 @@ void Main::buildControls()
     BackInfo->setFrameShadow(QFrame::Sunken);
     InfoLabel = makeLabel(form, "InfoLabel", "Kies een layout...");
     setTextColor(InfoLabel, QColor(40, 40, 40));
-    placeInTwips(InfoLabel, 180, 6075, 7200, 240);
+    placeInTwips(InfoLabel, 180, 6075, 5400, 240);
+    // The clock shows time and date, wider than its designed place: it is
+    // right-aligned at the end of the strip so it never runs into the next one.
     KlokLabel = makeLabel(form, "KlokLabel", "00:00:00");
-    placeInTwips(KlokLabel, 7440, 6090);
+    KlokLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    placeInTwips(KlokLabel, 5640, 6075, 2460, 240);
     BackCor = makeLabel(form, "BackCor");
     placeInTwips(BackCor, 8295, 6015, 3635, 330);
     setBackground(BackCor, stripGrey);

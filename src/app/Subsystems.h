@@ -3,7 +3,8 @@
 class Main;
 
 void installPhotosTextAndSaving(Main& main); // editor: open photo, text on the card, saving
-void installDrawingTools(Main& main);        // drawing: tools, mouse drawing, colours, gradients, frames
+void installDrawingTools(Main& main);        // drawing: tools, mouse drawing, colours, photo import
+void installGradientsAndFrames(Main& main);  // drawing: gradients, frames, configuration window
 void installFilters(Main& main);             // filters: the "Bewerken" menu
 void installAddressBook(Main& main);         // address book window
 void installPrinting(Main& main);            // print window, printer set-up, label settings

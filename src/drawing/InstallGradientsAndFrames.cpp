@@ -1,0 +1,7 @@
+#include "app/Subsystems.h"
+
+#include "app/Main.h"
+
+void installGradientsAndFrames(Main&)
+{
+}
