@@ -1,0 +1,24 @@
+#pragma once
+// The page surface every page builder draws on. The program draws on a
+// printer or an image; tests record the calls.
+#include <QColor>
+#include <QImage>
+#include <QString>
+
+class PrinterPage {
+public:
+    enum class Unit { Millimetres, Twips };
+    virtual ~PrinterPage() = default;
+    virtual void setUnit(Unit unit) = 0;
+    virtual void setCopies(int copies) = 0;
+    virtual void setFont(const QString& name, double pointSize, bool bold) = 0;
+    virtual void setTextColor(const QColor& color) = 0;
+    virtual void setPosition(double x, double y) = 0;
+    virtual void printText(const QString& text) = 0;   // top-left of the first character at the position
+    virtual void drawLine(double x1, double y1, double x2, double y2, const QColor& color) = 0;
+    virtual void drawRectangle(double x1, double y1, double x2, double y2, const QColor& color) = 0; // outline
+    virtual void drawPicture(const QImage& image, double x, double y, double width, double height) = 0;
+    virtual void setTransparentTextBackground() = 0;
+    virtual void newPage() = 0;
+    virtual void endDocument() = 0;
+};
