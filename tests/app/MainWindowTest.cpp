@@ -1,0 +1,286 @@
+#include "app/Main.h"
+#include "common/ScriptedDialogs.h"
+#include "common/TestRegistry.h"
+#include "editor/CardLayouts.h"
+#include "editor/ClockAndHelp.h"
+#include "platform/DesktopShell.h"
+#include "platform/PictureBox.h"
+#include "platform/Wait.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+const std::uint32_t White = RGB(255, 255, 255);
+
+QAction* action(Main& main, const QString& name)
+{
+    return main.findChild<QAction*>(name);
+}
+
+bool sameCard(const Main& main, const QImage& image)
+{
+    return main.card.image() == image;
+}
+}
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void startsWithTheDesignedState()
+    {
+        Main main;
+        QCOMPARE(main.windowTitle(), QString(" Prentvel"));
+        QCOMPARE(main.card.image().pixel(100, 100) & 0xFFFFFF, 0xFFFFFFu);
+        QVERIFY(action(main, "LayoutKaart_1")->isChecked());
+        QVERIFY(action(main, "ToolsColorLayer_3")->isChecked());
+        for (int n = 1; n <= 12; ++n)
+            QVERIFY(!main.findChild<QPushButton*>(QStringLiteral("Knop_%1").arg(n))->isEnabled());
+        QCOMPARE(main.findChild<QLabel*>("Label3")->palette().color(QPalette::Window), QColor(0, 0, 0));
+        QCOMPARE(main.findChild<QLabel*>("Label4")->palette().color(QPalette::Window), QColor(255, 255, 0));
+        QCOMPARE(main.findChild<QLabel*>("InfoLabel")->text(), QString("Kies een layout..."));
+        auto* sizes = main.findChild<QComboBox*>("ComboSize");
+        QCOMPARE(sizes->currentText(), QString("22"));
+        QCOMPARE(sizes->count(), 47);
+        QCOMPARE(sizes->itemText(46), QString("100"));
+        QCOMPARE(main.findChild<QComboBox*>("ListFonts")->currentText(), QString("Arial"));
+        QCOMPARE(main.state.jpegQuality, 90);
+        QCOMPARE(main.state.labelsPerSheet, 21);
+        QCOMPARE(main.Voorkant->size(), QSize(515, 365));
+        // Every indexed menu entry carries its name and index.
+        for (const char* name : {"EditConvert_0", "EditConvert_17", "EditSwap_5", "EditFlipConvert_4", "GradientRichting_5",
+                                 "EditLijstrand_10", "FileSaveAs_2", "LayoutKaart_19", "NaamEnGrootte", "HelpZilverhoek"})
+            QVERIFY2(action(main, name), name);
+        QCOMPARE(action(main, "EditConvert_7")->text(), QString::fromUtf8("Reliëf"));
+        QCOMPARE(action(main, "NaamEnGrootte")->text(), QString("*.*"));
+    }
+
+    void framesFollowTheLayoutRulesThroughTwoRounds_data()
+    {
+        QTest::addColumn<int>("layout");
+        QTest::addColumn<QList<QPoint>>("frames");
+        QTest::newRow("1") << 1 << QList<QPoint>{{0, 0}};
+        QTest::newRow("2") << 2 << QList<QPoint>{{50, 50}};
+        QTest::newRow("3") << 3 << QList<QPoint>{{0, 0}, {259, 0}};
+        QTest::newRow("4") << 4 << QList<QPoint>{{0, 60}, {259, 60}};
+        QTest::newRow("5") << 5 << QList<QPoint>{{30, 30}, {225, 150}};
+        QTest::newRow("6") << 6 << QList<QPoint>{{20, 20}, {170, 120}, {320, 220}};
+        QTest::newRow("7") << 7 << QList<QPoint>{{0, 0}, {259, 0}, {0, 183}, {259, 183}};
+        QTest::newRow("8") << 8 << QList<QPoint>{{0, 0}, {259, 0}, {0, 183}, {259, 183}, {129, 91}};
+        QTest::newRow("9") << 9 << QList<QPoint>{{0, 0}, {173, 0}, {346, 0}, {0, 123}, {173, 123}, {346, 123}, {0, 246}, {173, 246}, {346, 246}};
+    }
+    void framesFollowTheLayoutRulesThroughTwoRounds()
+    {
+        QFETCH(int, layout);
+        QFETCH(QList<QPoint>, frames);
+        const CardLayout* chosen = photoLayout(layout);
+        double x = chosen->firstX, y = chosen->firstY;
+        for (int round = 0; round < 2; ++round) {
+            for (const QPoint& expected : frames) {
+                QCOMPARE(QPoint(int(x), int(y)), expected);
+                advanceFrame(layout, x, y);
+            }
+        }
+        QCOMPARE(QPoint(int(x), int(y)), frames.first());
+    }
+
+    void choosingLayoutsSetsFrameCaptionsAndTools()
+    {
+        Main main;
+        main.card.line(0, 0, 10, 0, RGB(255, 0, 0));
+        main.LayoutKaart_Click(4);
+        QCOMPARE(main.state.frameY, 60.0);
+        QCOMPARE(main.state.frameWidth, 258.0);
+        QCOMPARE(main.InfoLabel->text(), QString("Selecteer achtereenvolgens 2 foto's uit het bestand"));
+        QVERIFY(main.LayoutKaart[4]->isChecked() && !main.LayoutKaart[1]->isChecked());
+        QCOMPARE(main.card.point(5, 0), qint64(RGB(255, 0, 0))); // choosing a layout keeps the card
+
+        main.LayoutKaart_Click(18);
+        QVERIFY(main.Knop[1]->isEnabled() && main.Knop[12]->isEnabled());
+        QCOMPARE(main.state.frameY, 60.0);
+        main.state.currentTool = 5;
+        main.LayoutKaart_Click(2);
+        QVERIFY(!main.Knop[5]->isEnabled());
+        QCOMPARE(main.state.currentTool, 0);
+        QCOMPARE(main.Label1->text(), QString("Tekenknoppen"));
+    }
+
+    void addressSideIsDrawnAtTheExactPixels()
+    {
+        Main main;
+        main.card.line(0, 0, 514, 364, RGB(255, 0, 0));
+        main.takeUndoCopy();
+        const QImage undoCopy = main.Backup;
+        main.card.line(0, 364, 514, 0, RGB(0, 255, 0));
+        main.LayoutKaart_Click(19);
+        QCOMPARE(main.InfoLabel->text(), QString());
+        const std::uint32_t black = RGB(0, 0, 0), grey = RGB(90, 90, 90), light = RGB(220, 220, 220);
+        const auto at = [&](int x, int y) { return main.card.point(x, y); };
+        QCOMPARE(at(250, 10), qint64(black));
+        QCOMPARE(at(251, 355), qint64(black));
+        QCOMPARE(at(252, 100), qint64(White));
+        QCOMPARE(at(250, 9), qint64(White));
+        QCOMPARE(at(435, 15), qint64(grey));
+        QCOMPARE(at(498, 90), qint64(grey));
+        QCOMPARE(at(466, 50), qint64(light));
+        QCOMPARE(at(499, 50), qint64(White));
+        for (int y : {190, 230, 270, 310}) {
+            QCOMPARE(at(270, y), qint64(grey));
+            QCOMPARE(at(490, y), qint64(grey));
+            QCOMPARE(at(491, y), qint64(White));
+        }
+        QCOMPARE(at(20, 310), qint64(grey));
+        QCOMPARE(at(230, 310), qint64(grey));
+        QCOMPARE(at(100, 300), qint64(White)); // the earlier drawings are gone
+        // Undo brings back the undo copy from before, not the card just before the address side.
+        main.ToolsUndo_Click();
+        QVERIFY(sameCard(main, undoCopy));
+    }
+
+    void newCardKeepsTheUndoCopyAndUndoRepeats()
+    {
+        Main main;
+        ScriptedDialogs dialogs;
+        main.card.line(0, 5, 100, 5, RGB(0, 0, 255));
+        main.takeUndoCopy();
+        const QImage undoCopy = main.card.image();
+        main.LayoutKaart_Click(7);
+        advanceFrame(7, main.state.frameX, main.state.frameY);
+
+        dialogs.answers = {false};
+        main.FileNieuw_Click();
+        QCOMPARE(main.state.currentLayout, 7);
+        QCOMPARE(dialogs.messages.last().text, QString("Wilt u een nieuwe kaart ontwerpen?"));
+        QCOMPARE(dialogs.messages.last().title, QString(" Nieuw"));
+
+        dialogs.answers = {true};
+        main.FileNieuw_Click();
+        QCOMPARE(main.card.point(50, 5), qint64(White));
+        QCOMPARE(main.state.currentLayout, 1);
+        QCOMPARE(main.state.frameX, 0.0);
+        QCOMPARE(main.state.frameWidth, 515.0);
+        QVERIFY(main.LayoutKaart[1]->isChecked() && !main.LayoutKaart[7]->isChecked());
+        QCOMPARE(main.InfoLabel->text(), QString("Kies een layout..."));
+
+        main.ToolsUndo_Click();
+        QVERIFY(sameCard(main, undoCopy));
+        main.ToolsUndo_Click();
+        QVERIFY(sameCard(main, undoCopy));
+    }
+
+    void ctrlZOnTheCardUndoesWhateverElseIsHeld()
+    {
+        Main main;
+        main.takeUndoCopy();
+        const QImage white = main.card.image();
+        main.card.line(0, 0, 514, 0, RGB(0, 0, 0));
+        QTest::keyClick(main.Voorkant, Qt::Key_Z);
+        QCOMPARE(main.card.point(10, 0), qint64(0));
+        QTest::keyClick(main.Voorkant, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        QVERIFY(sameCard(main, white));
+        main.card.line(0, 0, 514, 0, RGB(0, 0, 0));
+        QTest::keyClick(main.Voorkant, Qt::Key_Z, Qt::ControlModifier);
+        QVERIFY(sameCard(main, white));
+    }
+
+    void exitAsksAndStaysOnNo()
+    {
+        Main main;
+        ScriptedDialogs dialogs;
+        main.show();
+        dialogs.answers = {false};
+        main.FileExit->trigger();
+        QVERIFY(main.isVisible());
+        QCOMPARE(dialogs.messages.last().text, QString("Wilt u dit programma nu afsluiten?"));
+        QCOMPARE(dialogs.messages.last().title, QString(" Exit programma"));
+        dialogs.answers = {true};
+        main.close();
+        QVERIFY(!main.isVisible());
+    }
+
+    void helpTextTogglesOverTheCard()
+    {
+        Main main;
+        main.show();
+        main.HelpHelp->trigger();
+        QVERIFY(main.HelpLabel->isVisible());
+        QVERIFY(!main.Voorkant->isVisible());
+        QVERIFY(main.HelpHelp->isChecked());
+        const QStringList lines = main.HelpLabel->text().split("\r\n");
+        QCOMPARE(lines.size(), 17); // sixteen lines, each ended by CR LF
+        QCOMPARE(lines.at(10), QString());
+        QCOMPARE(lines.at(15), QString("        5. Print of save(opslaan) de gemaakte kaart op uw schijf"));
+        main.HelpHelp->trigger();
+        QVERIFY(!main.HelpLabel->isVisible());
+        QVERIFY(main.Voorkant->isVisible());
+        QVERIFY(!main.HelpHelp->isChecked());
+    }
+
+    void linksOpenThroughTheDesktop()
+    {
+        Main main;
+        QStringList opened;
+        DesktopShell::setOpener([&](const QString& target) { opened << target; });
+        main.HelpHelppdf->trigger();
+        main.HelpSoftware->trigger();
+        main.HelpZilverhoek->trigger();
+        main.HelpDownload->trigger();
+        DesktopShell::setOpener({});
+        QCOMPARE(opened.size(), 4);
+        QVERIFY(opened.at(0).endsWith("/help.pdf"));
+        for (int i = 1; i < 4; ++i)
+            QVERIFY(opened.at(i).startsWith("https://"));
+    }
+
+    void clockAndCornerPictures()
+    {
+        const QDate date(2026, 3, 4);
+        QVERIFY(clockCaption(QDateTime(date, QTime(9, 5, 7))).startsWith(" 9:05:07 / "));
+        QVERIFY(clockCaption(QDateTime(date, QTime(13, 5, 7))).startsWith(" 13:05:07 / "));
+        QVERIFY(clockCaption(QDateTime(date, QTime(13, 5, 7))).contains("2026"));
+        QCOMPARE(cornerPictureForSecond(0), 10);
+        QCOMPARE(cornerPictureForSecond(5), 10);
+        QCOMPARE(cornerPictureForSecond(6), 11);
+        QCOMPARE(cornerPictureForSecond(23), 13);
+        QCOMPARE(cornerPictureForSecond(24), 0);
+        QCOMPARE(cornerPictureForSecond(59), 0);
+    }
+
+    void progressStripGrowsToItsFullLengthThenVanishes()
+    {
+        Main main;
+        main.startProgressStrip();
+        QVERIFY(main.BarTimer->isActive());
+        const std::uint32_t strip = RGB(0, 0, 160);
+        main.state.progressPercent = 50;
+        main.BarTimer_Timer();
+        QCOMPARE(main.barSurface.point(120, 8), qint64(strip));
+        QVERIFY(main.barSurface.point(121, 8) != qint64(strip));
+        main.state.progressPercent = 99;
+        main.BarTimer_Timer();
+        QCOMPARE(main.barSurface.point(237, 15), qint64(strip));
+        main.state.progressPercent = 100;
+        main.BarTimer_Timer();
+        QVERIFY(main.barSurface.point(120, 8) != qint64(strip));
+        QVERIFY(!main.BarTimer->isActive());
+    }
+
+    void waitZeroRunsNoEventAndWaitLetsTimersRun()
+    {
+        bool fired = false;
+        QTimer::singleShot(0, [&] { fired = true; });
+        Wacht(0);
+        QVERIFY(!fired);
+        Wacht(0.05);
+        QVERIFY(fired);
+    }
+};
+
+PRENTVEL_TEST(MainWindowTest)
+#include "MainWindowTest.moc"
