@@ -74,7 +74,7 @@ void Main::connectEvents()
             ToolsUndo_Click();
     });
     connect(HelpHelp, &QAction::triggered, this, &Main::HelpHelp_Click);
-    connect(HelpHelppdf, &QAction::triggered, this, [] { OpenDocument(QDir(programFolder()).filePath("help.pdf")); });
+    connect(HelpHelppdf, &QAction::triggered, this, [] { OpenDocument(manualPath()); });
     connect(HelpSoftware, &QAction::triggered, this, [] { OpenDocument(SoftwarePageAddress); });
     connect(HelpZilverhoek, &QAction::triggered, this, [] { OpenDocument(SecondSiteAddress); });
     connect(HelpDownload, &QAction::triggered, this, [] { OpenDocument(DownloadPageAddress); });

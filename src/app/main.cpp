@@ -1,4 +1,4 @@
-#include "app/Main.h"
+#include "app/Titel.h"
 #include "platform/EventPump.h"
 #include "platform/Translations.h"
 
@@ -12,7 +12,7 @@ int main(int argc, char** argv)
     installDutchTranslations(app);
     EventPump::setHook([] { QCoreApplication::processEvents(); });
 
-    Main window;
-    window.show();
+    Titel startScreen;
+    startScreen.show();
     return app.exec();
 }

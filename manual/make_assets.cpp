@@ -1,0 +1,89 @@
+// Build-time tool: writes the user manual as a PDF (with pictures of the
+// program's own windows) and the program icon in the usual sizes.
+//   make_assets <manual.html> <help.pdf> <icon folder>
+#include "app/AppIcon.h"
+#include "app/Main.h"
+#include "app/StartPhoto.h"
+#include "app/Titel.h"
+#include "platform/Translations.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPdfWriter>
+#include <QTextDocument>
+#include <QTimer>
+#include <QUrl>
+#include <cstdio>
+
+namespace {
+
+QImage grabWindow(QWidget& window)
+{
+    window.show();
+    QCoreApplication::processEvents();
+    return window.grab().toImage();
+}
+
+bool writeManual(const QString& htmlPath, const QString& pdfPath)
+{
+    QFile source(htmlPath);
+    if (!source.open(QIODevice::ReadOnly)) {
+        std::fprintf(stderr, "cannot read %s\n", qPrintable(htmlPath));
+        return false;
+    }
+    QTextDocument document;
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPointSizeF(10.5);
+    document.setDefaultFont(font);
+    {
+        Titel titel;
+        titel.Timer1->stop();
+        document.addResource(QTextDocument::ImageResource, QUrl("screenshot:titel"), grabWindow(titel));
+    }
+    {
+        Main main;
+        main.KlokTimer->stop();
+        main.card.paintPicture(startPhoto(), 0, 0, 515, 365);
+        main.LayoutKaart_Click(18);
+        document.addResource(QTextDocument::ImageResource, QUrl("screenshot:main"), grabWindow(main));
+        main.hide();
+    }
+    document.setHtml(QString::fromUtf8(source.readAll()));
+
+    QPdfWriter writer(pdfPath);
+    writer.setTitle(QStringLiteral("Prentvel – Handleiding"));
+    writer.setCreator(QStringLiteral("Prentvel"));
+    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(18, 18, 18, 18), QPageLayout::Millimeter));
+    writer.setResolution(300);
+    document.print(&writer);
+    return QFile::exists(pdfPath);
+}
+
+bool writeIcons(const QString& folder)
+{
+    for (int size : {16, 32, 48, 64, 128, 256}) {
+        const QString dir = QStringLiteral("%1/hicolor/%2x%2/apps").arg(folder).arg(size);
+        if (!QDir().mkpath(dir) || !appIcon(size).save(dir + QStringLiteral("/prentvel.png")))
+            return false;
+    }
+    return true;
+}
+
+}
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    installDutchTranslations(app);
+    if (argc != 4) {
+        std::fprintf(stderr, "usage: make_assets <manual.html> <help.pdf> <icon folder>\n");
+        return 2;
+    }
+    if (!writeManual(QString::fromLocal8Bit(argv[1]), QString::fromLocal8Bit(argv[2])))
+        return 1;
+    return writeIcons(QString::fromLocal8Bit(argv[3])) ? 0 : 1;
+}

@@ -1,0 +1,6 @@
+#pragma once
+#include <QImage>
+
+// The start screen's photo: postcards fanned out on a light desk, with room on
+// the left for the information text. 500 x 320 pixels.
+QImage startPhoto();
