@@ -1,9 +1,13 @@
 #include "addressbook/AddressFile.h"
 #include "addressbook/Dataform.h"
+#include "app/Main.h"
 #include "common/ScriptedDialogs.h"
 #include "common/TestRegistry.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QFile>
+#include <QTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTemporaryDir>
@@ -166,6 +170,20 @@ private Q_SLOTS:
         form.CancelKnop_Click();
         QCOMPARE(form.result(), int(QDialog::Rejected));
         QCOMPARE(readBytes(path), before);
+    }
+
+    void menuEntryOpensTheWindowModally()
+    {
+        Main main;
+        QString opened;
+        QTimer::singleShot(0, [&opened] {
+            if (auto* form = qobject_cast<Dataform*>(QApplication::activeModalWidget())) {
+                opened = form->windowTitle();
+                form->CancelKnop_Click();
+            }
+        });
+        main.ToolsDatabase->trigger();
+        QCOMPARE(opened, QStringLiteral(" Adressenbestand"));
     }
 
     void failedSaveKeepsTheWindowOpen()
