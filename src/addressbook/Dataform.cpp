@@ -61,7 +61,7 @@ Dataform::Dataform(QWidget* parent, const QString& addressFilePath)
     setObjectName("Dataform");
     setWindowTitle(QStringLiteral(" Adressenbestand"));
     setFont(QFont(QStringLiteral("Liberation Sans"), 8));
-    // The designed outer size is 6000 x 4200 twips, frame and caption bar included.
+    // The outer size is 6000 x 4200 twips, frame and caption bar included.
     setFixedSize(twipsToPixels(6000) - 8, twipsToPixels(4200) - 30);
     buildControls();
     connectButtons();
