@@ -1,7 +1,14 @@
 #include "app/Subsystems.h"
 
+#include "addressbook/Dataform.h"
 #include "app/Main.h"
 
-void installAddressBook(Main&)
+#include <QAction>
+
+void installAddressBook(Main& main)
 {
+    QObject::connect(main.ToolsDatabase, &QAction::triggered, &main, [&main] {
+        Dataform form(&main);
+        form.exec();
+    });
 }

@@ -1,0 +1,297 @@
+#include "addressbook/Dataform.h"
+
+#include "addressbook/DataformPictures.h"
+#include "app/Twips.h"
+#include "platform/BusyPointer.h"
+#include "platform/Dialogs.h"
+
+#include <QDir>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <algorithm>
+#include <type_traits>
+
+namespace {
+
+template <typename Widget>
+Widget* make(QWidget* parent, const QString& name, const QString& text = QString())
+{
+    auto* widget = new Widget(parent);
+    widget->setObjectName(name);
+    if constexpr (!std::is_same_v<Widget, QGroupBox>)
+        widget->setText(text);
+    return widget;
+}
+
+QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption, const QString& toolTip)
+{
+    auto* button = make<QPushButton>(parent, name, caption);
+    button->setToolTip(toolTip);
+    // Enter in a text box must not press a button (it would add or save).
+    button->setAutoDefault(false);
+    return button;
+}
+
+QPushButton* makeArrowButton(QWidget* parent, const QString& name, DataformPictures::Arrow arrow,
+                             const QString& toolTip)
+{
+    auto* button = makeButton(parent, name, QString(), toolTip);
+    const QPixmap picture = DataformPictures::arrow(arrow);
+    button->setIcon(picture);
+    button->setIconSize(picture.size());
+    return button;
+}
+
+// A record field as stored: what was typed, or "-" when it holds only blanks.
+QString storedField(const QString& typed)
+{
+    return typed.trimmed().isEmpty() ? QStringLiteral("-") : typed;
+}
+
+const QColor captionColor(100, 100, 0);
+
+}
+
+Dataform::Dataform(QWidget* parent, const QString& addressFilePath)
+    : QDialog(parent), addressFilePath_(addressFilePath)
+{
+    setObjectName("Dataform");
+    setWindowTitle(QStringLiteral(" Adressenbestand"));
+    setFont(QFont(QStringLiteral("Liberation Sans"), 8));
+    // The outer size is 6000 x 4200 twips, frame and caption bar included.
+    setFixedSize(twipsToPixels(6000) - 8, twipsToPixels(4200) - 30);
+    buildControls();
+    connectButtons();
+    loadAddressBook();
+}
+
+void Dataform::buildControls()
+{
+    Frame1 = make<QGroupBox>(this, "Frame1");
+    placeInTwips(Frame1, 75, 0, 5775, 3660);
+
+    Image1 = make<QLabel>(Frame1, "Image1");
+    Image1->setPixmap(DataformPictures::addressCard());
+    placeInTwips(Image1, 5100, 270);
+
+    static const char* const captions[] = {nullptr, "Naam", "Adres", "Postcode en Woonplaats", "Land"};
+    for (int i = 1; i <= 4; ++i) {
+        const int rowTop = 390 * (i - 1);
+        Tekstbox[i] = make<QLineEdit>(Frame1, QStringLiteral("Tekstbox_%1").arg(i));
+        QFont bold = Tekstbox[i]->font();
+        bold.setBold(true);
+        Tekstbox[i]->setFont(bold);
+        setTextColor(Tekstbox[i], QColor(20, 20, 60));
+        setBackground(Tekstbox[i], QColor(170 + 10 * i, 210 + 10 * i, 0));
+        placeInTwips(Tekstbox[i], 135, 240 + rowTop, 3600, 330);
+
+        Tekstlabel[i] = make<QLabel>(Frame1, QStringLiteral("Tekstlabel_%1").arg(i), captions[i]);
+        setTextColor(Tekstlabel[i], captionColor);
+        placeInTwips(Tekstlabel[i], 3810, 300 + rowTop);
+    }
+
+    // Sunken strips behind the button row and behind the two closing buttons.
+    Label1 = make<QLabel>(Frame1, "Label1");
+    Label1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    placeInTwips(Label1, 135, 2010, 5505, 390);
+
+    AddKnop = makeButton(Frame1, "AddKnop", "Toevoegen", " Naam toevoegen ");
+    placeInTwips(AddKnop, 165, 2040, 1005, 330);
+    BeginKnop = makeArrowButton(Frame1, "BeginKnop", DataformPictures::Arrow::First, " Eerste naam ");
+    placeInTwips(BeginKnop, 1170, 2040, 450, 330);
+    VorigeKnop = makeArrowButton(Frame1, "VorigeKnop", DataformPictures::Arrow::Previous, " Vorige naam ");
+    placeInTwips(VorigeKnop, 1620, 2040, 450, 330);
+    RecordLabel = make<QLabel>(Frame1, "RecordLabel");
+    setRecordLabel(QStringLiteral("1 / 1"));
+    VolgendeKnop = makeArrowButton(Frame1, "VolgendeKnop", DataformPictures::Arrow::Next, " Volgende naam ");
+    placeInTwips(VolgendeKnop, 2970, 2040, 450, 330);
+    LaatsteKnop = makeArrowButton(Frame1, "LaatsteKnop", DataformPictures::Arrow::Last, " Laatste naam ");
+    placeInTwips(LaatsteKnop, 3420, 2040, 450, 330);
+    WijzigKnop = makeButton(Frame1, "WijzigKnop", "Wijzig", " Naam wijzigen ");
+    placeInTwips(WijzigKnop, 3870, 2040, 900, 330);
+    DeleteKnop = makeButton(Frame1, "DeleteKnop", "Delete", " Naam verwijderen ");
+    placeInTwips(DeleteKnop, 4770, 2040, 840, 330);
+
+    Afz = make<QLineEdit>(Frame1, "Afz");
+    setBackground(Afz, QColor(220, 220, 220));
+    placeInTwips(Afz, 135, 2640, 3600, 330);
+    Label4 = make<QLabel>(Frame1, "Label4", "Afzender");
+    setTextColor(Label4, captionColor);
+    placeInTwips(Label4, 3810, 2700);
+    Label3 = make<QLabel>(Frame1, "Label3",
+                          QStringLiteral("Plaats hierboven éénmalig uw naam voor op de adreszijde van de "
+                                         "ontworpen prentvellen."));
+    Label3->setWordWrap(true);
+    Label3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setTextColor(Label3, captionColor);
+    placeInTwips(Label3, 135, 3120, 3570, 420);
+
+    Label2 = make<QLabel>(Frame1, "Label2");
+    Label2->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    placeInTwips(Label2, 3870, 3135, 1770, 390);
+    CancelKnop = makeButton(Frame1, "CancelKnop", "Cancel", QString());
+    placeInTwips(CancelKnop, 3900, 3165, 840, 330);
+    OkKnop = makeButton(Frame1, "OkKnop", "Opslaan", " Gegevens Opslaan ");
+    placeInTwips(OkKnop, 4740, 3165, 870, 330);
+
+    // The strips lie behind their buttons.
+    Label1->lower();
+    Label2->lower();
+}
+
+void Dataform::connectButtons()
+{
+    connect(AddKnop, &QPushButton::clicked, this, &Dataform::AddKnop_Click);
+    connect(BeginKnop, &QPushButton::clicked, this, &Dataform::BeginKnop_Click);
+    connect(VorigeKnop, &QPushButton::clicked, this, &Dataform::VorigeKnop_Click);
+    connect(VolgendeKnop, &QPushButton::clicked, this, &Dataform::VolgendeKnop_Click);
+    connect(LaatsteKnop, &QPushButton::clicked, this, &Dataform::LaatsteKnop_Click);
+    connect(WijzigKnop, &QPushButton::clicked, this, &Dataform::WijzigKnop_Click);
+    connect(DeleteKnop, &QPushButton::clicked, this, &Dataform::DeleteKnop_Click);
+    connect(OkKnop, &QPushButton::clicked, this, &Dataform::OkKnop_Click);
+    connect(CancelKnop, &QPushButton::clicked, this, &Dataform::CancelKnop_Click);
+}
+
+void Dataform::loadAddressBook()
+{
+    const std::optional<AddressBook> book = AddressFile::load(addressFilePath_);
+    if (!book)
+        return;  // no file yet: empty boxes and "1 / 1"
+    for (const AddressRecord& record : book->records) {
+        Lijstbox[1].append(record.naam);
+        Lijstbox[2].append(record.adres);
+        Lijstbox[3].append(record.postcodeWoonplaats);
+        Lijstbox[4].append(record.land);
+    }
+    for (int i = 1; i <= 4; ++i)
+        Tekstbox[i]->setText(Lijstbox[i].value(0));
+    senderLine = book->senderLine;
+    Afz->setText(senderLine);
+    currentRecord = 0;
+    recordCount = int(Lijstbox[1].size());
+    setRecordLabel(QStringLiteral("1/%1").arg(recordCount));
+}
+
+void Dataform::setRecordLabel(const QString& text)
+{
+    RecordLabel->setText(text);
+    placeInTwips(RecordLabel, 2190, 2100);
+}
+
+bool Dataform::showsRecord() const
+{
+    return currentRecord >= 0 && currentRecord < recordCount;
+}
+
+void Dataform::PlaatsRecord(int record)
+{
+    for (int i = 1; i <= 4; ++i)
+        Tekstbox[i]->setText(Lijstbox[i].value(record));
+    setRecordLabel(QStringLiteral("%1/%2").arg(record + 1).arg(recordCount));
+}
+
+void Dataform::AddKnop_Click()
+{
+    if (Tekstbox[1]->text().trimmed().isEmpty())
+        return;
+    for (int i = 1; i <= 4; ++i) {
+        Lijstbox[i].append(storedField(Tekstbox[i]->text()));
+        Tekstbox[i]->clear();
+    }
+    recordCount = int(Lijstbox[1].size());
+    currentRecord = recordCount;
+    setRecordLabel(QStringLiteral("%1/%1").arg(recordCount));
+    Tekstbox[1]->setFocus();
+}
+
+void Dataform::BeginKnop_Click()
+{
+    if (recordCount == 0)
+        return;
+    currentRecord = 0;
+    PlaatsRecord(currentRecord);
+}
+
+void Dataform::VorigeKnop_Click()
+{
+    if (recordCount == 0)
+        return;
+    currentRecord = std::max(currentRecord - 1, 0);
+    PlaatsRecord(currentRecord);
+}
+
+void Dataform::VolgendeKnop_Click()
+{
+    if (recordCount == 0)
+        return;
+    // Never past the last record, also not from the empty entry after "Toevoegen".
+    currentRecord = std::min(currentRecord + 1, recordCount - 1);
+    PlaatsRecord(currentRecord);
+}
+
+void Dataform::LaatsteKnop_Click()
+{
+    if (recordCount == 0)
+        return;
+    currentRecord = recordCount - 1;
+    PlaatsRecord(currentRecord);
+}
+
+void Dataform::WijzigKnop_Click()
+{
+    // Right after "Toevoegen" the boxes show no record, so there is nothing to change.
+    if (!showsRecord())
+        return;
+    if (!Dialogs::askYesNo(this, QStringLiteral("Wilt u deze gegevens wijzigen?"), QStringLiteral("Wijzigen")))
+        return;
+    for (int i = 1; i <= 4; ++i)
+        Lijstbox[i][currentRecord] = storedField(Tekstbox[i]->text());
+}
+
+void Dataform::DeleteKnop_Click()
+{
+    if (!showsRecord())
+        return;
+    if (!Dialogs::askYesNo(this, QStringLiteral("Wilt u deze gegevens verwijderen?"), QStringLiteral("Delete")))
+        return;
+    for (int i = 1; i <= 4; ++i)
+        Lijstbox[i].removeAt(currentRecord);
+    currentRecord = 0;
+    recordCount = int(Lijstbox[1].size());
+    PlaatsRecord(0);
+}
+
+AddressBook Dataform::bookToSave() const
+{
+    AddressBook book;
+    book.senderLine = Afz->text();
+    for (int k = 0; k < recordCount; ++k)
+        book.records.append({Lijstbox[1][k], Lijstbox[2][k], Lijstbox[3][k], Lijstbox[4][k]});
+    return book;
+}
+
+void Dataform::OkKnop_Click()
+{
+    bool saved = false;
+    {
+        BusyPointer busy;
+        saved = AddressFile::save(bookToSave(), addressFilePath_);
+    }
+    if (!saved) {
+        // Stay open with everything typed, so nothing is lost.
+        Dialogs::showMessage(this,
+                             QStringLiteral("Het adressenbestand kon niet worden opgeslagen:\n%1")
+                                 .arg(QDir::toNativeSeparators(addressFilePath_)),
+                             QStringLiteral(" Opslaan"), Dialogs::Icon::Warning);
+        return;
+    }
+    accept();
+}
+
+void Dataform::CancelKnop_Click()
+{
+    reject();
+}
