@@ -1,7 +1,6 @@
 #pragma once
 // Drives the card of a real main window with mouse events, as a user would.
 #include "app/Main.h"
-#include "platform/Colors.h"
 #include "platform/PictureBox.h"
 
 #include <QTest>
@@ -9,30 +8,35 @@
 
 namespace CardMouse {
 
-inline void press(Main& main, QPoint at, Qt::MouseButton button = Qt::LeftButton)
-{
-    QTest::mousePress(main.Voorkant, button, {}, at);
-}
-inline void moveTo(Main& main, QPoint at)
-{
-    QTest::mouseMove(main.Voorkant, at);
-}
-inline void release(Main& main, QPoint at, Qt::MouseButton button = Qt::LeftButton)
-{
-    QTest::mouseRelease(main.Voorkant, button, {}, at);
-}
+const Rgb White{255, 255, 255}, Black{0, 0, 0}, Yellow{255, 255, 0};
+
 // Press at the first point, move through the others, release at the last.
 inline void drag(Main& main, std::initializer_list<QPoint> path, Qt::MouseButton button = Qt::LeftButton)
 {
-    press(main, *path.begin(), button);
+    QTest::mousePress(main.Voorkant, button, {}, *path.begin());
     for (QPoint p : path)
-        moveTo(main, p);
-    release(main, *(path.end() - 1), button);
+        QTest::mouseMove(main.Voorkant, p);
+    QTest::mouseRelease(main.Voorkant, button, {}, *(path.end() - 1));
 }
 
 inline Rgb pixel(const Main& main, int x, int y)
 {
     return Rgb::fromValue(valueFromPixel(main.card.image().pixel(x, y)));
+}
+
+struct Expected {
+    int x, y;
+    Rgb colour;
+};
+// The first pixel that differs from its expected colour, as "x,y: r,g,b"; empty when all match.
+inline QString firstMismatch(const Main& main, std::initializer_list<Expected> pixels)
+{
+    for (const Expected& e : pixels) {
+        const Rgb c = pixel(main, e.x, e.y);
+        if (c != e.colour)
+            return QString("%1,%2: %3,%4,%5").arg(e.x).arg(e.y).arg(c.r).arg(c.g).arg(c.b);
+    }
+    return QString();
 }
 
 inline int pixelsNotWhite(const QImage& image)
@@ -44,16 +48,4 @@ inline int pixelsNotWhite(const QImage& image)
     return count;
 }
 
-const Rgb White{255, 255, 255};
-const Rgb Black{0, 0, 0};
-const Rgb Yellow{255, 255, 0};
-
-}
-
-namespace QTest {
-template <>
-inline char* toString(const Rgb& c)
-{
-    return qstrdup(QByteArray::number(c.r) + "," + QByteArray::number(c.g) + "," + QByteArray::number(c.b));
-}
 }
