@@ -1,7 +1,69 @@
 #include "app/Subsystems.h"
 
 #include "app/Main.h"
+#include "app/Twips.h"
+#include "drawing/ColorKeuze.h"
+#include "drawing/MouseDrawing.h"
+#include "drawing/ToolActions.h"
+#include "drawing/ToolTable.h"
+#include "platform/ClickableLabel.h"
+#include "platform/PictureBox.h"
 
-void installDrawingTools(Main&)
+#include <QAction>
+#include <QLabel>
+#include <QPushButton>
+#include <QSlider>
+
+namespace {
+
+// Opens the palette beside the tool panel and stores the picked colour, shifted
+// by one, in `target`.
+void pickSwatchColour(Main& main, Rgb& target, int topOffsetTwips)
 {
+    const QRect window = main.frameGeometry();
+    openColorPalette(main, window.x() * TwipsPerPixel + 9660, window.y() * TwipsPerPixel + topOffsetTwips);
+    target = ToolActions::shiftedPaletteColor(main.state.paletteColor);
+    main.paintSwatches();
+}
+
+void setLayerColour(Main& main, int index)
+{
+    static const Rgb colours[] = {{0, 0, 0}, {255, 255, 255}, {120, 120, 120}, {0, 0, 0}};
+    main.state.layerColor = colours[index];
+    const Rgb& c = main.state.layerColor;
+    main.Layer->setStyleSheet(QString("background: transparent; border: 1px solid rgb(%1,%2,%3);").arg(c.r).arg(c.g).arg(c.b));
+    for (int i = 1; i <= 3; ++i)
+        main.ToolsColorLayer[i]->setChecked(i == index);
+}
+
+}
+
+void installDrawingTools(Main& main)
+{
+    for (int n = 1; n <= ToolCount; ++n) {
+        QPushButton* button = main.Knop[n];
+        button->setToolTip(toolDescription(n).tip);
+        button->setIcon(toolIcon(n));
+        QObject::connect(button, &QPushButton::clicked, &main, [&main, n] { Knop_Click(main, n); });
+    }
+
+    QObject::connect(main.Label3, &ClickableLabel::clicked, &main,
+                     [&main] { pickSwatchColour(main, main.state.drawColor, 1130); });
+    QObject::connect(main.Label4, &ClickableLabel::clicked, &main,
+                     [&main] { pickSwatchColour(main, main.state.fillColor, 1920); });
+
+    QObject::connect(main.Slider1, &QSlider::valueChanged, &main, [&main](int value) {
+        main.Label9->setText("Lijndikte is " + QString::number(value) + " pixels");
+        main.Label9->adjustSize();
+    });
+
+    QObject::connect(main.Voorkant, &PictureBox::mouseDown, &main,
+                     [&main](int button, int shift, double x, double y) { Voorkant_MouseDown(main, button, shift, x, y); });
+    QObject::connect(main.Voorkant, &PictureBox::mouseMove, &main,
+                     [&main](int button, int shift, double x, double y) { Voorkant_MouseMove(main, button, shift, x, y); });
+    QObject::connect(main.Voorkant, &PictureBox::mouseUp, &main,
+                     [&main](int button, int shift, double x, double y) { Voorkant_MouseUp(main, button, shift, x, y); });
+
+    for (int i = 1; i <= 3; ++i)
+        QObject::connect(main.ToolsColorLayer[i], &QAction::triggered, &main, [&main, i] { setLayerColour(main, i); });
 }

@@ -1,0 +1,35 @@
+// Flood fill of the whole card: every pixel of a white 515 x 365 card changes
+// colour in one fill. The goal is well under 5 ms per fill.
+#include "drawing/FloodFill.h"
+#include "platform/CardSurface.h"
+#include "platform/Colors.h"
+
+#include <benchmark/benchmark.h>
+
+static void WholeWhiteCard(benchmark::State& state)
+{
+    CardSurface card;
+    bool yellow = true;
+    for (auto _ : state) {
+        const int changed = floodFill(card.mutableImage(), 257, 182, yellow ? RGB(255, 255, 0) : RGB(255, 255, 255));
+        benchmark::DoNotOptimize(changed);
+        yellow = !yellow;
+    }
+}
+BENCHMARK(WholeWhiteCard)->Unit(benchmark::kMillisecond);
+
+// A card striped with one-pixel gaps: many short spans, the slow case for a span fill.
+static void Comb(benchmark::State& state)
+{
+    CardSurface card;
+    for (int x = 1; x < card.width(); x += 2)
+        card.line(x, 0, x, card.height() - 2, RGB(0, 0, 0));
+    bool yellow = true;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(floodFill(card.mutableImage(), 0, 0, yellow ? RGB(255, 255, 0) : RGB(255, 255, 255)));
+        yellow = !yellow;
+    }
+}
+BENCHMARK(Comb)->Unit(benchmark::kMillisecond);
+
+BENCHMARK_MAIN();

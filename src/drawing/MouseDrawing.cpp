@@ -1,0 +1,213 @@
+#include "drawing/MouseDrawing.h"
+
+#include "app/Main.h"
+#include "drawing/FotoLaden.h"
+#include "drawing/ToolActions.h"
+#include "drawing/ToolTable.h"
+#include "editor/TextPlacer.h"
+#include "platform/Rounding.h"
+
+#include <QLabel>
+#include <QLocale>
+#include <QSlider>
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr int LeftButton = 1;
+constexpr int RightButton = 2;
+
+enum Tool {
+    NoTool = 0, Freehand = 1, StraightLine = 2, Rectangle = 3, FilledRectangle = 4, Ellipse = 5,
+    FilledEllipse = 6, Fill = 7, Spray = 8, Eraser = 9, Picker = 10, ColouredCircles = 11, PhotoImport = 12
+};
+
+bool usesRubberFrame(int tool)
+{
+    return tool == Rectangle || tool == FilledRectangle || tool == Ellipse || tool == FilledEllipse
+        || tool == PhotoImport;
+}
+
+int whole(double v)
+{
+    return std::isfinite(v) ? int(roundHalfEven(std::clamp(v, -1e6, 1e6))) : 0;
+}
+
+QString shortest(double v)
+{
+    return QString::number(v, 'g', QLocale::FloatingPointShortest);
+}
+
+void pickInto(Main& main, Rgb& target, double x, double y)
+{
+    if (const auto picked = ToolActions::pickColor(main.card, x, y)) {
+        target = *picked;
+        main.paintSwatches();
+    }
+}
+
+// The straight-line tool shows its band by inverting; inverting the same line
+// again takes it off the card.
+void removeRubberBand(Main& main)
+{
+    if (main.card.drawMode != CardSurface::DrawMode::Invert)
+        return;
+    const EditorState& s = main.state;
+    main.card.line(s.dragStartX, s.dragStartY, s.dragLastX, s.dragLastY, s.drawColor.value());
+}
+
+}
+
+void Knop_Click(Main& main, int n)
+{
+    main.state.currentTool = n;
+    if (n < 1 || n > ToolCount)
+        return;
+    const ToolDescription& tool = toolDescription(n);
+    main.Label1->setText(tool.name);
+    main.Label1->adjustSize();
+    main.InfoLabel->setText(tool.help);
+}
+
+void Voorkant_MouseDown(Main& main, int button, int, double x, double y)
+{
+    EditorState& s = main.state;
+    if (s.currentLayout != DrawingLayout)
+        return;
+    CardSurface& card = main.card;
+    main.takeUndoCopy();
+    s.dragStartX = x;
+    s.dragStartY = y;
+    card.lineWidth = main.Slider1->value();
+
+    if (button == LeftButton) {
+        switch (s.currentTool) {
+        case StraightLine:
+            s.dragLastX = s.dragStartX;
+            s.dragLastY = s.dragStartY;
+            card.drawMode = CardSurface::DrawMode::Invert;
+            break;
+        case Fill:
+            ToolActions::fill(card, x, y, s.fillColor);
+            break;
+        case Eraser:
+            ToolActions::erase(card, x, y, s.eraserSize);
+            break;
+        case Picker:
+            pickInto(main, s.drawColor, x, y);
+            break;
+        default:
+            if (usesRubberFrame(s.currentTool)) {
+                main.Layer->setGeometry(whole(x), whole(y), 0, 0);
+                main.Layer->show();
+            }
+            break;
+        }
+    } else if (button == RightButton && s.currentTool == Picker) {
+        pickInto(main, s.fillColor, x, y);
+    }
+    card.refresh();
+}
+
+void Voorkant_MouseMove(Main& main, int button, int, double x, double y)
+{
+    EditorState& s = main.state;
+    QLabel* preview = main.Label12;
+    preview->move(whole(x - preview->width() - 5), whole(y - preview->height() - 5));
+    main.CorLabel->setText("Coordinaten : X = " + shortest(x) + ", Y = " + shortest(y));
+
+    if (s.currentLayout != DrawingLayout || button != LeftButton)
+        return;
+    CardSurface& card = main.card;
+    switch (s.currentTool) {
+    case Freehand:
+        card.line(s.dragStartX, s.dragStartY, x, y, s.drawColor.value());
+        s.dragStartX = x;
+        s.dragStartY = y;
+        break;
+    case StraightLine:
+        card.line(s.dragStartX, s.dragStartY, s.dragLastX, s.dragLastY, s.drawColor.value());
+        card.line(s.dragStartX, s.dragStartY, x, y, s.drawColor.value());
+        break;
+    case Spray:
+        ToolActions::sprayDot(card, x, y, s.drawColor);
+        break;
+    case Eraser:
+        ToolActions::erase(card, x, y, s.eraserSize);
+        break;
+    case ColouredCircles:
+        ToolActions::colouredCircle(card, x, y, s.circleSize);
+        break;
+    default:
+        if (usesRubberFrame(s.currentTool)) {
+            // The frame only opens to the right and downwards.
+            x = std::max(x, s.dragStartX);
+            y = std::max(y, s.dragStartY);
+            main.Layer->setGeometry(whole(s.dragStartX), whole(s.dragStartY),
+                                    whole(x - s.dragStartX) + 1, whole(y - s.dragStartY) + 1);
+        }
+        break;
+    }
+    s.dragLastX = x;
+    s.dragLastY = y;
+    card.refresh();
+}
+
+void Voorkant_MouseUp(Main& main, int button, int, double x, double y)
+{
+    EditorState& s = main.state;
+    CardSurface& card = main.card;
+    if (s.placingText) {
+        // A straight-line band or the rubber frame of this click must not stay
+        // behind, and the text must not be printed inverted.
+        removeRubberBand(main);
+        card.drawMode = CardSurface::DrawMode::Copy;
+        card.lineWidth = 1;
+        main.Layer->hide();
+        placeTextAt(main, x, y);
+        main.Label12->hide();
+        s.placingText = false;
+        main.InfoLabel->setText("Informatie...");
+        card.refresh();
+        return;
+    }
+    if (s.currentLayout != DrawingLayout)
+        return;
+
+    removeRubberBand(main);
+    card.drawMode = CardSurface::DrawMode::Copy;
+    if (button == LeftButton) {
+        const bool dragged = ToolActions::opensRightAndDown(s.dragStartX, s.dragStartY, x, y);
+        const Rgb drawColor = s.drawColor;
+        switch (s.currentTool) {
+        case StraightLine:
+            card.line(s.dragStartX, s.dragStartY, x, y, drawColor.value());
+            break;
+        case Rectangle:
+        case FilledRectangle:
+            if (dragged)
+                ToolActions::drawBox(card, s.dragStartX, s.dragStartY, x, y, drawColor,
+                                     s.currentTool == FilledRectangle ? std::optional<Rgb>(s.fillColor) : std::nullopt,
+                                     s.fillStyleSetting);
+            card.fillStyle = CardSurface::Transparent;
+            break;
+        case Ellipse:
+        case FilledEllipse:
+            if (dragged)
+                ToolActions::drawEllipse(card, s.dragStartX, s.dragStartY, x, y, drawColor,
+                                         s.currentTool == FilledEllipse ? std::optional<Rgb>(s.fillColor) : std::nullopt,
+                                         s.fillStyleSetting);
+            break;
+        case PhotoImport:
+            if (dragged)
+                FotoLaden(main, s.dragStartX, s.dragStartY, x, y);
+            break;
+        default:
+            break;
+        }
+    }
+    card.lineWidth = 1;
+    main.Layer->hide();
+    card.refresh();
+}
