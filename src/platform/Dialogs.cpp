@@ -94,12 +94,18 @@ QString toQtFilter(const QString& filter)
     QStringList result;
     for (int i = 0; i + 1 < parts.size(); i += 2) {
         // Photos from cameras are often called IMG_0001.JPG: offer both cases,
-        // since a native dialog may match case-sensitively.
+        // since a native dialog may match case-sensitively. JPEG files also
+        // come as .jpeg.
         QStringList patterns;
         for (const QString& pattern : parts.at(i + 1).split(';', Qt::SkipEmptyParts)) {
-            patterns << pattern;
-            if (pattern.toUpper() != pattern)
-                patterns << pattern.toUpper();
+            QStringList variants{pattern};
+            if (pattern.compare(QLatin1String("*.jpg"), Qt::CaseInsensitive) == 0)
+                variants << QStringLiteral("*.jpeg");
+            for (const QString& variant : variants) {
+                patterns << variant;
+                if (variant.toUpper() != variant)
+                    patterns << variant.toUpper();
+            }
         }
         result << QStringLiteral("%1 (%2)").arg(parts.at(i).trimmed(), patterns.join(' '));
     }

@@ -1,0 +1,69 @@
+#include "editor/CardSaving.h"
+
+#include "app/Main.h"
+#include "platform/BmpToJpeg.h"
+#include "platform/BusyPointer.h"
+#include "platform/Dialogs.h"
+#include "platform/ProgramFolder.h"
+#include "platform/SafeImageFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+const char* const BmpFilter = "Bitmap (*.bmp)|*.bmp";
+const char* const JpgFilter = "Jpg format (*.jpg)|*.jpg";
+const char* const TemporaryBitmapName = "mydummy.bmp";
+
+namespace {
+const QString ProgramName = QStringLiteral("Prentvel");
+
+QString notWritten(const QString& path)
+{
+    return QStringLiteral("De kaart is niet opgeslagen: %1 kon niet worden geschreven.")
+        .arg(QDir::toNativeSeparators(path));
+}
+}
+
+QString temporaryBitmapPath(const QString& programFolder)
+{
+    const QString folder = isFolderWritable(programFolder) ? programFolder : QDir::tempPath();
+    return QDir(folder).filePath(QString::fromLatin1(TemporaryBitmapName));
+}
+
+QString saveCardAsBmp(const QImage& card, const QString& path)
+{
+    return writeImageFile(card, path, "bmp") ? QString() : notWritten(path);
+}
+
+QString saveCardAsJpeg(const QImage& card, const QString& path, int quality, const QString& temporaryBitmap)
+{
+    if (!writeImageFile(card, temporaryBitmap, "bmp"))
+        return notWritten(temporaryBitmap);
+    if (!QFileInfo::exists(temporaryBitmap))
+        return QStringLiteral("File save not as JPG!");
+    const bool converted = BmpToJpeg(temporaryBitmap, path, quality);
+    // Never remove the bitmap when the user chose that very file as the JPEG.
+    if (QFileInfo(temporaryBitmap) != QFileInfo(path))
+        QFile::remove(temporaryBitmap);
+    return converted ? QString() : notWritten(path);
+}
+
+void FileSaveAs_Click(Main& main, int index)
+{
+    if (index != 1 && index != 2)
+        return;
+    const QString path = Dialogs::saveFileName(&main, QStringLiteral("Kaart Opslaan"),
+                                               QString::fromLatin1(index == 1 ? BmpFilter : JpgFilter));
+    if (path.isEmpty())
+        return;
+    QString failure;
+    {
+        BusyPointer busy;
+        failure = index == 1 ? saveCardAsBmp(main.card.image(), path)
+                             : saveCardAsJpeg(main.card.image(), path, main.state.jpegQuality,
+                                              temporaryBitmapPath(programFolder()));
+    }
+    if (!failure.isEmpty())
+        Dialogs::showMessage(&main, failure, ProgramName, Dialogs::Icon::None);
+}

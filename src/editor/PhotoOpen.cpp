@@ -1,0 +1,64 @@
+#include "editor/PhotoOpen.h"
+
+#include "app/Main.h"
+#include "editor/CardLayouts.h"
+#include "platform/BusyPointer.h"
+#include "platform/Dialogs.h"
+#include "platform/PictureLoader.h"
+#include "platform/Rounding.h"
+
+#include <QAction>
+#include <QFileInfo>
+
+namespace {
+constexpr int FreeDrawingLayout = 18;
+}
+
+const char* const PhotoFilter = "Foto ( Jpg, Bmp, Gif, Wmf )|*.jpg;*.bmp;*.gif;*.wmf";
+
+QString photoCaption(const QString& fileName, int width, int height, qint64 bytes)
+{
+    return QStringLiteral("%1 / %2 x %3 pixels / %4 Bytes").arg(fileName).arg(width).arg(height).arg(bytes);
+}
+
+void FileOpen_Click(Main& main)
+{
+    if (main.state.currentLayout == FreeDrawingLayout)
+        return;
+    const QString path = Dialogs::openFileName(&main, QStringLiteral("Open Foto / Kaart"), QString::fromLatin1(PhotoFilter));
+    if (path.isEmpty())
+        return;
+    openPhotoFile(main, path);
+}
+
+void openPhotoFile(Main& main, const QString& path)
+{
+    EditorState& state = main.state;
+    if (state.currentLayout == FreeDrawingLayout || path.isEmpty())
+        return;
+
+    main.takeUndoCopyOfBasePicture();
+    BusyPointer busy;
+    state.photoFileName = path;
+
+    const bool paintsIntoFrame = photoLayout(state.currentLayout) != nullptr;
+    // A large photo only needs decoding at the size of the frame it fills.
+    const QSize frameSize = paintsIntoFrame
+        ? QSize(int(roundHalfEven(state.frameWidth)), int(roundHalfEven(state.frameHeight)))
+        : QSize();
+    std::optional<LoadedPicture> picture = PictureLoader::load(path, frameSize);
+    if (!picture || picture->image.isNull())
+        return;
+
+    main.BackPic = picture->image;
+    state.photoWidth = picture->width;
+    state.photoHeight = picture->height;
+    const QFileInfo file(path);
+    main.NaamEnGrootte->setText(photoCaption(file.fileName(), state.photoWidth, state.photoHeight, file.size()));
+
+    if (!paintsIntoFrame)
+        return;
+    main.card.paintPicture(main.BackPic, state.frameX, state.frameY, state.frameWidth, state.frameHeight);
+    main.card.refresh();
+    advanceFrame(state.currentLayout, state.frameX, state.frameY);
+}
