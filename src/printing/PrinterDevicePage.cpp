@@ -1,0 +1,66 @@
+#include "printing/PrinterDevicePage.h"
+
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPrinter>
+
+PrinterDevicePage::PrinterDevicePage(QPrinter& printer)
+    : printer_(printer)
+{
+    printer_.setPageSize(QPageSize(QPageSize::A4));
+    printer_.setPageOrientation(QPageLayout::Portrait);
+    printer_.setFullPage(false);
+}
+
+PrinterDevicePage::~PrinterDevicePage()
+{
+    endDocument();
+}
+
+QPainter* PrinterDevicePage::painter()
+{
+    if (failed_ || ended_)
+        return nullptr;
+    if (!painter_) {
+        auto painter = std::make_unique<QPainter>();
+        started_ = true;
+        if (!painter->begin(&printer_)) {
+            failed_ = true;
+            return nullptr;
+        }
+        preparePainter(*painter);
+        painter_ = std::move(painter);
+    }
+    return painter_.get();
+}
+
+double PrinterDevicePage::dpiX() const
+{
+    return printer_.resolution();
+}
+
+double PrinterDevicePage::dpiY() const
+{
+    return printer_.resolution();
+}
+
+void PrinterDevicePage::setCopies(int copies)
+{
+    // The copy count belongs to the job, so it only counts before the first drawing.
+    if (!started_)
+        printer_.setCopyCount(qBound(1, copies, 999));
+}
+
+void PrinterDevicePage::newPage()
+{
+    if (painter() && !printer_.newPage())
+        failed_ = true;
+}
+
+void PrinterDevicePage::endDocument()
+{
+    if (painter_)
+        painter_->end();
+    painter_.reset();
+    ended_ = true;
+}

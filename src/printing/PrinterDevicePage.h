@@ -1,0 +1,36 @@
+#pragma once
+// A printer page that draws on a QPrinter: A4 portrait, origin at the top-left
+// of the printable area. The job starts with the first drawing, so the copies
+// can still be set before it; a document without any drawing sends no job.
+#include "printing/PainterPage.h"
+
+#include <memory>
+
+class QPrinter;
+
+class PrinterDevicePage : public PainterPage {
+public:
+    explicit PrinterDevicePage(QPrinter& printer);
+    ~PrinterDevicePage() override;
+
+    // True when the printer refused to start the job; drawing is then ignored.
+    bool failed() const { return failed_; }
+    // True once the job has started (something was drawn).
+    bool started() const { return started_; }
+
+    void setCopies(int copies) override;
+    void newPage() override;
+    void endDocument() override;
+
+protected:
+    QPainter* painter() override;
+    double dpiX() const override;
+    double dpiY() const override;
+
+private:
+    QPrinter& printer_;
+    std::unique_ptr<QPainter> painter_;
+    bool failed_ = false;
+    bool started_ = false;
+    bool ended_ = false;
+};
