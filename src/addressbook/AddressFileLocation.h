@@ -1,0 +1,10 @@
+#pragma once
+#include <QString>
+
+namespace AddressFile {
+
+// "Adressen.cat" in `programFolder` when that folder is writable or the file is
+// already there; otherwise in `dataFolder`, which is created when needed.
+QString pathIn(const QString& programFolder, const QString& dataFolder);
+
+}
