@@ -1,0 +1,122 @@
+// Two card-sized images on one sheet: the card twice, a double card with a
+// back panel, or two address sides.
+#include "printing/PageBuilders.h"
+#include "printing/PageText.h"
+
+#include <array>
+
+using PageText::arial;
+using PageText::black;
+using PageText::printAt;
+
+namespace {
+
+constexpr double slotLeft = 27;
+constexpr double topSlotTop = 39;
+constexpr double bottomSlotTop = 145;
+
+struct Segment {
+    double x1, y1, x2, y2;
+};
+
+// Ten 10 mm marks outside the card area: horizontal ones at the card edges
+// left and right, vertical ones at the card sides above and below.
+constexpr std::array<Segment, 10> cutMarks{{
+    {5, 39, 15, 39},
+    {190, 39, 200, 39},
+    {5, 144, 15, 144},
+    {190, 144, 200, 144},
+    {5, 251, 15, 251},
+    {190, 251, 200, 251},
+    {27, 5, 27, 15},
+    {27, 270, 27, 280},
+    {176, 5, 176, 15},
+    {176, 270, 176, 280},
+}};
+
+void drawInSlots(PrinterPage& page, const QImage& top, const QImage& bottom)
+{
+    page.drawPicture(top, slotLeft, topSlotTop, CardPrintSize::width, CardPrintSize::height);
+    page.drawPicture(bottom, slotLeft, bottomSlotTop, CardPrintSize::width, CardPrintSize::height);
+}
+
+void setInstructionFont(PrinterPage& page)
+{
+    page.setFont(arial, 12, false);
+    page.setTextColor(black);
+}
+
+// One recipient block of an address side: name, street, town, country.
+using AddressCells = std::array<QString, 4>;
+
+AddressCells cellsOf(const AddressRecord& record)
+{
+    return {PageText::blankDash(record.naam), PageText::blankDash(record.adres),
+            PageText::blankDash(record.postcodeWoonplaats), PageText::blankDash(record.land)};
+}
+
+void printCells(PrinterPage& page, const AddressCells& cells, double firstY)
+{
+    constexpr double recipientX = 105;
+    constexpr double lineStep = 11.5;
+    for (int i = 0; i < 4; ++i)
+        printAt(page, recipientX, firstY + lineStep * i, cells[i]);
+}
+
+}
+
+void PrintKnipLijnen(PrinterPage& page)
+{
+    for (const Segment& mark : cutMarks)
+        page.drawLine(mark.x1, mark.y1, mark.x2, mark.y2, black);
+    setInstructionFont(page);
+    printAt(page, 60, 265, QStringLiteral("Snij of knip de kaarten langs de zijlijnen door"));
+}
+
+void PrintTweeKaarten(PrinterPage& page, const QImage& card)
+{
+    drawInSlots(page, card, card);
+    PrintKnipLijnen(page);
+    setInstructionFont(page);
+    printAt(page, 45, 255, QStringLiteral("Draai het papier om en print de adreszijden op de achterkant"));
+}
+
+void PrintAdresZijden(PrinterPage& page, const QImage& card, const std::optional<AddressBook>& book,
+                      const QString& naam1, const QString& naam2)
+{
+    drawInSlots(page, card, card);
+    if (!book)
+        return;
+
+    // The last record with a matching name fills its block.
+    AddressCells first, second;
+    for (const AddressRecord& record : book->records) {
+        const AddressCells cells = cellsOf(record);
+        if (cells[0] == naam1)
+            first = cells;
+        if (cells[0] == naam2)
+            second = cells;
+    }
+    if (first[0].isEmpty() && second[0].isEmpty())
+        return;
+
+    page.setTransparentTextBackground();
+    page.setFont(arial, 11, true);
+    page.setTextColor(black);
+    printCells(page, first, 88.5);
+    printCells(page, second, 194);
+    printAt(page, 33, 122.3, book->senderLine);
+    printAt(page, 33, 229, book->senderLine);
+}
+
+void PrintDubbelLiggend(PrinterPage& page, const QImage& card, const QImage& achterkant)
+{
+    drawInSlots(page, achterkant, card);
+    PrintKnipLijnen(page);
+}
+
+void PrintDubbelStaand(PrinterPage& page, const QImage& card, const QImage& portret)
+{
+    drawInSlots(page, card, portret);
+    PrintKnipLijnen(page);
+}
