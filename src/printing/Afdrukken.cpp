@@ -20,6 +20,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QScrollBar>
 
 namespace {
@@ -247,6 +248,10 @@ void Afdrukken::runScanAnimation()
 
 void Afdrukken::PrintKnop_Click()
 {
+    // The scan animation lets clicks through; a second job must not start
+    // inside the first.
+    if (printing_)
+        return;
     PrintRun::Request request;
     request.mode = VScroll1->value();
     const auto copies = PrintRun::copies(Combo1->currentText());
@@ -281,6 +286,7 @@ void Afdrukken::PrintKnop_Click()
         return;
     QString result;
     {
+        const QScopedValueRollback<bool> guard(printing_, true);
         BusyPointer busy;
         const QString caption = Label2->text();
         runScanAnimation();

@@ -70,4 +70,5 @@ private:
     PrintRun::BookLoader loadBook_;
     std::unique_ptr<CardSurface> preview_;
     int heightTwips_ = 0;
+    bool printing_ = false;
 };

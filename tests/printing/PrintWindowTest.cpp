@@ -156,8 +156,10 @@ private Q_SLOTS:
         ScriptedDialogs dialogs;
         const QString path = dir.filePath("kaarten.pdf");
         dialogs.files << path;
+        QTimer::singleShot(100, [&] { window->PrintKnop_Click(); });   // clicked again while scanning
         window->PrintKnop_Click();
         QVERIFY(dialogs.messages.isEmpty());
+        QCOMPARE(dialogs.fileFilters.size(), 1);
         QCOMPARE(window->Label2->text(), QString("2 Dezelfde prentvellen"));
         QVERIFY(window->Lijn->isHidden());
 
