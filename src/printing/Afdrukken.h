@@ -49,7 +49,7 @@ public:
 
     // The sheet sample shown by Picture1.
     const CardSurface& preview() const { return *preview_; }
-    // The designed outer height of the window, in twips.
+    // The outer height of the window, in twips.
     int heightTwips() const { return heightTwips_; }
 
     void VScroll1_Change();

@@ -50,7 +50,7 @@ QImage labelSheetPicture(QSize size)
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
 
-    // Geometry scaled to the picture, designed for 240 x 260.
+    // Drawn for 240 x 260, scaled to the picture.
     p.scale(size.width() / 240.0, size.height() / 260.0);
 
     const QPointF corner(38, 38);

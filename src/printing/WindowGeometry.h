@@ -1,5 +1,5 @@
 #pragma once
-// The print windows are designed by their outer size in twips, caption and
+// The print windows are laid out by their outer size in twips, caption and
 // borders included; Qt sizes the client area, so those are taken off here.
 #include "app/Twips.h"
 
