@@ -1,7 +1,26 @@
 #include "app/Subsystems.h"
 
+#include "addressbook/AddressFile.h"
 #include "app/Main.h"
+#include "printing/Afdrukken.h"
+#include "printing/Printmarges.h"
+#include "printing/SessionPrinter.h"
 
-void installPrinting(Main&)
+#include <QAction>
+
+void installPrinting(Main& main)
 {
+    // The printer chosen in the set-up dialog lives as long as the main window.
+    auto* printer = new SessionPrinter(&main);
+    printer->setObjectName("CommonDialog");
+
+    QObject::connect(main.FilePrint, &QAction::triggered, &main, [&main, printer] {
+        Afdrukken window(main.state, main.card, *printer, [] { return AddressFile::load(); }, &main);
+        window.exec();
+    });
+    QObject::connect(main.FileSetupPrinter, &QAction::triggered, &main, [&main, printer] { printer->setup(&main); });
+    QObject::connect(main.FilePrintMarges, &QAction::triggered, &main, [&main] {
+        Printmarges window(main.state, &main);
+        window.exec();
+    });
 }

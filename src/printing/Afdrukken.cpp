@@ -1,0 +1,308 @@
+#include "printing/Afdrukken.h"
+
+#include "app/EditorState.h"
+#include "app/Twips.h"
+#include "platform/BusyPointer.h"
+#include "platform/CardSurface.h"
+#include "platform/Dialogs.h"
+#include "platform/EventPump.h"
+#include "platform/PictureBox.h"
+#include "platform/Wait.h"
+#include "printing/PrintPreview.h"
+#include "printing/PrinterDevicePage.h"
+#include "printing/SessionPrinter.h"
+#include "printing/WindowGeometry.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDate>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QScopedValueRollback>
+#include <QScrollBar>
+
+namespace {
+
+const QString Title = QStringLiteral(" Afdrukken");
+constexpr int AddressSideLayout = 19;
+constexpr int ClosedHeight = 3810;
+constexpr int OpenHeight = 4845;
+constexpr int HeightStep = 30;
+
+template <typename Widget, typename... Args>
+Widget* make(QWidget* parent, const QString& name, Args&&... args)
+{
+    auto* widget = new Widget(std::forward<Args>(args)..., parent);
+    widget->setObjectName(name);
+    return widget;
+}
+
+QComboBox* makeCombo(QWidget* parent, const QString& name, const QColor& background)
+{
+    auto* combo = make<QComboBox>(parent, name);
+    combo->setEditable(true);
+    combo->setInsertPolicy(QComboBox::NoInsert);
+    setBackground(combo, background);
+    return combo;
+}
+
+// A small printer with a sheet coming out, the window's decoration.
+QPixmap printerPicture()
+{
+    QImage image(40, 34, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(60, 60, 60), 1));
+    p.setBrush(Qt::white);
+    p.drawRect(QRectF(10.5, 1.5, 19, 12));
+    p.setBrush(QColor(150, 150, 160));
+    p.drawRoundedRect(QRectF(2.5, 12.5, 35, 14), 3, 3);
+    p.setBrush(Qt::white);
+    p.drawRect(QRectF(9.5, 22.5, 21, 10));
+    p.setPen(QColor(192, 0, 0));
+    p.drawLine(QPointF(13, 26.5), QPointF(27, 26.5));
+    p.setPen(QColor(90, 90, 90));
+    p.drawLine(QPointF(13, 29.5), QPointF(23, 29.5));
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(80, 200, 80));
+    p.drawEllipse(QPointF(32, 17), 1.8, 1.8);
+    return QPixmap::fromImage(image);
+}
+
+}
+
+Afdrukken::Afdrukken(const EditorState& state, const CardSurface& card, SessionPrinter& printer,
+                     PrintRun::BookLoader loadBook, QWidget* parent)
+    : QDialog(parent), state_(state), card_(card), printer_(printer), loadBook_(std::move(loadBook)),
+      preview_(std::make_unique<CardSurface>(PreviewWidth, PreviewHeight))
+{
+    setObjectName("Afdrukken");
+    setWindowTitle(" Kaarten Afdrukken");
+    if (parent)
+        setFont(parent->font());
+    setModal(true);
+    preview_->backColor = RGB(220, 230, 180);
+    buildControls();
+
+    drawModePreview(*preview_, 1, card_.image(), QDate::currentDate().year());
+    Label2->setText(PrintRun::openingCaption(addressSide()));
+    Check1->setVisible(addressSide());
+    connect(VScroll1, &QScrollBar::valueChanged, this, &Afdrukken::VScroll1_Change);
+    connect(Check1, &QCheckBox::toggled, this, &Afdrukken::Check1_Click);
+    connect(PrintKnop, &QPushButton::clicked, this, &Afdrukken::PrintKnop_Click);
+    connect(ExitKnop, &QPushButton::clicked, this, &Afdrukken::ExitKnop_Click);
+}
+
+Afdrukken::~Afdrukken() = default;
+
+void Afdrukken::buildControls()
+{
+    setOuterSizeInTwips(this, 5025, ClosedHeight);
+    heightTwips_ = ClosedHeight;
+
+    Frame1 = make<QGroupBox>(this, "Frame1");
+    placeInTwips(Frame1, 90, 0, 4770, 3270);
+    BackA4 = make<QLabel>(Frame1, "BackA4");
+    placeInTwips(BackA4, 180, 270, 2085, 2835);
+    setBackground(BackA4, QColor(128, 128, 128));
+    Picture1 = make<PictureBox>(Frame1, "Picture1", preview_.get());
+    placeInTwips(Picture1, 240, 330, 1950, 2700);
+    Picture1->setToolTip(" WYSIWYG ");
+    Lijn = make<QFrame>(Picture1, "Lijn");
+    Lijn->setGeometry(0, 0, 140, 1);
+    setBackground(Lijn, QColor(192, 0, 0));
+    Lijn->hide();
+
+    Label3 = make<QLabel>(Frame1, "Label3");
+    placeInTwips(Label3, 2325, 270, 360, 2835);
+    setBackground(Label3, QColor(64, 64, 64));
+    VScroll1 = make<QScrollBar>(Frame1, "VScroll1", Qt::Vertical);
+    VScroll1->setRange(PrintRun::FirstMode, PrintRun::LastMode);
+    VScroll1->setPageStep(1);
+    VScroll1->setValue(PrintRun::FirstMode);
+    placeInTwips(VScroll1, 2355, 300, 300, 2775);
+
+    Combo1 = makeCombo(Frame1, "Combo1", QColor(192, 255, 192));
+    for (int n = 1; n <= PrintRun::MaxCopies; ++n)
+        Combo1->addItem(QString::number(n));
+    Combo1->setEditText("1");
+    placeInTwips(Combo1, 2820, 270, 600, -1);
+    Label4 = make<QLabel>(Frame1, "Label4", "Copy's");
+    placeInTwips(Label4, 3480, 315);
+
+    Label2 = make<QLabel>(Frame1, "Label2", "Info...");
+    Label2->setWordWrap(true);
+    Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setTextColor(Label2, QColor(100, 100, 100));
+    placeInTwips(Label2, 2820, 750, 1845, 600);
+    Check1 = make<QCheckBox>(Frame1, "Check1", "Met adressen en afz.");
+    placeInTwips(Check1, 2820, 1380, 1815, -1);
+
+    const int currentYear = QDate::currentDate().year();
+    Combo2 = makeCombo(Frame1, "Combo2", QColor(192, 255, 192));
+    Combo2->addItems(PrintRun::yearItems(currentYear));
+    Combo2->setEditText(QString::number(currentYear));
+    placeInTwips(Combo2, 2820, 1500, 810, -1);
+    Combo2->hide();
+    Label5 = make<QLabel>(Frame1, "Label5", "Jaar");
+    placeInTwips(Label5, 3690, 1560);
+    Label5->hide();
+
+    Image1 = make<QLabel>(Frame1, "Image1");
+    Image1->setPixmap(printerPicture());
+    placeInTwips(Image1, 3000, 2100);
+
+    Label1 = make<QLabel>(Frame1, "Label1");
+    placeInTwips(Label1, 2820, 2730, 1800, 375);
+    setBackground(Label1, QColor(64, 64, 64));
+    PrintKnop = make<QPushButton>(Frame1, "PrintKnop", "Print");
+    placeInTwips(PrintKnop, 2850, 2760, 870, 315);
+    setBackground(PrintKnop, QColor(192, 255, 192));
+    ExitKnop = make<QPushButton>(Frame1, "ExitKnop", "Exit");
+    placeInTwips(ExitKnop, 3720, 2760, 870, 315);
+    setBackground(ExitKnop, QColor(255, 192, 192));
+    for (QPushButton* button : {PrintKnop, ExitKnop})
+        button->setAutoDefault(false);
+
+    Frame2 = make<QGroupBox>(this, "Frame2");
+    placeInTwips(Frame2, 90, 3300, 4770, 990);
+    ComboNaam1 = makeCombo(Frame2, "ComboNaam1", QColor(220, 240, 160));
+    ComboNaam1->setEditText("Selecteer 1e naam");
+    placeInTwips(ComboNaam1, 90, 210, 3300, -1);
+    ComboNaam2 = makeCombo(Frame2, "ComboNaam2", QColor(220, 240, 160));
+    ComboNaam2->setEditText("Selecteer 2e naam");
+    placeInTwips(ComboNaam2, 90, 570, 3300, -1);
+}
+
+bool Afdrukken::addressSide() const
+{
+    return state_.currentLayout == AddressSideLayout;
+}
+
+void Afdrukken::VScroll1_Change()
+{
+    Combo2->hide();
+    Label5->hide();
+    Check1->hide();
+    const int mode = VScroll1->value();
+    drawModePreview(*preview_, mode, card_.image(), QDate::currentDate().year());
+    if (mode < PrintRun::FirstMode || mode > PrintRun::LastMode)
+        return;
+    Label2->setText(PrintRun::modeCaption(mode, addressSide(), state_.labelsPerSheet));
+    if (mode == 1 && addressSide())
+        Check1->show();
+    if (mode == 5) {
+        Combo2->show();
+        Label5->show();
+    }
+}
+
+void Afdrukken::setHeightTwips(int height)
+{
+    heightTwips_ = height;
+    setOuterHeightInTwips(this, height);
+    EventPump::letEventsRun();
+}
+
+void Afdrukken::Check1_Click()
+{
+    if (Check1->isChecked()) {
+        for (int height = ClosedHeight; height <= OpenHeight; height += HeightStep)
+            setHeightTwips(height);
+    } else {
+        for (int height = OpenHeight; height >= ClosedHeight; height -= HeightStep)
+            setHeightTwips(height);
+    }
+    fillNameLists();
+}
+
+void Afdrukken::fillNameLists()
+{
+    const std::optional<AddressBook> book = loadBook_();
+    if (!book)
+        return;
+    // Filled afresh each time, so ticking twice lists every name once; what
+    // the user typed or picked stays.
+    for (QComboBox* combo : {ComboNaam1, ComboNaam2}) {
+        const QString chosen = combo->currentText();
+        combo->clear();
+        for (const AddressRecord& record : book->records)
+            combo->addItem(record.naam);
+        combo->setEditText(chosen);
+    }
+}
+
+void Afdrukken::runScanAnimation()
+{
+    Label2->setText("Scanning...");
+    Lijn->show();
+    for (int y = 0; y <= PreviewHeight; ++y) {
+        Lijn->move(0, y);
+        Wacht(0.01);
+    }
+    Lijn->hide();
+}
+
+void Afdrukken::PrintKnop_Click()
+{
+    // The scan animation lets clicks through; a second job must not start
+    // inside the first.
+    if (printing_)
+        return;
+    PrintRun::Request request;
+    request.mode = VScroll1->value();
+    const auto copies = PrintRun::copies(Combo1->currentText());
+    if (!copies) {
+        Dialogs::showMessage(this, QStringLiteral("Typ bij Copy's een aantal van 1 tot %1.").arg(PrintRun::MaxCopies),
+                             Title, Dialogs::Icon::Warning);
+        return;
+    }
+    request.copies = *copies;
+    if (request.mode == 5) {
+        const auto year = PrintRun::year(Combo2->currentText());
+        if (!year) {
+            Dialogs::showMessage(this,
+                                 QStringLiteral("Typ bij Jaar een jaartal van %1 tot %2.")
+                                     .arg(PrintRun::FirstYear)
+                                     .arg(PrintRun::LastYear),
+                                 Title, Dialogs::Icon::Warning);
+            return;
+        }
+        request.year = *year;
+    }
+    request.card = card_.image();
+    request.addressSide = addressSide();
+    request.withAddresses = Check1->isChecked();
+    request.naam1 = ComboNaam1->currentText();
+    request.naam2 = ComboNaam2->currentText();
+    request.labels = LabelSettings{state_.labelLeft, state_.labelTop, state_.labelWidth,
+                                   state_.labelHeight, state_.labelsPerSheet};
+
+    std::unique_ptr<PrinterDevicePage> page = printer_.startJob(this);
+    if (!page)
+        return;
+    QString result;
+    {
+        const QScopedValueRollback<bool> guard(printing_, true);
+        BusyPointer busy;
+        const QString caption = Label2->text();
+        runScanAnimation();
+        Label2->setText(caption);
+        result = PrintRun::print(*page, request, loadBook_);
+    }
+    if (page->failed()) {
+        Dialogs::showMessage(this, "Het afdrukken kan niet beginnen. Controleer de printer of de bestandsnaam.",
+                             Title, Dialogs::Icon::Warning);
+        return;
+    }
+    if (!result.isEmpty())
+        Label2->setText(result);
+}
+
+void Afdrukken::ExitKnop_Click()
+{
+    close();
+}

@@ -1,0 +1,74 @@
+#pragma once
+// The print window " Kaarten Afdrukken": the user picks one of seven print
+// modes with the scroll bar, sees a sample of the sheet, sets the copies (the
+// year for the calendar, the two recipients for address sides) and prints.
+#include "printing/PrintRun.h"
+
+#include <QDialog>
+
+#include <memory>
+
+struct EditorState;
+class CardSurface;
+class PictureBox;
+class QCheckBox;
+class QComboBox;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QScrollBar;
+class SessionPrinter;
+
+class Afdrukken : public QDialog {
+    Q_OBJECT
+public:
+    Afdrukken(const EditorState& state, const CardSurface& card, SessionPrinter& printer,
+              PrintRun::BookLoader loadBook, QWidget* parent = nullptr);
+    ~Afdrukken() override;
+
+    QGroupBox* Frame1 = nullptr;
+    QLabel* BackA4 = nullptr;
+    PictureBox* Picture1 = nullptr;
+    QFrame* Lijn = nullptr;
+    QLabel* Label3 = nullptr;
+    QScrollBar* VScroll1 = nullptr;
+    QComboBox* Combo1 = nullptr;
+    QLabel* Label4 = nullptr;
+    QLabel* Label2 = nullptr;
+    QCheckBox* Check1 = nullptr;
+    QComboBox* Combo2 = nullptr;
+    QLabel* Label5 = nullptr;
+    QLabel* Image1 = nullptr;
+    QLabel* Label1 = nullptr;
+    QPushButton* PrintKnop = nullptr;
+    QPushButton* ExitKnop = nullptr;
+    QGroupBox* Frame2 = nullptr;
+    QComboBox* ComboNaam1 = nullptr;
+    QComboBox* ComboNaam2 = nullptr;
+
+    // The sheet sample shown by Picture1.
+    const CardSurface& preview() const { return *preview_; }
+    // The outer height of the window, in twips.
+    int heightTwips() const { return heightTwips_; }
+
+    void VScroll1_Change();
+    void Check1_Click();
+    void PrintKnop_Click();
+    void ExitKnop_Click();
+
+private:
+    void buildControls();
+    void setHeightTwips(int height);
+    void fillNameLists();
+    void runScanAnimation();
+    bool addressSide() const;
+
+    const EditorState& state_;
+    const CardSurface& card_;
+    SessionPrinter& printer_;
+    PrintRun::BookLoader loadBook_;
+    std::unique_ptr<CardSurface> preview_;
+    int heightTwips_ = 0;
+    bool printing_ = false;
+};

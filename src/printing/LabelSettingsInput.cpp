@@ -1,0 +1,57 @@
+#include "printing/LabelSettingsInput.h"
+
+#include "platform/Rounding.h"
+
+#include <QLocale>
+
+#include <cmath>
+
+namespace LabelSettingsInput {
+
+std::optional<double> number(const QString& text)
+{
+    QString plain = text.trimmed();
+    plain.replace(QLatin1Char(','), QLatin1Char('.'));
+    if (plain.isEmpty())
+        return std::nullopt;
+    bool ok = false;
+    const double value = QLocale::c().toDouble(plain, &ok);
+    // Four typed characters never exceed 9999, except through an exponent.
+    if (!ok || !std::isfinite(value) || std::abs(value) > 9999)
+        return std::nullopt;
+    return value;
+}
+
+bool keepsTypedText(const QString& text)
+{
+    return text.isEmpty() || (text.size() < 5 && number(text).has_value());
+}
+
+std::variant<Values, QString> read(const QString& left, const QString& top, const QString& width,
+                                   const QString& height, const QString& perSheet)
+{
+    const auto a = number(left);
+    const auto b = number(top);
+    const auto c = number(width);
+    const auto d = number(height);
+    if (!a || !b || !c || !d)
+        return QStringLiteral("Vul bij A, B, C en D een getal in.");
+
+    Values values;
+    values.left = *a;
+    values.top = *b;
+    values.width = *c;
+    values.height = int(roundHalfEven(*d));
+    // A label without width or height would put every label on the same spot.
+    if (values.width <= 0 || values.height <= 0)
+        return QStringLiteral("De breedte (C) en de hoogte (D) van een etiket moeten groter dan 0 zijn.");
+
+    bool ok = false;
+    const int count = perSheet.trimmed().toInt(&ok);
+    if (!ok || count < 1 || count > 255)
+        return QStringLiteral("Het aantal etiketten per vel moet een heel getal van 1 tot 255 zijn.");
+    values.perSheet = count;
+    return values;
+}
+
+}

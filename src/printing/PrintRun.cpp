@@ -1,0 +1,92 @@
+#include "printing/PrintRun.h"
+
+#include <algorithm>
+
+namespace PrintRun {
+
+namespace {
+
+constexpr int FirstListedYear = 2009;
+constexpr int YearsAhead = 10;
+
+std::optional<int> wholeNumber(const QString& text, int lowest, int highest)
+{
+    bool ok = false;
+    const int value = text.trimmed().toInt(&ok);
+    if (!ok || value < lowest || value > highest)
+        return std::nullopt;
+    return value;
+}
+
+}
+
+QString modeCaption(int mode, bool addressSide, int labelsPerSheet)
+{
+    switch (mode) {
+    case 1:
+        return addressSide ? QStringLiteral("2 Adreszijden voor de achterzijde van de kaart")
+                           : QStringLiteral("2 Dezelfde prentvellen");
+    case 2: return QStringLiteral("Dubbele kaart in Landscape mode (liggend)");
+    case 3: return QStringLiteral("Dubbele kaart in Portret mode (staand)");
+    case 4: return QStringLiteral("Envelop 155 x 110 mm voor de prentvellen");
+    case 5: return QStringLiteral("Jaarkalender met het geselecteerde jaar");
+    case 6: return QStringLiteral("Lijst met het ingevoerde adressenbestand");
+    case 7: return QStringLiteral("Print %1 etiketten per vel met adressenbestand").arg(labelsPerSheet);
+    default: return QString();
+    }
+}
+
+QString openingCaption(bool addressSide)
+{
+    return addressSide ? QStringLiteral("2 Adreszijden met adressen uit het bestand")
+                       : QStringLiteral("2 Dezelfde prentvellen");
+}
+
+std::optional<int> copies(const QString& text)
+{
+    return wholeNumber(text, 1, MaxCopies);
+}
+
+std::optional<int> year(const QString& text)
+{
+    return wholeNumber(text, FirstYear, LastYear);
+}
+
+QStringList yearItems(int currentYear)
+{
+    QStringList items;
+    for (int year = FirstListedYear; year <= std::max(currentYear, FirstListedYear) + YearsAhead; ++year)
+        items << QString::number(year);
+    return items;
+}
+
+QString print(PrinterPage& page, const Request& request, const BookLoader& loadBook)
+{
+    page.setUnit(PrinterPage::Unit::Millimetres);
+    page.setCopies(request.copies);
+
+    PrintResult result;
+    switch (request.mode) {
+    case 1:
+        if (request.addressSide)
+            PrintAdresZijden(page, request.card, request.withAddresses ? loadBook() : std::nullopt,
+                             request.naam1, request.naam2);
+        else
+            PrintTweeKaarten(page, request.card);
+        break;
+    case 2: PrintDubbelLiggend(page, request.card); break;
+    case 3: PrintDubbelStaand(page, request.card); break;
+    case 4: PrintEnvelop(page); break;
+    case 5:
+        page.setUnit(PrinterPage::Unit::Twips);
+        PrintKalender(page, request.year, request.card);
+        break;
+    case 6: result = PrintAdresLijst(page, loadBook()); break;
+    case 7: result = PrintEtiketten(page, loadBook(), request.labels); break;
+    default: break;
+    }
+    page.endDocument();
+    return result.bookRead ? result.message : QString();
+}
+
+}

@@ -1,0 +1,56 @@
+#pragma once
+// One print job of the print window, apart from the window: the captions of
+// the seven modes, the checks on typed copies and years, and the run that
+// sets up the page, calls the builder of the mode and ends the document.
+#include "addressbook/AddressFile.h"
+#include "printing/PageBuilders.h"
+
+#include <QImage>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <optional>
+
+namespace PrintRun {
+
+constexpr int FirstMode = 1;
+constexpr int LastMode = 7;
+constexpr int MaxCopies = 10;
+// The calendar follows the Gregorian rules, so it starts where they do.
+constexpr int FirstYear = 1583;
+constexpr int LastYear = 9999;
+
+// The caption of a mode in the information label.
+QString modeCaption(int mode, bool addressSide, int labelsPerSheet);
+// The mode 1 caption when the window opens.
+QString openingCaption(bool addressSide);
+
+// A whole number of copies from 1 to MaxCopies, or nothing.
+std::optional<int> copies(const QString& text);
+// A year the calendar can print, or nothing.
+std::optional<int> year(const QString& text);
+// The years the list offers: 2009 up to ten years after `currentYear`.
+QStringList yearItems(int currentYear);
+
+struct Request {
+    int mode = FirstMode;
+    int copies = 1;
+    int year = 0;
+    QImage card;
+    bool addressSide = false;     // the card shows the address side
+    bool withAddresses = false;   // addresses and sender on the address sides
+    QString naam1;
+    QString naam2;
+    LabelSettings labels;
+};
+
+using BookLoader = std::function<std::optional<AddressBook>()>;
+
+// Prints `request` on `page`: millimetres (twips for the calendar), the
+// copies, the builder of the mode, end of document. The address book is
+// loaded only by the modes that print addresses. Gives the builder's result
+// message, or an empty text when it leaves none.
+QString print(PrinterPage& page, const Request& request, const BookLoader& loadBook);
+
+}

@@ -1,0 +1,46 @@
+#pragma once
+// The label settings window " Afdruk Marges": where the text of the first
+// label starts (A, B), the label width and height (C, D) and how many labels a
+// sheet holds. It edits the label settings of the editor state directly.
+#include <QDialog>
+
+#include <array>
+
+struct EditorState;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+class Printmarges : public QDialog {
+    Q_OBJECT
+public:
+    explicit Printmarges(EditorState& state, QWidget* parent = nullptr);
+
+    QGroupBox* Frame1 = nullptr;
+    QLabel* Image1 = nullptr;
+    QGroupBox* Frame2 = nullptr;
+    std::array<QLineEdit*, 5> MargeText{};   // [1] A .. [4] D
+    std::array<QLabel*, 5> MargeLabel{};
+    QLabel* Label3 = nullptr;
+    QComboBox* Combo1 = nullptr;
+    QLabel* Label4 = nullptr;
+    QLabel* Label5 = nullptr;
+    QGroupBox* Frame3 = nullptr;
+    QLabel* Label1 = nullptr;
+    QPushButton* ResetKnop = nullptr;
+    QPushButton* CancelKnop = nullptr;
+    QPushButton* OkKnop = nullptr;
+
+    void MargeText_Change(int index);
+    void ResetKnop_Click();
+    void CancelKnop_Click();
+    void OkKnop_Click();
+
+private:
+    void buildControls();
+    void showSettings();
+
+    EditorState& state_;
+};
