@@ -13,6 +13,8 @@ ColorKeuze::ColorKeuze(Rgb& paletteColor, QWidget* parent)
 {
     setObjectName("ColorKeuze");
     setWindowTitle("Kleurenpalet");
+    if (parent)
+        setFont(parent->font()); // for the tooltip: a separate window does not inherit the main window's face
     setFixedSize(twipsToPixels(1590), twipsToPixels(3210));
 
     KnopBack = new QPushButton(this);

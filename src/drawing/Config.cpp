@@ -43,21 +43,23 @@ Config::Config(EditorState& state, QWidget* parent)
 {
     setObjectName("Config");
     setWindowTitle("Configuratie Zelf Tekenen");
+    if (parent)
+        setFont(parent->font()); // a separate window does not inherit the main window's face
     setFixedSize(twipsToPixels(4800), twipsToPixels(4080));
 
     QGroupBox* circles = makeGroup(this, "Frame1", "Grootte gekleurde Circels");
     placeInTwips(circles, 120, 90, 4560, 810);
     HScroll1 = makeScrollBar(circles, "HScroll1", 5, 30, state.circleSize);
-    placeInTwips(HScroll1, 150, 390, 2850, 255);
+    placeInTwips(HScroll1, 150, 390, 2550, 255);
     Label4 = makeLabel(circles, "Label4");
-    placeInTwips(Label4, 3150, 390, 1260, 255);
+    placeInTwips(Label4, 2850, 390, 1560, 255);
 
     QGroupBox* shapes = makeGroup(this, "Frame2", "Rechthoeken en circels");
     placeInTwips(shapes, 120, 1020, 4560, 1395);
     VulScroll = makeScrollBar(shapes, "VulScroll", 0, 7, state.fillStyleSetting);
-    placeInTwips(VulScroll, 150, 390, 2850, 255);
+    placeInTwips(VulScroll, 150, 390, 2550, 255);
     Label7 = makeLabel(shapes, "Label7");
-    placeInTwips(Label7, 3150, 390, 1260, 255);
+    placeInTwips(Label7, 2850, 390, 1560, 255);
     Picture1 = new PictureBox(&preview_, shapes);
     Picture1->setObjectName("Picture1");
     placeInTwips(Picture1, 150, 750, 116 * TwipsPerPixel, 36 * TwipsPerPixel);
@@ -65,9 +67,9 @@ Config::Config(EditorState& state, QWidget* parent)
     QGroupBox* eraser = makeGroup(this, "Frame3", QString());
     placeInTwips(eraser, 120, 2535, 4560, 690);
     GumScroll = makeScrollBar(eraser, "GumScroll", 5, 50, state.eraserSize);
-    placeInTwips(GumScroll, 150, 240, 2850, 255);
+    placeInTwips(GumScroll, 150, 240, 2550, 255);
     Label9 = makeLabel(eraser, "Label9");
-    placeInTwips(Label9, 3150, 240, 1260, 255);
+    placeInTwips(Label9, 2850, 240, 1560, 255);
 
     OkKnop = new QPushButton("Ok", this);
     OkKnop->setObjectName("OkKnop");

@@ -5,6 +5,7 @@
 #include "drawing/Config.h"
 #include "drawing/Frames.h"
 #include "drawing/Gradients.h"
+#include "platform/BusyPointer.h"
 
 #include <QAction>
 #include <algorithm>
@@ -22,6 +23,7 @@ void GradientRichting_Click(Main& main, int index)
     fill.g = std::max(fill.g - 1, 0);
     const std::uint32_t fillValue = fill.value();
     const std::uint32_t drawValue = main.state.drawColor.value();
+    BusyPointer busy;
     if (index == CircularGradient)
         GradientCircular(main.card, fillValue, drawValue, CircularSteps, -1, -1);
     else

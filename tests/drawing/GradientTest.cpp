@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QTest>
+#include <cmath>
 
 namespace {
 Rgb pixel(const CardSurface& surface, int x, int y)
@@ -90,8 +91,6 @@ private Q_SLOTS:
     void circularGradientCoversTheCardFromRimToMiddle()
     {
         Main main;
-        main.card.fillStyle = CardSurface::Transparent;
-        main.card.fillColor = RGB(1, 2, 3);
         main.GradientRichting[5]->trigger();
         // The first disc just reaches the corners (radius about 315.6); the
         // second, 1.24 pixels smaller, misses all but the bottom right one,
@@ -100,8 +99,23 @@ private Q_SLOTS:
             QCOMPARE(pixel(main.card, corner.x(), corner.y()), (Rgb{255, 254, 0}));
         QCOMPARE(pixel(main.card, 514, 364), (Rgb{254, 254, 0}));
         QCOMPARE(pixel(main.card, 257, 182), (Rgb{1, 1, 0}));
-        QCOMPARE(main.card.fillStyle, int(CardSurface::Transparent));
-        QCOMPARE(main.card.fillColor, RGB(1, 2, 3));
+    }
+
+    void circularDiscsMatchTheSurfacesFilledCircle()
+    {
+        for (const int penWidth : {1, 4}) {
+            for (const QPointF centre : {QPointF(-1, -1), QPointF(10.3, 20.7), QPointF(400, 50)}) {
+                CardSurface gradient(120, 90), circle(120, 90);
+                gradient.lineWidth = circle.lineWidth = penWidth;
+                GradientCircular(gradient, RGB(9, 99, 199), 0, 1, centre.x(), centre.y());
+                const double cx = centre.x() == -1 ? 60 : centre.x(), cy = centre.y() == -1 ? 45 : centre.y();
+                const double dx = cx < 60 ? 120 - cx : cx, dy = cy < 45 ? 90 - cy : cy;
+                circle.fillStyle = CardSurface::Solid;
+                circle.fillColor = RGB(9, 99, 199);
+                circle.ellipse(cx, cy, std::sqrt(dx * dx + dy * dy), RGB(9, 99, 199));
+                QVERIFY2(gradient.image() == circle.image(), qPrintable(QString("pen %1 centre %2,%3").arg(penWidth).arg(cx).arg(cy)));
+            }
+        }
     }
 };
 
