@@ -1,7 +1,12 @@
 #include "drawing/ColorKeuze.h"
 
 #include "app/Main.h"
+#include "app/Twips.h"
+#include "drawing/ColorKeuzeWindow.h"
 
-void openColorPalette(Main&, int, int)
+void openColorPalette(Main& main, int leftTwips, int topTwips)
 {
+    ColorKeuze window(main.state.paletteColor, &main);
+    window.move(twipsToPixels(leftTwips), twipsToPixels(topTwips));
+    window.exec();
 }

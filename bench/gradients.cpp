@@ -1,0 +1,24 @@
+// Time of one gradient over a whole card, per direction.
+#include "drawing/Gradients.h"
+#include "platform/CardSurface.h"
+
+#include <benchmark/benchmark.h>
+
+static void linearGradient(benchmark::State& state)
+{
+    CardSurface card;
+    const int direction = int(state.range(0));
+    for (auto _ : state)
+        GradientLinear(card, RGB(255, 254, 0), direction, RGB(0, 0, 0));
+}
+BENCHMARK(linearGradient)->DenseRange(0, 4)->Unit(benchmark::kMillisecond);
+
+static void circularGradient(benchmark::State& state)
+{
+    CardSurface card;
+    for (auto _ : state)
+        GradientCircular(card, RGB(255, 254, 0), RGB(0, 0, 0), 255, -1, -1);
+}
+BENCHMARK(circularGradient)->Unit(benchmark::kMillisecond);
+
+BENCHMARK_MAIN();

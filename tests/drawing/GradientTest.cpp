@@ -1,0 +1,93 @@
+#include "common/TestRegistry.h"
+
+#include "app/Main.h"
+#include "drawing/Gradients.h"
+#include "platform/ClickableLabel.h"
+
+#include <QAction>
+#include <QTest>
+#include <cmath>
+
+namespace {
+Rgb pixel(const CardSurface& surface, int x, int y)
+{
+    return Rgb::fromValue(std::uint32_t(surface.point(x, y)));
+}
+}
+
+class GradientTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void menuDarkensTheFillColourAndRunsFromFillToDraw()
+    {
+        Main main;
+        main.GradientRichting[0]->trigger();
+        QCOMPARE(main.state.fillColor, (Rgb{255, 254, 0}));
+        QCOMPARE(pixel(main.card, 0, 0), (Rgb{255, 254, 0}));
+        QCOMPARE(pixel(main.card, 514, 364), (Rgb{0, 0, 0}));
+        QCOMPARE(main.Label4->palette().color(QPalette::Window), QColor(255, 255, 0)); // swatch not repainted
+
+        main.GradientRichting[1]->trigger();
+        main.GradientRichting[2]->trigger();
+        QCOMPARE(main.state.fillColor.g, 252);
+        main.state.fillColor = {10, 0, 10};
+        main.GradientRichting[3]->trigger();
+        QCOMPARE(main.state.fillColor, (Rgb{10, 0, 10}));
+    }
+
+    void everyDirectionPutsTheColoursOnItsEdgesAndCoversTheCard()
+    {
+        // Edge of the first colour, then of the second, per direction.
+        const QPoint edges[][2] = {{{200, 0}, {200, 364}}, {{0, 100}, {514, 100}}, {{200, 364}, {200, 0}},
+                                   {{514, 100}, {0, 100}}, {{0, 0}, {514, 364}}};
+        for (int direction = 0; direction <= 4; ++direction) {
+            CardSurface card;
+            GradientLinear(card, RGB(200, 100, 0), direction, RGB(0, 100, 200));
+            const Rgb first = pixel(card, edges[direction][0].x(), edges[direction][0].y());
+            const Rgb last = pixel(card, edges[direction][1].x(), edges[direction][1].y());
+            QVERIFY2(first.r >= 196 && first.b <= 4 && last.b >= 196 && last.r <= 4, qPrintable(QString::number(direction)));
+            QCOMPARE(card.lineWidth, 1);
+
+            GradientLinear(card, RGB(30, 60, 90), direction, RGB(30, 60, 90));
+            QImage flat(card.width(), card.height(), QImage::Format_RGB32);
+            flat.fill(QColor(30, 60, 90));
+            QVERIFY2(card.image() == flat, qPrintable(QString::number(direction)));
+        }
+        // Too small for a band step: the sweep still ends.
+        CardSurface tiny(3, 3);
+        GradientLinear(tiny, RGB(255, 0, 0), 0, RGB(0, 0, 255));
+        QVERIFY(pixel(tiny, 1, 0).r > 150 && pixel(tiny, 1, 2).b > 200);
+    }
+
+    void circularGradientRunsFromTheCornersToTheMiddle()
+    {
+        Main main;
+        main.GradientRichting[5]->trigger();
+        // The first disc (radius about 315.6) reaches the corners; the second,
+        // 1.24 smaller, only the bottom right pixel, a little nearer the centre.
+        for (const QPoint corner : {QPoint(0, 0), QPoint(514, 0), QPoint(0, 364)})
+            QCOMPARE(pixel(main.card, corner.x(), corner.y()), (Rgb{255, 254, 0}));
+        QCOMPARE(pixel(main.card, 514, 364), (Rgb{254, 254, 0}));
+        QCOMPARE(pixel(main.card, 257, 182), (Rgb{1, 1, 0}));
+    }
+
+    void circularDiscsMatchTheSurfacesFilledCircle()
+    {
+        for (const int penWidth : {1, 4}) {
+            for (const QPointF centre : {QPointF(-1, -1), QPointF(10.3, 20.7), QPointF(400, 50)}) {
+                CardSurface gradient(120, 90), circle(120, 90);
+                gradient.lineWidth = circle.lineWidth = penWidth;
+                GradientCircular(gradient, RGB(9, 99, 199), 0, 1, centre.x(), centre.y());
+                const double cx = centre.x() == -1 ? 60 : centre.x(), cy = centre.y() == -1 ? 45 : centre.y();
+                const double dx = cx < 60 ? 120 - cx : cx, dy = cy < 45 ? 90 - cy : cy;
+                circle.fillStyle = CardSurface::Solid;
+                circle.fillColor = RGB(9, 99, 199);
+                circle.ellipse(cx, cy, std::sqrt(dx * dx + dy * dy), RGB(9, 99, 199));
+                QVERIFY2(gradient.image() == circle.image(), qPrintable(QString("pen %1 x %2").arg(penWidth).arg(cx)));
+            }
+        }
+    }
+};
+
+PRENTVEL_TEST(GradientTest)
+#include "GradientTest.moc"
