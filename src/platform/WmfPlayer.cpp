@@ -642,6 +642,9 @@ bool WmfPlayer::drawBitmap(const Record& record)
         return true;
     painter_.save();
     painter_.setCompositionMode(compositionFor(rasterOperation));
+    // Enlarged bitmaps keep their hard pixel edges; reduced ones are smoothed.
+    painter_.setRenderHint(QPainter::SmoothPixmapTransform,
+                           target.width() < source.width() && target.height() < source.height());
     painter_.drawImage(target, bitmap, source);
     painter_.restore();
     return true;
