@@ -3,6 +3,8 @@
 #include "platform/ByteReader.h"
 #include "platform/Dib.h"
 
+#include <cstring>
+
 namespace {
 
 const uchar* bytesOf(const QByteArray& data)
@@ -53,10 +55,24 @@ bool PictureFileChecks::jpegIsComplete(const QByteArray& data)
         pos += length;
         if (marker != 0xDA)
             continue;
+        // Every header came before the first scan; a file that ends with the
+        // end-of-image marker is complete without reading through the scans.
+        if (p[size - 2] == 0xFF && p[size - 1] == 0xD9)
+            return true;
         // Entropy-coded data: 0xFF is followed by a stuffed 0 or a restart
         // marker inside it; any other marker ends it.
-        while (pos + 1 < size && !(p[pos] == 0xFF && p[pos + 1] != 0 && (p[pos + 1] < 0xD0 || p[pos + 1] > 0xD7)))
-            ++pos;
+        for (;;) {
+            const void* next = std::memchr(p + pos, 0xFF, size_t(size - pos));
+            if (!next)
+                return false;
+            pos = static_cast<const uchar*>(next) - p;
+            if (pos + 1 >= size)
+                return false;
+            const uchar following = p[pos + 1];
+            if (following != 0 && (following < 0xD0 || following > 0xD7))
+                break;
+            pos += 2;
+        }
     }
     return false;
 }
