@@ -15,7 +15,7 @@ namespace {
 // Qt refuses to allocate a decoded image above 128 MB; decoding stays well
 // below that (4 bytes a pixel).
 constexpr qint64 kMaxDecodedPixels = 25'000'000;
-constexpr qint64 kMaxFileBytes = 1LL << 30;
+constexpr qint64 kMaxFileBytes = 256LL << 20;    // far beyond any picture that would load
 
 bool swapsSides(QImageIOHandler::Transformations transformation)
 {
@@ -128,9 +128,7 @@ std::optional<LoadedPicture> PictureLoader::load(const QString& path, QSize targ
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly) || file.size() <= 0 || file.size() > kMaxFileBytes)
         return std::nullopt;
-    // Mapping the file keeps a large photo out of the heap while it is decoded.
-    if (uchar* mapped = file.map(0, file.size()))
-        return loadFromData(QByteArray::fromRawData(reinterpret_cast<const char*>(mapped), int(file.size())),
-                            targetSize);
+    // Read rather than mapped: a mapped file that shrinks or vanishes (a stick
+    // pulled out) would bring the program down.
     return loadFromData(file.readAll(), targetSize);
 }
