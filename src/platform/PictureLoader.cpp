@@ -1,12 +1,134 @@
 #include "platform/PictureLoader.h"
 
-#include <QImageReader>
+#include "platform/PictureFileChecks.h"
+#include "platform/WmfReader.h"
 
-std::optional<LoadedPicture> PictureLoader::load(const QString& path, QSize)
+#include <QBuffer>
+#include <QFile>
+#include <QImageReader>
+#include <QPainter>
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// Qt refuses to allocate a decoded image above 128 MB; decoding stays well
+// below that (4 bytes a pixel).
+constexpr qint64 kMaxDecodedPixels = 25'000'000;
+constexpr qint64 kMaxFileBytes = 256LL << 20;    // far beyond any picture that would load
+
+bool swapsSides(QImageIOHandler::Transformations transformation)
 {
-    QImageReader reader(path);
-    QImage image = reader.read();
+    return transformation & QImageIOHandler::TransformationRotate90;
+}
+
+qint64 pixelsOf(QSize size)
+{
+    return qint64(size.width()) * size.height();
+}
+
+// The size to decode at, in the file's own orientation: the smallest that still
+// covers `target` once turned upright, and never more than kMaxDecodedPixels.
+QSize decodeSize(QSize stored, QSize upright, QSize target)
+{
+    double scale = 1;
+    if (target.isValid() && !target.isEmpty())
+        scale = std::min(1.0, std::max(double(target.width()) / upright.width(),
+                                       double(target.height()) / upright.height()));
+    const double fitting = std::sqrt(double(kMaxDecodedPixels) / pixelsOf(stored));
+    if (fitting < scale) {
+        // JPEG scales down by 1/2, 1/4 or 1/8 while decoding: aim at one of those
+        // steps so that the decoder never builds the full-size image.
+        int step = 2;
+        while (step < 8 && 1.0 / step > fitting)
+            step *= 2;
+        return QSize(std::max(1, stored.width() / step), std::max(1, stored.height() / step));
+    }
+    if (scale >= 1)
+        return stored;
+    return QSize(std::max(1, int(std::ceil(stored.width() * scale))),
+                 std::max(1, int(std::ceil(stored.height() * scale))));
+}
+
+QImage opaqueRgb32(const QImage& image)
+{
+    if (!image.hasAlphaChannel())
+        return image.convertToFormat(QImage::Format_RGB32);
+    QImage flat(image.size(), QImage::Format_RGB32);
+    if (flat.isNull())
+        return flat;
+    flat.fill(Qt::white);
+    QPainter painter(&flat);
+    painter.drawImage(0, 0, image);
+    return flat;
+}
+
+bool isComplete(const QByteArray& format, const QByteArray& data)
+{
+    if (format == "jpeg")
+        return PictureFileChecks::jpegIsComplete(data);
+    if (format == "bmp")
+        return PictureFileChecks::bmpIsComplete(data);
+    if (format == "gif")
+        return PictureFileChecks::gifFirstFrameIsComplete(data);
+    return false;    // only these three go through Qt's decoders
+}
+
+std::optional<LoadedPicture> loadMetafile(const QByteArray& data, QSize targetSize)
+{
+    const std::optional<WmfReader::Picture> picture = WmfReader::read(data, targetSize);
+    if (!picture)
+        return std::nullopt;
+    return LoadedPicture{picture->image, picture->fullSize.width(), picture->fullSize.height()};
+}
+
+std::optional<LoadedPicture> loadWithQt(const QByteArray& data, QSize targetSize)
+{
+    QByteArray bytes = data;    // shares the data; QBuffer needs a non-const array
+    QBuffer buffer(&bytes);
+    if (!buffer.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    QImageReader reader(&buffer);
+    reader.setAutoTransform(true);
+    const QByteArray format = reader.format();
+    if (!isComplete(format, data))
+        return std::nullopt;
+    const QSize stored = reader.size();
+    if (stored.isEmpty() || pixelsOf(stored) > PictureLoader::kMaxPicturePixels)
+        return std::nullopt;
+    const QSize upright = swapsSides(reader.transformation()) ? stored.transposed() : stored;
+    const QSize decoded = decodeSize(stored, upright, targetSize);
+    if (decoded != stored) {
+        // Only the JPEG decoder can reduce while decoding; the others would build
+        // the full image first.
+        if (!reader.supportsOption(QImageIOHandler::ScaledSize) && pixelsOf(stored) > kMaxDecodedPixels)
+            return std::nullopt;
+        reader.setScaledSize(decoded);
+    }
+    const QImage image = reader.read();
     if (image.isNull())
         return std::nullopt;
-    return LoadedPicture{image, image.width(), image.height()};
+    QImage result = opaqueRgb32(image);
+    if (result.isNull())
+        return std::nullopt;
+    return LoadedPicture{result, upright.width(), upright.height()};
+}
+
+}
+
+std::optional<LoadedPicture> PictureLoader::loadFromData(const QByteArray& data, QSize targetSize)
+{
+    if (WmfReader::looksLikeMetafile(data))
+        return loadMetafile(data, targetSize);
+    return loadWithQt(data, targetSize);
+}
+
+std::optional<LoadedPicture> PictureLoader::load(const QString& path, QSize targetSize)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() <= 0 || file.size() > kMaxFileBytes)
+        return std::nullopt;
+    // Read rather than mapped: a mapped file that shrinks or vanishes (a stick
+    // pulled out) would bring the program down.
+    return loadFromData(file.readAll(), targetSize);
 }

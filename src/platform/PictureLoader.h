@@ -1,6 +1,7 @@
 #pragma once
 // Loads picture files (JPEG, BMP, GIF, WMF) for the card. Damaged or hostile
 // files are refused, never a crash.
+#include <QByteArray>
 #include <QImage>
 #include <QSize>
 #include <QString>
@@ -13,7 +14,15 @@ struct LoadedPicture {
 };
 
 namespace PictureLoader {
+
+// Pictures with more pixels than this are refused before they are decoded.
+constexpr qint64 kMaxPicturePixels = 100'000'000;
+
 // Loads the picture at `path`. When `targetSize` is valid, a large picture may
 // be decoded at a reduced scale that is still at least that size.
 std::optional<LoadedPicture> load(const QString& path, QSize targetSize = QSize());
+
+// The same for a picture already in memory.
+std::optional<LoadedPicture> loadFromData(const QByteArray& data, QSize targetSize = QSize());
+
 }

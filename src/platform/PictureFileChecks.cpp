@@ -1,0 +1,121 @@
+#include "platform/PictureFileChecks.h"
+
+#include "platform/ByteReader.h"
+#include "platform/Dib.h"
+
+#include <cstring>
+
+namespace {
+
+const uchar* bytesOf(const QByteArray& data)
+{
+    return reinterpret_cast<const uchar*>(data.constData());
+}
+
+// Skips a GIF sequence of data sub-blocks up to its empty terminator.
+bool skipSubBlocks(ByteReader& r)
+{
+    for (;;) {
+        const int length = r.u8();
+        if (!r.ok())
+            return false;
+        if (length == 0)
+            return true;
+        r.skip(length);
+    }
+}
+
+}
+
+bool PictureFileChecks::jpegIsComplete(const QByteArray& data)
+{
+    const uchar* p = bytesOf(data);
+    const qint64 size = data.size();
+    if (size < 4 || p[0] != 0xFF || p[1] != 0xD8)
+        return false;
+    qint64 pos = 2;
+    while (pos + 1 < size) {
+        if (p[pos] != 0xFF)
+            return false;
+        const uchar marker = p[pos + 1];
+        pos += 2;
+        if (marker == 0xFF) {    // fill byte
+            --pos;
+            continue;
+        }
+        if (marker == 0xD9)
+            return true;
+        if ((marker >= 0xD0 && marker <= 0xD7) || marker == 0x01)
+            continue;
+        if (pos + 2 > size)
+            return false;
+        const qint64 length = (p[pos] << 8) | p[pos + 1];
+        if (length < 2 || pos + length > size)
+            return false;
+        pos += length;
+        if (marker != 0xDA)
+            continue;
+        // Every header came before the first scan; a file that ends with the
+        // end-of-image marker is complete without reading through the scans.
+        if (p[size - 2] == 0xFF && p[size - 1] == 0xD9)
+            return true;
+        // Entropy-coded data: 0xFF is followed by a stuffed 0 or a restart
+        // marker inside it; any other marker ends it.
+        for (;;) {
+            const void* next = std::memchr(p + pos, 0xFF, size_t(size - pos));
+            if (!next)
+                return false;
+            pos = static_cast<const uchar*>(next) - p;
+            if (pos + 1 >= size)
+                return false;
+            const uchar following = p[pos + 1];
+            if (following != 0 && (following < 0xD0 || following > 0xD7))
+                break;
+            pos += 2;
+        }
+    }
+    return false;
+}
+
+bool PictureFileChecks::bmpIsComplete(const QByteArray& data)
+{
+    constexpr qint64 kFileHeaderBytes = 14;
+    ByteReader r(bytesOf(data), data.size());
+    const quint16 signature = r.u16();
+    r.skip(8);    // file size and reserved: the data length is what counts
+    const quint32 pixelOffset = r.u32();
+    if (!r.ok() || signature != 0x4D42 || pixelOffset < kFileHeaderBytes)
+        return false;
+    return Dib::isWellFormed(bytesOf(data) + kFileHeaderBytes, data.size() - kFileHeaderBytes,
+                             qint64(pixelOffset) - kFileHeaderBytes);
+}
+
+bool PictureFileChecks::gifFirstFrameIsComplete(const QByteArray& data)
+{
+    ByteReader r(bytesOf(data), data.size());
+    if (!data.startsWith("GIF87a") && !data.startsWith("GIF89a"))
+        return false;
+    r.skip(6 + 4);    // signature, screen width and height
+    const int flags = r.u8();
+    r.skip(2);        // background colour, aspect ratio
+    if (flags & 0x80)
+        r.skip(3 << ((flags & 7) + 1));
+    while (r.ok()) {
+        const int introducer = r.u8();
+        if (introducer == 0x21) {    // extension: label and sub-blocks
+            r.u8();
+            if (!skipSubBlocks(r))
+                return false;
+        } else if (introducer == 0x2C) {    // image descriptor
+            r.skip(8);
+            const int imageFlags = r.u8();
+            if (imageFlags & 0x80)
+                r.skip(3 << ((imageFlags & 7) + 1));
+            r.u8();    // code size
+            return r.ok() && skipSubBlocks(r);
+        } else {
+            return false;    // trailer before any image, or garbage
+        }
+    }
+    return false;
+}
