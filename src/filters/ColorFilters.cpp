@@ -1,7 +1,6 @@
 #include "filters/ColorFilters.h"
 
 #include "platform/Random.h"
-#include "platform/Rounding.h"
 
 #include <algorithm>
 #include <array>
@@ -80,7 +79,7 @@ void Brightness(FilterPixels& pixels, int& progressVariable, int p)
     const double factor = (p + 100) / 100.0;
     ToneCurve curve{};
     for (int i = 0; i < 256; ++i)
-        curve[i] = clampToByte(roundHalfEven(factor * i));
+        curve[i] = clampToByte(roundToEven(factor * i));
     applyCurve(pixels, progress, curve);
 }
 
@@ -155,7 +154,7 @@ void Contrast(FilterPixels& pixels, int& progressVariable, int p)
         // May leave 0..255; the balancing below brings it back. The bound only
         // keeps absurd parameters from overflowing.
         const double tone = std::clamp(double(factor) * (i - mean) + mean, -1e6, 1e6);
-        curve[i] = int(roundHalfEven(tone));
+        curve[i] = int(roundToEven(tone));
     }
     progress.report(5);
 
@@ -178,6 +177,6 @@ void AddNoise(FilterPixels& pixels, int& progressVariable, int p)
     const double spread = 2.0 * p + 1;
     forEveryPixel(pixels, progress, [&](const std::uint8_t* in, std::uint8_t* out) {
         for (int c = 0; c < 3; ++c)
-            out[c] = std::uint8_t(clampToByte(roundHalfEven(Random::next() * spread - p + in[c])));
+            out[c] = std::uint8_t(clampToByte(roundToEven(Random::next() * spread - p + in[c])));
     });
 }

@@ -8,6 +8,7 @@
 #include "platform/EventPump.h"
 
 #include <QImage>
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <vector>
@@ -44,6 +45,16 @@ public:
 private:
     int& progress_;
 };
+
+// Nearest whole number, exact halves to the even neighbour. Below 2^51 adding
+// and removing 1.5 x 2^52 does exactly that rounding, without a library call.
+inline long long roundToEven(double v)
+{
+    constexpr double shift = 0x1.8p52;
+    if (v > -0x1p51 && v < 0x1p51)
+        return static_cast<long long>((v + shift) - shift);
+    return static_cast<long long>(std::nearbyint(v));
+}
 
 inline int clampToByte(long long v)
 {

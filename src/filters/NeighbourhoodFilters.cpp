@@ -1,7 +1,6 @@
 #include "filters/NeighbourhoodFilters.h"
 
 #include "platform/Random.h"
-#include "platform/Rounding.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -128,45 +127,50 @@ void Aquarel(FilterPixels& pixels, int& progressVariable)
 
     // Every 3 x 3 window serves as one of the four windows of four pixels, so
     // its mean and spread (sum of the distances from the mean) are computed
-    // once, by centre pixel and channel.
+    // once, by centre and channel. Output row y needs the windows centred on
+    // rows y - 1 and y + 1; three rows of them are kept.
     struct Window {
         std::uint16_t spread;
         std::uint8_t mean;
     };
-    std::vector<Window> windows;
-    const auto windowAt = [&](int x, int y, int channel) -> const Window& {
-        return windows[(std::size_t(y) * std::size_t(width) + std::size_t(x)) * 3 + std::size_t(channel)];
-    };
-    if (width >= 5 && height >= 5) {
-        windows.resize(std::size_t(width) * std::size_t(height) * 3);
-        for (int y = 1; y < height - 1; ++y) {
-            const std::uint8_t* in = pixels.sourceAt(1, y);
-            Window* w = &windows[(std::size_t(y) * std::size_t(width) + 1) * 3];
-            for (int x = 1; x < width - 1; ++x, in += 4) {
-                for (int c = 0; c < 3; ++c, ++w) {
-                    const std::uint8_t* at = in + c;
-                    const int v[9] = {at[-stride - 4], at[-stride], at[-stride + 4], at[-4], at[0],
-                                      at[4], at[stride - 4], at[stride], at[stride + 4]};
-                    int sum = 0;
-                    for (int value : v)
-                        sum += value;
-                    const int mean = sum / 9;
-                    int spread = 0;
-                    for (int value : v)
-                        spread += std::abs(value - mean);
-                    *w = {std::uint16_t(spread), std::uint8_t(mean)};
-                }
+    const std::size_t rowLength = std::size_t(width) * 3;
+    std::vector<Window> windowRows(3 * rowLength);
+    const auto windowRow = [&](int centreY) { return &windowRows[std::size_t(centreY % 3) * rowLength]; };
+    const auto measureRow = [&](int centreY) {
+        const std::uint8_t* in = pixels.sourceAt(1, centreY);
+        Window* w = windowRow(centreY) + 3;
+        for (int x = 1; x < width - 1; ++x, in += 4) {
+            for (int c = 0; c < 3; ++c, ++w) {
+                const std::uint8_t* at = in + c;
+                const int v[9] = {at[-stride - 4], at[-stride], at[-stride + 4], at[-4], at[0],
+                                  at[4], at[stride - 4], at[stride], at[stride + 4]};
+                int sum = 0;
+                for (int value : v)
+                    sum += value;
+                const int mean = sum / 9;
+                int spread = 0;
+                for (int value : v)
+                    spread += std::abs(value - mean);
+                *w = {std::uint16_t(spread), std::uint8_t(mean)};
             }
         }
-    }
+    };
 
     for (int y = 2; y < height - 2; ++y) {
+        if (y == 2) {
+            measureRow(1);
+            measureRow(2);
+        }
+        measureRow(y + 1);
+        const Window* above = windowRow(y - 1);
+        const Window* below = windowRow(y + 1);
         std::uint8_t* out = pixels.workAt(2, y);
         for (int x = 2; x < width - 2; ++x, out += 4) {
             for (int c = 0; c < 3; ++c) {
+                const std::size_t left = std::size_t(x - 1) * 3 + std::size_t(c);
+                const std::size_t right = left + 6;
                 // Up-left, up-right, down-left, down-right; a tie keeps the earlier window.
-                const Window* candidates[4] = {&windowAt(x - 1, y - 1, c), &windowAt(x + 1, y - 1, c),
-                                               &windowAt(x - 1, y + 1, c), &windowAt(x + 1, y + 1, c)};
+                const Window* candidates[4] = {&above[left], &above[right], &below[left], &below[right]};
                 int best = 99999;
                 int mean = 0;
                 for (const Window* w : candidates) {
@@ -188,11 +192,11 @@ void Defuse(FilterPixels& pixels, int& progressVariable, int p)
     FilterProgress progress(progressVariable);
     progress.start();
     const int width = pixels.width, height = pixels.height;
-    const double half = double(roundHalfEven(p / 2.0));
+    const double half = double(roundToEven(p / 2.0));
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) {
-            long long dx = roundHalfEven(Random::next() * p - half);
-            long long dy = roundHalfEven(Random::next() * p - half);
+            long long dx = roundToEven(Random::next() * p - half);
+            long long dy = roundToEven(Random::next() * p - half);
             // A step off the picture is cancelled on its own axis only.
             if (x + dx < 0 || x + dx >= width)
                 dx = 0;

@@ -12,6 +12,14 @@ namespace {
 
 bool filterBusy = false;
 
+// The buffers keep their memory between runs: fresh pages for every run would
+// cost more than the filters themselves.
+FilterPixels& runBuffers()
+{
+    static FilterPixels pixels;
+    return pixels;
+}
+
 using Filter = void (*)(FilterPixels&, int& progress, int parameter);
 
 struct NumberedFilter {
@@ -74,14 +82,16 @@ void RunFilter(int filterNumber, QImage& image, int parameter, int& progress)
     BusyFlag busy;
 
     ensureBlueGreenRedLayout(image);
-    FilterPixels pixels;
+    FilterPixels& pixels = runBuffers();
     pixels.width = image.width();
     pixels.height = image.height();
     const std::size_t rowBytes = 4 * std::size_t(pixels.width);
     pixels.work.resize(rowBytes * std::size_t(pixels.height));
-    for (int y = 0; y < pixels.height; ++y)
+    pixels.source.resize(pixels.work.size());
+    for (int y = 0; y < pixels.height; ++y) {
         std::memcpy(pixels.workAt(0, y), image.constScanLine(y), rowBytes);
-    pixels.source = pixels.work;
+        std::memcpy(pixels.source.data() + pixels.offset(0, y), image.constScanLine(y), rowBytes);
+    }
 
     filter->run(pixels, progress, parameter);
 
