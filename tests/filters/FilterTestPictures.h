@@ -4,7 +4,6 @@
 
 #include <QImage>
 #include <QString>
-#include <cstdint>
 
 inline QImage flatPicture(int width, int height, int blue, int green, int red)
 {
@@ -13,18 +12,17 @@ inline QImage flatPicture(int width, int height, int blue, int green, int red)
     return picture;
 }
 
-// Smooth gradients plus a repeatable ripple, so every neighbourhood differs.
+// Gradients with a repeatable ripple (and fourth byte), so every neighbourhood differs.
 inline QImage photoLikePicture(int width, int height, QImage::Format format = QImage::Format_RGB32)
 {
     QImage picture(width, height, format);
-    std::uint32_t state = 12345;
+    unsigned state = 12345;
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) {
             state = state * 1103515245u + 12345u;
             const int ripple = int((state >> 16) % 40);
-            picture.setPixel(x, y, qRgba((x * 255 / (width > 1 ? width - 1 : 1) + ripple) % 256,
-                                         (y * 255 / (height > 1 ? height - 1 : 1) + ripple) % 256,
-                                         (x + y + 3 * ripple) % 256, int((state >> 8) & 0xFF)));
+            picture.setPixel(x, y, qRgba((x * 7 + ripple) % 256, (y * 5 + ripple) % 256, (x + y + 3 * ripple) % 256,
+                                         int((state >> 8) & 0xFF)));
         }
     }
     return picture;
@@ -47,13 +45,4 @@ inline QImage filtered(int number, QImage picture, int parameter = 0)
     int progress = 0;
     RunFilter(number, picture, parameter, progress);
     return picture;
-}
-
-inline bool sameRows(const QImage& a, const QImage& b, int fromRow, int toRow)
-{
-    for (int y = fromRow; y <= toRow; ++y)
-        for (int x = 0; x < a.width(); ++x)
-            if (a.pixel(x, y) != b.pixel(x, y))
-                return false;
-    return true;
 }
