@@ -1,7 +1,25 @@
 #include "app/Subsystems.h"
 
 #include "app/Main.h"
+#include "filters/FilterMenu.h"
 
-void installFilters(Main&)
+#include <QAction>
+
+namespace {
+template <std::size_t N>
+void connectEntries(Main& main, const std::array<QAction*, N>& actions, void (*handler)(Main&, int))
 {
+    for (std::size_t index = 0; index < N; ++index) {
+        if (QAction* action = actions[index])
+            QObject::connect(action, &QAction::triggered, &main, [&main, handler, index] { handler(main, int(index)); });
+    }
+}
+}
+
+void installFilters(Main& main)
+{
+    connectEntries(main, main.EditConvert, EditConvert_Click);
+    connectEntries(main, main.EditContrastConvert, EditContrastConvert_Click);
+    connectEntries(main, main.EditSwap, EditSwap_Click);
+    connectEntries(main, main.EditFlipConvert, EditFlipConvert_Click);
 }

@@ -1,0 +1,17 @@
+#pragma once
+// Runs one numbered filter over a picture and writes the result back into it.
+//
+//  1 Sharpen     2 Negative    3 Blur        4 Defuse      6 Edge
+//  7 Contour    12 Grayscale  13 Relief     14 Brightness 15 Pixelize
+// 16 SwapColors 17 Contrast   23 Scattered  24 Aquarel    29 AddNoise
+//
+// `progress` receives 0..100 while the filter works; after every row the
+// window gets a chance to handle its events (EventPump). A call made while
+// another run is under way (from such an event) returns at once and changes
+// nothing. The fourth byte of every pixel is left as it was.
+#include <QImage>
+
+void RunFilter(int filterNumber, QImage& image, int parameter, int& progress);
+
+// True while a numbered filter runs.
+bool filterIsBusy();
