@@ -18,7 +18,7 @@ private Q_SLOTS:
 
     void filtersBecomeQtFiltersInBothCases()
     {
-        QCOMPARE(Dialogs::toQtFilter("Foto ( Jpg, Bmp )|*.jpg;*.bmp"), QString("Foto ( Jpg, Bmp ) (*.jpg *.JPG *.bmp *.BMP)"));
+        QCOMPARE(Dialogs::toQtFilter("Foto ( Jpg, Bmp )|*.jpg;*.bmp"), QString("Foto ( Jpg, Bmp ) (*.jpg *.JPG *.jpeg *.JPEG *.bmp *.BMP)"));
         QCOMPARE(Dialogs::toQtFilter("A|*.a|Alles|*.*"), QString("A (*.a *.A);;Alles (*.*)"));
     }
 };
