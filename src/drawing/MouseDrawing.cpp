@@ -113,8 +113,7 @@ void Voorkant_MouseDown(Main& main, int button, int, double x, double y)
 void Voorkant_MouseMove(Main& main, int button, int, double x, double y)
 {
     EditorState& s = main.state;
-    QLabel* preview = main.Label12;
-    preview->move(whole(x - preview->width() - 5), whole(y - preview->height() - 5));
+    movePreview(main, x, y);
     main.CorLabel->setText("Coordinaten : X = " + shortest(x) + ", Y = " + shortest(y));
 
     if (s.currentLayout != DrawingLayout || button != LeftButton)

@@ -64,21 +64,49 @@ bool inHatch(int style, int x, int y)
 
 // The set of pixels one drawing operation touches, kept over the part of the
 // surface it can reach, so that every pixel is written (or inverted) once.
+// While few, the pixels are also listed as they are first set, so that applying
+// a thin shape (a long line) costs what it touches, not the area it spans.
 class CardSurface::Mask {
 public:
     Mask(const QImage& image, int left, int top, int right, int bottom)
         : left_(std::max(left, 0)), top_(std::max(top, 0)),
           right_(std::min(right, image.width() - 1)), bottom_(std::min(bottom, image.height() - 1))
     {
-        if (!empty())
+        if (!empty()) {
             bits_.assign(std::size_t(right_ - left_ + 1) * std::size_t(bottom_ - top_ + 1), 0);
+            listLimit_ = bits_.size() / 8;
+        }
     }
     bool empty() const { return right_ < left_ || bottom_ < top_; }
     bool contains(int x, int y) const { return x >= left_ && x <= right_ && y >= top_ && y <= bottom_; }
     void set(int x, int y)
     {
-        if (contains(x, y))
-            bits_[index(x, y)] = 1;
+        if (!contains(x, y))
+            return;
+        unsigned char& bit = bits_[index(x, y)];
+        if (bit)
+            return;
+        bit = 1;
+        if (points_.size() < listLimit_)
+            points_.push_back({x, y});
+        else
+            dense_ = true;
+    }
+    // Calls visit(x, y) once for every pixel in the mask.
+    template <typename Visit>
+    void forEach(Visit visit) const
+    {
+        if (!dense_) {
+            for (const QPoint& point : points_)
+                visit(point.x(), point.y());
+            return;
+        }
+        for (int y = top_; y <= bottom_; ++y) {
+            const unsigned char* row = bits_.data() + index(left_, y);
+            for (int x = left_; x <= right_; ++x)
+                if (row[x - left_])
+                    visit(x, y);
+        }
     }
     bool at(int x, int y) const { return contains(x, y) && bits_[index(x, y)]; }
     int left() const { return left_; }
@@ -90,6 +118,9 @@ private:
     std::size_t index(int x, int y) const { return std::size_t(y - top_) * std::size_t(right_ - left_ + 1) + std::size_t(x - left_); }
     int left_, top_, right_, bottom_;
     std::vector<unsigned char> bits_;
+    std::vector<QPoint> points_;
+    std::size_t listLimit_ = 0;
+    bool dense_ = false;
 };
 
 CardSurface::CardSurface(int width, int height, QObject* parent)
@@ -112,17 +143,12 @@ void CardSurface::assignBasePicture(const QImage& picture)
 
 void CardSurface::apply(const Mask& mask, std::uint32_t color)
 {
-    if (mask.empty())
-        return;
     const unsigned int pixel = pixelFromValue(color);
-    for (int y = mask.top(); y <= mask.bottom(); ++y) {
+    const bool invert = drawMode == DrawMode::Invert;
+    mask.forEach([&](int x, int y) {
         auto* row = reinterpret_cast<unsigned int*>(current_.scanLine(y));
-        for (int x = mask.left(); x <= mask.right(); ++x) {
-            if (!mask.at(x, y))
-                continue;
-            row[x] = drawMode == DrawMode::Invert ? (row[x] ^ 0x00FFFFFFu) : pixel;
-        }
-    }
+        row[x] = invert ? (row[x] ^ 0x00FFFFFFu) : pixel;
+    });
 }
 
 void CardSurface::applyPattern(const Mask& mask, std::uint32_t color, int style)
@@ -134,10 +160,10 @@ void CardSurface::applyPattern(const Mask& mask, std::uint32_t color, int style)
         return;
     }
     Mask hatch(current_, mask.left(), mask.top(), mask.right(), mask.bottom());
-    for (int y = mask.top(); y <= mask.bottom(); ++y)
-        for (int x = mask.left(); x <= mask.right(); ++x)
-            if (mask.at(x, y) && inHatch(style, x, y))
-                hatch.set(x, y);
+    mask.forEach([&](int x, int y) {
+        if (inHatch(style, x, y))
+            hatch.set(x, y);
+    });
     apply(hatch, color);
 }
 

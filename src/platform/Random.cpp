@@ -1,24 +1,66 @@
 #include "platform/Random.h"
 
 #include <chrono>
-#include <random>
 
 namespace {
-std::mt19937_64& generator()
+
+// xoshiro256**: small, fast and of good quality; seeded through splitmix64.
+struct Generator {
+    std::uint64_t s[4];
+
+    static std::uint64_t rotl(std::uint64_t x, int k) { return (x << k) | (x >> (64 - k)); }
+
+    void seed(std::uint64_t value)
+    {
+        for (std::uint64_t& word : s) {
+            value += 0x9E3779B97F4A7C15ull;
+            std::uint64_t z = value;
+            z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+            z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+            word = z ^ (z >> 31);
+        }
+    }
+
+    std::uint64_t next()
+    {
+        const std::uint64_t result = rotl(s[1] * 5, 7) * 9;
+        const std::uint64_t t = s[1] << 17;
+        s[2] ^= s[0];
+        s[3] ^= s[1];
+        s[1] ^= s[2];
+        s[0] ^= s[3];
+        s[2] ^= t;
+        s[3] = rotl(s[3], 45);
+        return result;
+    }
+};
+
+std::uint64_t clockValue()
 {
-    static std::mt19937_64 engine(std::random_device{}());
+    return std::uint64_t(std::chrono::steady_clock::now().time_since_epoch().count());
+}
+
+Generator& generator()
+{
+    static Generator engine = [] {
+        Generator g{};
+        g.seed(clockValue());
+        return g;
+    }();
     return engine;
 }
+
 std::optional<std::uint64_t>& fixedClockSeed()
 {
     static std::optional<std::uint64_t> value;
     return value;
 }
+
 }
 
 double Random::next()
 {
-    return std::generate_canonical<double, 53>(generator()) * (1.0 - 1e-16); // never exactly 1
+    return double(generator().next() >> 11) * 0x1.0p-53; // 53 bits: [0, 1), never 1
 }
 
 void Random::seed(std::uint64_t value)
@@ -28,11 +70,7 @@ void Random::seed(std::uint64_t value)
 
 void Random::randomize()
 {
-    if (fixedClockSeed()) {
-        generator().seed(*fixedClockSeed());
-        return;
-    }
-    generator().seed(std::uint64_t(std::chrono::steady_clock::now().time_since_epoch().count()));
+    generator().seed(fixedClockSeed() ? *fixedClockSeed() : clockValue());
 }
 
 void Random::fixClockSeed(std::optional<std::uint64_t> value)
