@@ -78,7 +78,7 @@ int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    installDutchTranslations(app);
+    applyProgramLook(app);
     if (argc != 4) {
         std::fprintf(stderr, "usage: make_assets <manual.html> <help.pdf> <icon folder>\n");
         return 2;

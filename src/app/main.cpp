@@ -9,7 +9,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName("Prentvel");
     QApplication::setApplicationVersion(PRENTVEL_VERSION);
-    installDutchTranslations(app);
+    applyProgramLook(app);
     EventPump::setHook([] { QCoreApplication::processEvents(); });
 
     Titel startScreen;

@@ -1,6 +1,8 @@
 #include "platform/Translations.h"
 
+#include <QApplication>
 #include <QCoreApplication>
+#include <QFont>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -16,4 +18,10 @@ bool installDutchTranslations(QCoreApplication& app)
     }
     app.installTranslator(translator);
     return true;
+}
+
+void applyProgramLook(QApplication& app)
+{
+    installDutchTranslations(app);
+    QApplication::setFont(QFont(QStringLiteral("Liberation Sans"), 8));
 }

@@ -30,7 +30,7 @@ int TestRegistry::add(const char* name, Factory factory)
 int TestRegistry::runAll(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    installDutchTranslations(app);
+    applyProgramLook(app);
     QStringList args = app.arguments();
     QString only;
     const int onlyIndex = args.indexOf("-only");
