@@ -4,7 +4,10 @@
 #include "app/AppIcon.h"
 #include "app/Main.h"
 #include "app/StartPhoto.h"
+#include "addressbook/Dataform.h"
 #include "app/Titel.h"
+#include "printing/Afdrukken.h"
+#include "printing/SessionPrinter.h"
 #include "platform/Translations.h"
 
 #include <QApplication>
@@ -50,6 +53,20 @@ bool writeManual(const QString& htmlPath, const QString& pdfPath)
         main.LayoutKaart_Click(18);
         document.addResource(QTextDocument::ImageResource, QUrl("screenshot:main"), grabWindow(main));
         main.hide();
+
+        SessionPrinter printer;
+        Afdrukken print(main.state, main.card, printer, [] { return std::optional<AddressBook>(); });
+        document.addResource(QTextDocument::ImageResource, QUrl("screenshot:afdrukken"), grabWindow(print));
+    }
+    {
+        AddressBook example;
+        example.senderLine = QStringLiteral("Anna de Vries, Lindenlaan 4, 1234 AB Ergens");
+        example.records.append({QStringLiteral("Piet Jansen"), QStringLiteral("Kerkstraat 12"), QStringLiteral("5678 CD Elders"), QStringLiteral("Nederland")});
+        const QString file = QDir::temp().filePath(QStringLiteral("prentvel-manual-Adressen.cat"));
+        AddressFile::save(example, file);
+        Dataform form(nullptr, file);
+        document.addResource(QTextDocument::ImageResource, QUrl("screenshot:dataform"), grabWindow(form));
+        QFile::remove(file);
     }
     document.setHtml(QString::fromUtf8(source.readAll()));
 
