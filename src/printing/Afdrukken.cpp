@@ -294,7 +294,7 @@ void Afdrukken::PrintKnop_Click()
         result = PrintRun::print(*page, request, loadBook_);
     }
     if (page->failed()) {
-        Dialogs::showMessage(this, "Het afdrukken kan niet beginnen. Controleer de printer of de bestandsnaam.",
+        Dialogs::showMessage(this, "Het afdrukken is mislukt. Controleer de printer of de bestandsnaam.",
                              Title, Dialogs::Icon::Warning);
         return;
     }

@@ -1,5 +1,6 @@
 #include "printing/PrinterDevicePage.h"
 
+#include <QFile>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPrinter>
@@ -15,6 +16,15 @@ PrinterDevicePage::PrinterDevicePage(QPrinter& printer)
 PrinterDevicePage::~PrinterDevicePage()
 {
     endDocument();
+}
+
+bool PrinterDevicePage::isCompletePdf(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() < 16)
+        return false;
+    file.seek(file.size() - 16);
+    return file.read(16).contains("%%EOF");
 }
 
 QPainter* PrinterDevicePage::painter()
@@ -59,8 +69,11 @@ void PrinterDevicePage::newPage()
 
 void PrinterDevicePage::endDocument()
 {
-    if (painter_)
-        painter_->end();
+    if (painter_ && !painter_->end())
+        failed_ = true;
     painter_.reset();
     ended_ = true;
+    // A PDF whose last bytes never reached the disk (a full disk, say) is no document.
+    if (started_ && !failed_ && !printer_.outputFileName().isEmpty() && !isCompletePdf(printer_.outputFileName()))
+        failed_ = true;
 }

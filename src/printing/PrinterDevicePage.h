@@ -28,6 +28,8 @@ protected:
     double dpiY() const override;
 
 private:
+    static bool isCompletePdf(const QString& path);
+
     QPrinter& printer_;
     std::unique_ptr<QPainter> painter_;
     bool failed_ = false;

@@ -89,6 +89,17 @@ private Q_SLOTS:
         page.endDocument();
         QVERIFY(page.failed());
     }
+
+    void aDocumentThatCannotBeWrittenOutIsReported()
+    {
+        QPrinter printer;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName("/dev/full"); // every write fails: a full disk
+        PrinterDevicePage page(printer);
+        PrintEnvelop(page);
+        page.endDocument();
+        QVERIFY(page.failed());
+    }
 };
 
 PRENTVEL_TEST(PagesTest)
