@@ -23,7 +23,7 @@
 #include <QTimer>
 
 Main::Main(QWidget* parent)
-    : QMainWindow(parent), card(CardSurface::CardWidth, CardSurface::CardHeight), barSurface(242, 22)
+    : QMainWindow(parent), card(CardSurface::CardWidth, CardSurface::CardHeight, nullptr, CardSurface::PrintCopy::With), barSurface(242, 22)
 {
     setObjectName("Main");
     // The window is designed around an 8-point sans-serif face.

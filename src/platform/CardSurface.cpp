@@ -123,9 +123,21 @@ private:
     bool dense_ = false;
 };
 
-CardSurface::CardSurface(int width, int height, QObject* parent)
+CardSurface::CardSurface(int width, int height, QObject* parent, PrintCopy printCopy)
     : QObject(parent), base_(blankImage(width, height, RGB(255, 255, 255))), current_(base_)
 {
+    if (printCopy == PrintCopy::With) {
+        printBase_ = blankImage(width * PrintScale, height * PrintScale, RGB(255, 255, 255));
+        printCurrent_ = printBase_;
+    }
+}
+
+void CardSurface::setImages(const QImage& screen, const QImage& print)
+{
+    current_ = screen;
+    if (hasPrintCopy())
+        printCurrent_ = print;
+    refresh();
 }
 
 void CardSurface::assignBasePicture(const QImage& picture)
@@ -138,6 +150,10 @@ void CardSurface::assignBasePicture(const QImage& picture)
     }
     base_ = image;
     current_ = image;
+    if (hasPrintCopy()) {
+        printBase_ = image.scaled(image.size() * PrintScale);
+        printCurrent_ = printBase_;
+    }
     refresh();
 }
 

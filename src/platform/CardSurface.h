@@ -19,8 +19,12 @@ public:
 
     static constexpr int CardWidth = 515;
     static constexpr int CardHeight = 365;
+    // The print copy has this many pixels for every screen pixel, each way.
+    static constexpr int PrintScale = 4;
+    enum class PrintCopy { Without, With };
 
-    explicit CardSurface(int width = CardWidth, int height = CardHeight, QObject* parent = nullptr);
+    explicit CardSurface(int width = CardWidth, int height = CardHeight, QObject* parent = nullptr,
+                         PrintCopy printCopy = PrintCopy::Without);
 
     int width() const { return current_.width(); }
     int height() const { return current_.height(); }
@@ -36,6 +40,15 @@ public:
     const QImage& image() const { return current_; }
     // Direct access for whole-image operations; call refresh() when done.
     QImage& mutableImage() { return current_; }
+
+    // The print copy: PrintScale times the size of image(), following every
+    // change to it. Null on a surface made without one.
+    bool hasPrintCopy() const { return !printCurrent_.isNull(); }
+    const QImage& printImage() const { return printCurrent_; }
+    const QImage& printBasePicture() const { return printBase_; }
+    // Writes the results of a whole-image operation on both copies at once, so
+    // the two never disagree; `print` is ignored on a surface without a print copy.
+    void setImages(const QImage& screen, const QImage& print);
     // Tells views that the current image changed.
     void refresh() { Q_EMIT changed(); }
 
@@ -89,4 +102,6 @@ private:
 
     QImage base_;
     QImage current_;
+    QImage printBase_;    // null without a print copy
+    QImage printCurrent_;
 };
