@@ -2,13 +2,16 @@
 // Everything Prentvel remembers between runs, one function pair per setting.
 // Each reader falls back to the start value when the stored value is missing,
 // not a number or out of range, so a damaged settings file never breaks anything.
+#include <QSettings>
 #include <QString>
-
-class QSettings;
 
 namespace Settings {
 
-// The store: QSettings of organisation and application "Prentvel".
-QSettings& store();
+// Settings of organisation and application "Prentvel", opened afresh for each
+// use so that a test's switch to a test folder is always honoured.
+inline QSettings open()
+{
+    return QSettings(QStringLiteral("Prentvel"), QStringLiteral("Prentvel"));
+}
 
 }
