@@ -146,34 +146,32 @@ void Aquarel(FilterPixels& pixels, int& progressVariable)
 
     // Every 3 x 3 window serves as one of the four windows of four pixels, so
     // its mean and spread (sum of the distances from the mean) are computed
-    // once, by centre and channel. Output row y needs the windows centred on
-    // rows y - s and y + s; the last 2 s + 1 rows of them are kept.
-    struct Window {
-        std::uint16_t spread;
-        std::uint8_t mean;
-    };
-    const std::size_t rowLength = std::size_t(width) * 3;
+    // once, by centre and channel byte (the fourth byte's are computed too and
+    // never used: plain runs over the row are quicker). Output row y needs the
+    // windows centred on rows y - s and y + s; the last 2 s + 1 rows of them are kept.
+    const std::size_t rowBytes = std::size_t(pixels.stride());
     const int keptRows = 2 * s + 1;
-    std::vector<Window> windowRows(std::size_t(keptRows) * rowLength);
-    const auto windowRow = [&](int centreY) { return &windowRows[std::size_t(centreY % keptRows) * rowLength]; };
+    std::vector<std::uint16_t> spreads(std::size_t(keptRows) * rowBytes);
+    std::vector<std::uint8_t> means(spreads.size());
+    std::vector<std::uint16_t> columnSums(rowBytes);
+    const auto slot = [&](int centreY) { return std::size_t(centreY % keptRows) * rowBytes; };
     const auto measureRow = [&](int centreY) {
-        const std::uint8_t* in = pixels.sourceAt(s, centreY);
-        Window* w = windowRow(centreY) + 3 * s;
-        for (int x = s; x < width - s; ++x, in += 4) {
-            for (int c = 0; c < 3; ++c, ++w) {
-                const std::uint8_t* at = in + c;
-                const int v[9] = {at[-t.down - t.across], at[-t.down], at[-t.down + t.across],
-                                  at[-t.across], at[0], at[t.across],
-                                  at[t.down - t.across], at[t.down], at[t.down + t.across]};
-                int sum = 0;
-                for (int value : v)
-                    sum += value;
-                const int mean = sum / 9;
-                int spread = 0;
-                for (int value : v)
-                    spread += std::abs(value - mean);
-                *w = {std::uint16_t(spread), std::uint8_t(mean)};
-            }
+        if (rowBytes <= 2 * std::size_t(t.across))
+            return; // no window fits across the picture
+        const std::uint8_t* mid = pixels.sourceAt(0, centreY);
+        const std::uint8_t* up = mid - t.down;
+        const std::uint8_t* down = mid + t.down;
+        for (std::size_t i = 0; i < rowBytes; ++i)
+            columnSums[i] = std::uint16_t(up[i] + mid[i] + down[i]);
+        std::uint16_t* spread = spreads.data() + slot(centreY);
+        std::uint8_t* mean = means.data() + slot(centreY);
+        const std::ptrdiff_t a = t.across;
+        for (std::size_t i = std::size_t(a); i < rowBytes - std::size_t(a); ++i) {
+            const int m = (columnSums[i - a] + columnSums[i] + columnSums[i + a]) / 9;
+            spread[i] = std::uint16_t(std::abs(up[i - a] - m) + std::abs(up[i] - m) + std::abs(up[i + a] - m)
+                                      + std::abs(mid[i - a] - m) + std::abs(mid[i] - m) + std::abs(mid[i + a] - m)
+                                      + std::abs(down[i - a] - m) + std::abs(down[i] - m) + std::abs(down[i + a] - m));
+            mean[i] = std::uint8_t(m);
         }
     };
 
@@ -183,24 +181,25 @@ void Aquarel(FilterPixels& pixels, int& progressVariable)
                 measureRow(centre);
         }
         measureRow(y + s);
-        const Window* above = windowRow(y - s);
-        const Window* below = windowRow(y + s);
-        std::uint8_t* out = pixels.workAt(2 * s, y);
-        for (int x = 2 * s; x < width - 2 * s; ++x, out += 4) {
-            for (int c = 0; c < 3; ++c) {
-                const std::size_t left = std::size_t(x - s) * 3 + std::size_t(c);
-                const std::size_t right = left + 6 * std::size_t(s);
+        const std::uint16_t* spreadAbove = spreads.data() + slot(y - s);
+        const std::uint16_t* spreadBelow = spreads.data() + slot(y + s);
+        const std::uint8_t* meanAbove = means.data() + slot(y - s);
+        const std::uint8_t* meanBelow = means.data() + slot(y + s);
+        std::uint8_t* out = pixels.workAt(0, y);
+        for (int x = 2 * s; x < width - 2 * s; ++x) {
+            for (std::size_t c = 0; c < 3; ++c) {
+                const std::size_t left = 4 * std::size_t(x - s) + c;
+                const std::size_t right = left + 8 * std::size_t(s);
                 // Up-left, up-right, down-left, down-right; a tie keeps the earlier window.
-                const Window* candidates[4] = {&above[left], &above[right], &below[left], &below[right]};
-                int best = 99999;
-                int mean = 0;
-                for (const Window* w : candidates) {
-                    if (w->spread < best) {
-                        best = w->spread;
-                        mean = w->mean;
-                    }
-                }
-                out[c] = std::uint8_t(mean);
+                int best = spreadAbove[left];
+                int mean = meanAbove[left];
+                if (spreadAbove[right] < best)
+                    best = spreadAbove[right], mean = meanAbove[right];
+                if (spreadBelow[left] < best)
+                    best = spreadBelow[left], mean = meanBelow[left];
+                if (spreadBelow[right] < best)
+                    mean = meanBelow[right];
+                out[4 * std::size_t(x) + c] = std::uint8_t(mean);
             }
         }
         progress.afterRow(y + 1, height);
