@@ -155,6 +155,11 @@ void RunFilter(int filterNumber, CardSurface& card, int parameter, int& progress
     }
     BusyFlag busy;
 
+    // Both copies as they are now: events during the screen pass must not
+    // bring a later print copy into the run.
+    const QImage screenBefore = inBlueGreenRedLayout(card.image());
+    const QImage printBefore = inBlueGreenRedLayout(card.printImage());
+
     // The screen pass first, leaving its random numbers and decisions for the
     // print pass; neither copy changes until both are done.
     ScreenPass screenPass;
@@ -163,7 +168,7 @@ void RunFilter(int filterNumber, CardSurface& card, int parameter, int& progress
     screen.screenPass = &screenPass;
     screen.progressFrom = 0;
     screen.progressTo = ScreenProgressShare;
-    runPass(*filter, inBlueGreenRedLayout(card.image()), screen, parameter, progress);
+    runPass(*filter, screenBefore, screen, parameter, progress);
 
     screenPass.result = &screen;
     FilterPixels& print = runBuffers(Copy::Print);
@@ -171,7 +176,7 @@ void RunFilter(int filterNumber, CardSurface& card, int parameter, int& progress
     print.screenPass = &screenPass;
     print.progressFrom = ScreenProgressShare;
     print.progressTo = 100;
-    runPass(*filter, inBlueGreenRedLayout(card.printImage()), print, parameter, progress);
+    runPass(*filter, printBefore, print, parameter, progress);
     screen.screenPass = print.screenPass = nullptr;
 
     QImage screenResult = inBlueGreenRedLayout(card.image());

@@ -38,7 +38,6 @@ inline int greyOf(const std::uint8_t* pixel)
     return (pixel[0] + pixel[1] + pixel[2]) / 3;
 }
 
-
 // The print copy: each block takes its screen pixel's black or white.
 void scatterLikeScreen(FilterPixels& pixels, const FilterPixels& screen, FilterProgress& progress)
 {

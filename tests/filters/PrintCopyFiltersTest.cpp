@@ -81,7 +81,7 @@ std::vector<Operation> allOperations()
 
 // A print-size photo with fine detail: soft light, thin lines, small text and
 // grain, drawn at twice the size and scaled down smoothly, as a loaded photo is.
-QImage detailedPhoto()
+QImage makeDetailedPhoto()
 {
     const int width = 2 * CardSurface::CardWidth * Scale, height = 2 * CardSurface::CardHeight * Scale;
     QImage photo(width, height, QImage::Format_RGB32);
@@ -112,6 +112,12 @@ QImage detailedPhoto()
         painter.drawText(2340, y, QStringLiteral("Groeten uit Zandvoort aan zee, 1234567890"));
     painter.end();
     return photo.scaled(width / 2, height / 2, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+const QImage& detailedPhoto()
+{
+    static const QImage photo = makeDetailedPhoto();
+    return photo;
 }
 
 // Each 4 x 4 block of the print copy averaged to one screen pixel.
@@ -184,7 +190,7 @@ private Q_SLOTS:
     // On a detailed photo the print copy, reduced block by block, stays close to the screen.
     void detailedPhotoAgreesWithTheScreen()
     {
-        const QImage print = detailedPhoto();
+        const QImage& print = detailedPhoto();
         const QImage screen = blockAverage(print);
         QByteArrayList failures;
         for (const Operation& operation : allOperations()) {
@@ -211,8 +217,7 @@ private Q_SLOTS:
     void oneRunOverBothCopies()
     {
         Main main;
-        const QImage photo = detailedPhoto();
-        main.card.setImages(blockAverage(photo), photo);
+        main.card.setImages(blockAverage(detailedPhoto()), detailedPhoto());
         const QImage screenBefore = main.card.image(), printBefore = main.card.printImage();
         QList<int> reports;
         bool untouchedMeanwhile = true;
