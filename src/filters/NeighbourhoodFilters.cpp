@@ -146,9 +146,8 @@ void Aquarel(FilterPixels& pixels, int& progressVariable)
 
     // Every 3 x 3 window serves as one of the four windows of four pixels, so
     // its mean and spread (sum of the distances from the mean) are computed
-    // once, by centre and channel byte (the fourth byte's are computed too and
-    // never used: plain runs over the row are quicker). Output row y needs the
-    // windows centred on rows y - s and y + s; the last 2 s + 1 rows of them are kept.
+    // once, by centre and channel byte. Output row y needs the windows centred
+    // on rows y - s and y + s; the last 2 s + 1 rows of them are kept.
     const std::size_t rowBytes = std::size_t(pixels.stride());
     const int keptRows = 2 * s + 1;
     std::vector<std::uint16_t> spreads(std::size_t(keptRows) * rowBytes);
@@ -166,12 +165,14 @@ void Aquarel(FilterPixels& pixels, int& progressVariable)
         std::uint16_t* spread = spreads.data() + slot(centreY);
         std::uint8_t* mean = means.data() + slot(centreY);
         const std::ptrdiff_t a = t.across;
-        for (std::size_t i = std::size_t(a); i < rowBytes - std::size_t(a); ++i) {
-            const int m = (columnSums[i - a] + columnSums[i] + columnSums[i + a]) / 9;
-            spread[i] = std::uint16_t(std::abs(up[i - a] - m) + std::abs(up[i] - m) + std::abs(up[i + a] - m)
-                                      + std::abs(mid[i - a] - m) + std::abs(mid[i] - m) + std::abs(mid[i + a] - m)
-                                      + std::abs(down[i - a] - m) + std::abs(down[i] - m) + std::abs(down[i + a] - m));
-            mean[i] = std::uint8_t(m);
+        for (std::size_t pixel = std::size_t(a); pixel < rowBytes - std::size_t(a); pixel += 4) {
+            for (std::size_t i = pixel; i < pixel + 3; ++i) {
+                const int m = (columnSums[i - a] + columnSums[i] + columnSums[i + a]) / 9;
+                spread[i] = std::uint16_t(std::abs(up[i - a] - m) + std::abs(up[i] - m) + std::abs(up[i + a] - m)
+                                          + std::abs(mid[i - a] - m) + std::abs(mid[i] - m) + std::abs(mid[i + a] - m)
+                                          + std::abs(down[i - a] - m) + std::abs(down[i] - m) + std::abs(down[i + a] - m));
+                mean[i] = std::uint8_t(m);
+            }
         }
     };
 
