@@ -1,7 +1,5 @@
 #include "filters/ColorFilters.h"
 
-#include "platform/Random.h"
-
 #include <algorithm>
 #include <array>
 
@@ -55,7 +53,7 @@ void applyCurve(FilterPixels& pixels, FilterProgress& progress, const ToneCurve&
 
 void Negative(FilterPixels& pixels, int& progressVariable)
 {
-    FilterProgress progress(progressVariable);
+    FilterProgress progress(progressVariable, pixels);
     forEveryPixel(pixels, progress, [](const std::uint8_t*, std::uint8_t* out) {
         out[0] = std::uint8_t(255 - out[0]);
         out[1] = std::uint8_t(255 - out[1]);
@@ -65,7 +63,7 @@ void Negative(FilterPixels& pixels, int& progressVariable)
 
 void Grayscale(FilterPixels& pixels, int& progressVariable)
 {
-    FilterProgress progress(progressVariable);
+    FilterProgress progress(progressVariable, pixels);
     const GreyTable grey = greyTable();
     forEveryPixel(pixels, progress, [&](const std::uint8_t*, std::uint8_t* out) {
         const auto v = std::uint8_t(grey[out[0] + out[1] + out[2]]);
@@ -75,7 +73,7 @@ void Grayscale(FilterPixels& pixels, int& progressVariable)
 
 void Brightness(FilterPixels& pixels, int& progressVariable, int p)
 {
-    FilterProgress progress(progressVariable);
+    FilterProgress progress(progressVariable, pixels);
     const double factor = (p + 100) / 100.0;
     ToneCurve curve{};
     for (int i = 0; i < 256; ++i)
@@ -85,7 +83,7 @@ void Brightness(FilterPixels& pixels, int& progressVariable, int p)
 
 void SwapColors(FilterPixels& pixels, int& progressVariable, int p)
 {
-    FilterProgress progress(progressVariable);
+    FilterProgress progress(progressVariable, pixels);
     // For each p, the old channel (0 blue, 1 green, 2 red) that feeds new blue, green, red.
     static constexpr int feeds[6][3] = {{0, 1, 2}, {1, 2, 0}, {2, 0, 1}, {1, 0, 2}, {2, 1, 0}, {0, 2, 1}};
     const bool known = p >= 1 && p <= 5;
@@ -134,18 +132,27 @@ void balanceChannels(int& b, int& g, int& r)
 
 void Contrast(FilterPixels& pixels, int& progressVariable, int p)
 {
-    FilterProgress progress(progressVariable);
+    FilterProgress progress(progressVariable, pixels);
     progress.start();
     const GreyTable grey = greyTable();
 
-    long long sum = 0;
-    long long count = 0;
-    for (int y = 0; y < pixels.height; ++y) {
-        const std::uint8_t* in = pixels.sourceAt(0, y);
-        for (int x = 0; x < pixels.width; ++x, in += 4, ++count)
-            sum += grey[in[0] + in[1] + in[2]];
+    // The print copy takes the screen's mean, so both get the same tone curve.
+    ScreenPass* pass = pixels.screenPass;
+    int mean = 0;
+    if (pixels.scale > 1 && pass && pass->meanGrey) {
+        mean = *pass->meanGrey;
+    } else {
+        long long sum = 0;
+        long long count = 0;
+        for (int y = 0; y < pixels.height; ++y) {
+            const std::uint8_t* in = pixels.sourceAt(0, y);
+            for (int x = 0; x < pixels.width; ++x, in += 4, ++count)
+                sum += grey[in[0] + in[1] + in[2]];
+        }
+        mean = count ? int(sum / count) : 0;
+        if (pass)
+            pass->meanGrey = mean;
     }
-    const int mean = count ? int(sum / count) : 0;
 
     // The factor is kept in single precision, as the curve below expects.
     const float factor = float((p + 100) / 100.0);
@@ -173,10 +180,22 @@ void Contrast(FilterPixels& pixels, int& progressVariable, int p)
 
 void AddNoise(FilterPixels& pixels, int& progressVariable, int p)
 {
-    FilterProgress progress(progressVariable);
+    FilterProgress progress(progressVariable, pixels);
     const double spread = 2.0 * p + 1;
-    forEveryPixel(pixels, progress, [&](const std::uint8_t* in, std::uint8_t* out) {
-        for (int c = 0; c < 3; ++c)
-            out[c] = std::uint8_t(clampToByte(roundToEven(Random::next() * spread - p + in[c])));
-    });
+    // Three numbers per screen pixel, blue, green, red; a print pixel uses those of its screen pixel.
+    const int scale = pixels.scale;
+    const std::size_t screenWidth = std::size_t(pixels.width / scale);
+    progress.start();
+    for (int y = 0; y < pixels.height; ++y) {
+        const std::uint8_t* in = pixels.sourceAt(0, y);
+        std::uint8_t* out = pixels.workAt(0, y);
+        const std::size_t rowStart = std::size_t(y / scale) * screenWidth;
+        for (int x = 0; x < pixels.width; ++x, in += 4, out += 4) {
+            const std::size_t first = 3 * (rowStart + std::size_t(x / scale));
+            for (int c = 0; c < 3; ++c)
+                out[c] = std::uint8_t(clampToByte(roundToEven(filterDraw(pixels, first + std::size_t(c)) * spread - p + in[c])));
+        }
+        progress.afterRow(y + 1, pixels.height);
+    }
+    progress.finish();
 }

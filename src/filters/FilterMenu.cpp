@@ -43,7 +43,7 @@ const std::array<ConvertEntry, 18> convertEntries = {{
 
 void runOnCard(Main& main, int number, int parameter)
 {
-    RunFilter(number, main.card.mutableImage(), parameter, main.state.progressPercent);
+    RunFilter(number, main.card, parameter, main.state.progressPercent);
 }
 
 }
@@ -64,12 +64,12 @@ void EditConvert_Click(Main& main, int index)
         break;
     case Action::TransparentOverlay: {
         const Rgb fill = main.state.fillColor;
-        Transparent(main.card.mutableImage(), main.ProgBar, fill.r, fill.g, fill.b);
+        Transparent(main.card, main.ProgBar, fill.r, fill.g, fill.b);
         break;
     }
     case Action::Sepia:
         runOnCard(main, entry.number, entry.parameter);
-        SepiaTone(main.card.mutableImage(), main.ProgBar);
+        SepiaTone(main.card, main.ProgBar);
         break;
     }
     main.card.refresh();
@@ -97,7 +97,7 @@ void EditFlipConvert_Click(Main& main, int index)
 {
     main.takeUndoCopy();
     showBusyPointer();
-    QImage& card = main.card.mutableImage();
+    CardSurface& card = main.card;
     switch (index) {
     case 0:
         FlipHorizontal(card);

@@ -6,18 +6,38 @@
 // `work`, which goes back into the image at the end of the run; `source`
 // keeps the picture as it was when the run began.
 #include "platform/EventPump.h"
+#include "platform/Random.h"
 
 #include <QImage>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <vector>
+
+struct FilterPixels;
+
+// What the screen pass of a run leaves for the print pass, so that the print
+// copy gets the same random numbers, means and decisions as the screen.
+struct ScreenPass {
+    std::vector<double> draws;     // random numbers, in the order drawn
+    std::optional<int> meanGrey;   // Contrast's mean grey level
+    const FilterPixels* result = nullptr; // the screen pixels after the filter
+};
 
 struct FilterPixels {
     int width = 0;
     int height = 0;
     std::vector<std::uint8_t> work;
     std::vector<std::uint8_t> source;
+    // Pixels per screen pixel each way: 1 on the screen copy, CardSurface::PrintScale
+    // on the print copy, where taps, blocks and moves are that much further apart.
+    int scale = 1;
+    // Filled by the screen pass (scale 1), read by the print pass; may be null at scale 1.
+    ScreenPass* screenPass = nullptr;
+    // The share of the run's progress this pass covers.
+    int progressFrom = 0;
+    int progressTo = 100;
 
     // Bytes from one pixel to the one below it.
     std::ptrdiff_t stride() const { return 4 * std::ptrdiff_t(width); }
@@ -29,13 +49,17 @@ struct FilterPixels {
 
 // Progress of a numbered filter: 0 at the start, a figure after each row and
 // 100 at the end; every report but the first lets pending window events run.
+// A pass that covers only part of a run maps 0..100 onto its share.
 class FilterProgress {
 public:
-    explicit FilterProgress(int& progress) : progress_(progress) {}
-    void start() { progress_ = 0; }
+    FilterProgress(int& progress, const FilterPixels& pixels)
+        : progress_(progress), from_(pixels.progressFrom), to_(pixels.progressTo)
+    {
+    }
+    void start() { progress_ = from_; }
     void report(int percent)
     {
-        progress_ = percent;
+        progress_ = from_ + percent * (to_ - from_) / 100;
         EventPump::letEventsRun();
     }
     // `row` counts from 1: the number of rows done.
@@ -44,7 +68,23 @@ public:
 
 private:
     int& progress_;
+    int from_;
+    int to_;
 };
+
+// The next random number of a filter that draws `index`-th: on the screen copy
+// a fresh one, recorded when a print pass follows; on the print copy the one
+// the screen pass drew at that index.
+inline double filterDraw(FilterPixels& pixels, std::size_t index)
+{
+    ScreenPass* pass = pixels.screenPass;
+    if (pixels.scale > 1 && pass && index < pass->draws.size())
+        return pass->draws[index];
+    const double u = Random::next();
+    if (pixels.scale == 1 && pass)
+        pass->draws.push_back(u);
+    return u;
+}
 
 // Nearest whole number, exact halves to the even neighbour. Below 2^51 adding
 // and removing 1.5 x 2^52 does exactly that rounding, without a library call.

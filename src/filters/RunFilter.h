@@ -11,7 +11,16 @@
 // nothing. The fourth byte of every pixel is left as it was.
 #include <QImage>
 
+class CardSurface;
+
 void RunFilter(int filterNumber, QImage& image, int parameter, int& progress);
+
+// The same filter over both copies of the card in one run: the screen copy
+// first, for the first few percent of the progress, then the print copy,
+// where neighbours, blocks and moves are a screen pixel's block apart and the
+// random numbers and decisions are the screen's. Both results are written
+// back together at the end, so the copies never disagree.
+void RunFilter(int filterNumber, CardSurface& card, int parameter, int& progress);
 
 // True while a numbered filter runs.
 bool filterIsBusy();

@@ -38,11 +38,34 @@ inline int greyOf(const std::uint8_t* pixel)
     return (pixel[0] + pixel[1] + pixel[2]) / 3;
 }
 
+// The print copy: each block takes its screen pixel's black or white.
+void scatterLikeScreen(FilterPixels& pixels, const FilterPixels& screen, FilterProgress& progress)
+{
+    const int scale = pixels.scale;
+    progress.report(3);
+    progress.report(10);
+    for (int y = 0; y < pixels.height; ++y) {
+        std::uint8_t* out = pixels.workAt(0, y);
+        const int screenY = std::min(y / scale, screen.height - 1);
+        for (int x = 0; x < pixels.width; ++x, out += 4) {
+            const std::uint8_t decided = screen.work[screen.offset(std::min(x / scale, screen.width - 1), screenY)];
+            out[0] = out[1] = out[2] = decided;
+        }
+        progress.report(10 + (y + 1) * 90 / pixels.height);
+    }
+    progress.finish();
+}
+
 }
 
 void Scattered(FilterPixels& pixels, int& progressVariable, int p)
 {
-    FilterProgress progress(progressVariable);
+    FilterProgress progress(progressVariable, pixels);
+    const ScreenPass* pass = pixels.screenPass;
+    if (pixels.scale > 1 && pass && pass->result && pass->result->width > 0 && pass->result->height > 0) {
+        scatterLikeScreen(pixels, *pass->result, progress);
+        return;
+    }
     const int width = pixels.width, height = pixels.height;
     static const ShareTable shareTable = makeShareTable();
     // Errors pushed to this row, the next and the one after.

@@ -13,7 +13,12 @@ namespace {
 constexpr int CardWidth = CardSurface::CardWidth;
 constexpr int CardHeight = CardSurface::CardHeight;
 
+// The share of an effect on both copies that the screen copy counts for.
+constexpr int ScreenProgressShare = 5;
+
 // Shows the bar while it lives; set() after each outer pass; hidden at 0 at the end.
+// An effect on both copies moves it along once: set() maps 0..100 into the
+// share of the copy being worked on.
 class BarProgress {
 public:
     explicit BarProgress(QProgressBar* bar) : bar_(bar)
@@ -34,11 +39,18 @@ public:
     void set(int value)
     {
         if (bar_)
-            bar_->setValue(value);
+            bar_->setValue(from_ + value * (to_ - from_) / 100);
+    }
+    void setShare(int from, int to)
+    {
+        from_ = from;
+        to_ = to;
     }
 
 private:
     QProgressBar* bar_;
+    int from_ = 0;
+    int to_ = 100;
 };
 
 // Pixel reads and writes on a 32-bit image, as 0x00BBGGRR values; outside
@@ -65,6 +77,13 @@ public:
         if (inside(fromX, fromY))
             set(toX, toY, get(fromX, fromY));
     }
+    // The scale x scale block of screen pixel (x, y).
+    void setBlock(int x, int y, int scale, std::uint32_t colour)
+    {
+        for (int dy = 0; dy < scale; ++dy)
+            for (int dx = 0; dx < scale; ++dx)
+                set(x * scale + dx, y * scale + dy, colour);
+    }
 
 private:
     unsigned int* row(int y) const { return reinterpret_cast<unsigned int*>(bits_ + std::ptrdiff_t(y) * bytesPerLine_); }
@@ -74,6 +93,110 @@ private:
     uchar* bits_ = nullptr;
     qsizetype bytesPerLine_ = 0;
 };
+
+
+// The effects work on one copy at a time; `scale` is 1 on the screen copy and
+// CardSurface::PrintScale on the print copy, where the card's fixed ranges are
+// that many times larger.
+
+void mirrorRight(QImage& card, int scale, BarProgress& progress)
+{
+    Pixels pixels(card);
+    // Column x goes to 515 - x; on the print copy its block goes, mirrored, to that column's block.
+    const int target = CardWidth * scale + scale - 1;
+    for (int x = 0; x < 258 * scale; ++x) {
+        for (int y = 0; y < CardHeight * scale; ++y)
+            pixels.copy(x, y, target - x, y);
+        progress.set(x / scale * 100 / 256);
+    }
+}
+
+void mirrorDown(QImage& card, int scale, BarProgress& progress)
+{
+    Pixels pixels(card);
+    const int target = CardHeight * scale + scale - 1;
+    for (int x = 0; x < CardWidth * scale; ++x) {
+        for (int y = 0; y < 184 * scale; ++y)
+            pixels.copy(x, y, x, target - y);
+        progress.set(x / scale * 100 / 514);
+    }
+}
+
+void tiltCard(QImage& card, QImage& backPic, int scale, BarProgress& progress)
+{
+    ensureBlueGreenRedLayout(card);
+    const int width = CardWidth * scale, height = CardHeight * scale;
+    backPic = QImage(card.height(), card.width(), QImage::Format_RGB32);
+    backPic.fill(Qt::white);
+    {
+        QPainter painter(&backPic);
+        painter.setCompositionMode(QPainter::CompositionMode_Source);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawImage(QRectF(0, 0, height, width), card, QRectF(0, 0, width, height));
+    }
+
+    const Pixels upright(backPic);
+    Pixels pixels(card);
+    for (int x = 0; x < height; ++x) {
+        for (int y = 0; y < width; ++y) {
+            if (upright.inside(x, y))
+                pixels.set(y, height - 1 - x, upright.get(x, y));
+        }
+        progress.set(x / scale * 100 / 364);
+    }
+}
+
+void transparent(QImage& card, int scale, BarProgress& progress, std::uint32_t colour)
+{
+    Pixels pixels(card);
+    for (int x = 0; x < CardWidth; x += 2) {
+        for (int y = 0; y < CardHeight; y += 2) {
+            pixels.setBlock(x, y, scale, colour);
+            pixels.setBlock(x + 1, y + 1, scale, colour);
+        }
+        progress.set(x * 100 / 514);
+    }
+}
+
+void sepiaTone(QImage& card, int scale, BarProgress& progress)
+{
+    Pixels pixels(card);
+    for (int x = 0; x < CardWidth * scale; ++x) {
+        for (int y = 0; y < CardHeight * scale; ++y) {
+            if (!pixels.inside(x, y))
+                continue;
+            const Rgb c = Rgb::fromValue(pixels.get(x, y));
+            int green = std::abs(c.g - 40);
+            if (green > c.r)
+                green = 0;
+            int blue = std::abs(c.b - 80);
+            if (blue > green)
+                blue = 0;
+            pixels.set(x, y, RGB(c.r, green, blue));
+        }
+        progress.set(x / scale * 100 / 514);
+    }
+}
+
+// Runs `effect(image, scale, progress)` on the screen copy and then on the
+// print copy, and writes both back together.
+template <typename Effect>
+void onBothCopies(CardSurface& card, QProgressBar* progBar, Effect effect)
+{
+    BarProgress progress(progBar);
+    QImage screen = card.image();
+    if (!card.hasPrintCopy()) {
+        effect(screen, 1, progress);
+        card.setImages(screen, QImage());
+        return;
+    }
+    progress.setShare(0, ScreenProgressShare);
+    effect(screen, 1, progress);
+    progress.setShare(ScreenProgressShare, 100);
+    QImage print = card.printImage();
+    effect(print, CardSurface::PrintScale, progress);
+    card.setImages(screen, print);
+}
 
 }
 
@@ -90,80 +213,71 @@ void FlipVertical(QImage& card)
 void MirrorRight(QImage& card, QProgressBar* progBar)
 {
     BarProgress progress(progBar);
-    Pixels pixels(card);
-    for (int x = 0; x <= 257; ++x) {
-        for (int y = 0; y < CardHeight; ++y)
-            pixels.copy(x, y, CardWidth - x, y);
-        progress.set(x * 100 / 256);
-    }
+    mirrorRight(card, 1, progress);
 }
 
 void MirrorDown(QImage& card, QProgressBar* progBar)
 {
     BarProgress progress(progBar);
-    Pixels pixels(card);
-    for (int x = 0; x < CardWidth; ++x) {
-        for (int y = 0; y <= 183; ++y)
-            pixels.copy(x, y, x, CardHeight - y);
-        progress.set(x * 100 / 514);
-    }
+    mirrorDown(card, 1, progress);
 }
 
 void TiltCard(QImage& card, QImage& backPic, QProgressBar* progBar)
 {
-    ensureBlueGreenRedLayout(card);
-    backPic = QImage(card.height(), card.width(), QImage::Format_RGB32);
-    backPic.fill(Qt::white);
-    {
-        QPainter painter(&backPic);
-        painter.setCompositionMode(QPainter::CompositionMode_Source);
-        painter.setRenderHint(QPainter::SmoothPixmapTransform);
-        painter.drawImage(QRectF(0, 0, CardHeight, CardWidth), card, QRectF(0, 0, CardWidth, CardHeight));
-    }
-
     BarProgress progress(progBar);
-    const Pixels upright(backPic);
-    Pixels pixels(card);
-    for (int x = 0; x < CardHeight; ++x) {
-        for (int y = 0; y < CardWidth; ++y) {
-            if (upright.inside(x, y))
-                pixels.set(y, CardHeight - 1 - x, upright.get(x, y));
-        }
-        progress.set(x * 100 / 364);
-    }
+    tiltCard(card, backPic, 1, progress);
 }
 
 void Transparent(QImage& card, QProgressBar* progBar, int red, int green, int blue)
 {
     BarProgress progress(progBar);
-    Pixels pixels(card);
-    const std::uint32_t colour = RGB(red, green, blue);
-    for (int x = 0; x < CardWidth; x += 2) {
-        for (int y = 0; y < CardHeight; y += 2) {
-            pixels.set(x, y, colour);
-            pixels.set(x + 1, y + 1, colour);
-        }
-        progress.set(x * 100 / 514);
-    }
+    transparent(card, 1, progress, RGB(red, green, blue));
 }
 
 void SepiaTone(QImage& card, QProgressBar* progBar)
 {
     BarProgress progress(progBar);
-    Pixels pixels(card);
-    for (int x = 0; x < CardWidth; ++x) {
-        for (int y = 0; y < CardHeight; ++y) {
-            if (!pixels.inside(x, y))
-                continue;
-            const Rgb c = Rgb::fromValue(pixels.get(x, y));
-            int green = std::abs(c.g - 40);
-            if (green > c.r)
-                green = 0;
-            int blue = std::abs(c.b - 80);
-            if (blue > green)
-                blue = 0;
-            pixels.set(x, y, RGB(c.r, green, blue));
-        }
-        progress.set(x * 100 / 514);
-    }
+    sepiaTone(card, 1, progress);
+}
+
+void FlipHorizontal(CardSurface& card)
+{
+    onBothCopies(card, nullptr, [](QImage& image, int, BarProgress&) { FlipHorizontal(image); });
+}
+
+void FlipVertical(CardSurface& card)
+{
+    onBothCopies(card, nullptr, [](QImage& image, int, BarProgress&) { FlipVertical(image); });
+}
+
+void MirrorRight(CardSurface& card, QProgressBar* progBar)
+{
+    onBothCopies(card, progBar, mirrorRight);
+}
+
+void MirrorDown(CardSurface& card, QProgressBar* progBar)
+{
+    onBothCopies(card, progBar, mirrorDown);
+}
+
+void TiltCard(CardSurface& card, QImage& backPic, QProgressBar* progBar)
+{
+    // The screen copy turns through `backPic`, as it always has; the print copy through a scratch picture of its own.
+    QImage printScratch;
+    onBothCopies(card, progBar, [&](QImage& image, int scale, BarProgress& progress) {
+        tiltCard(image, scale == 1 ? backPic : printScratch, scale, progress);
+    });
+}
+
+void Transparent(CardSurface& card, QProgressBar* progBar, int red, int green, int blue)
+{
+    const std::uint32_t colour = RGB(red, green, blue);
+    onBothCopies(card, progBar, [colour](QImage& image, int scale, BarProgress& progress) {
+        transparent(image, scale, progress, colour);
+    });
+}
+
+void SepiaTone(CardSurface& card, QProgressBar* progBar)
+{
+    onBothCopies(card, progBar, sepiaTone);
 }

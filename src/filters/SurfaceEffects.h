@@ -5,6 +5,7 @@
 // loop and hide it again at value 0; the bar may be null.
 #include <QImage>
 
+class CardSurface;
 class QProgressBar;
 
 void FlipHorizontal(QImage& card);
@@ -19,3 +20,15 @@ void TiltCard(QImage& card, QImage& backPic, QProgressBar* progBar);
 void Transparent(QImage& card, QProgressBar* progBar, int red, int green, int blue);
 // Tones a grey picture brown.
 void SepiaTone(QImage& card, QProgressBar* progBar);
+
+// The same on both copies of the card, written back together; on the print
+// copy every screen pixel stands for its block, so the fixed ranges, the
+// mirror lines and the chequer squares are that block's size. The bar moves
+// once over both copies. `backPic` serves the screen copy, as above.
+void FlipHorizontal(CardSurface& card);
+void FlipVertical(CardSurface& card);
+void MirrorRight(CardSurface& card, QProgressBar* progBar);
+void MirrorDown(CardSurface& card, QProgressBar* progBar);
+void TiltCard(CardSurface& card, QImage& backPic, QProgressBar* progBar);
+void Transparent(CardSurface& card, QProgressBar* progBar, int red, int green, int blue);
+void SepiaTone(CardSurface& card, QProgressBar* progBar);
