@@ -110,11 +110,11 @@ QImage alignmentPicture(QSize size)
     p.scale(size.width() / 240.0, size.height() / 80.0);
 
     // A sheet corner with the print where it should be (grey) and moved (black).
-    const QPointF corner(12, 12);
+    const QPointF corner(12, 4);
     p.setPen(QPen(QColor(90, 90, 90), 1));
     p.setBrush(Qt::white);
     p.drawRect(QRectF(corner, QPointF(90, 81)));
-    const QPointF meant(36, 36);
+    const QPointF meant(36, 38);
     const QPointF moved = meant + QPointF(16, 14);
     p.setPen(QPen(QColor(160, 160, 160), 1));
     p.drawLine(meant - QPointF(6, 0), meant + QPointF(6, 0));
