@@ -38,16 +38,24 @@ QString folder(const char* key)
 }
 
 const EditorState startValues;
-constexpr double LargestLength = 9999;   // what the label boxes can hold
+constexpr double LargestLength = 9999;
+constexpr int LabelBoxCharacters = 4;
+
+// A label length the settings window can show in its four-character boxes.
+double labelLength(const char* key, double start, double lowest)
+{
+    const double value = number(key, start, lowest, LargestLength);
+    return QString::number(value).size() <= LabelBoxCharacters ? value : start;
+}
 
 }
 
-double labelLeft() { return number("labels/left", startValues.labelLeft, -LargestLength, LargestLength); }
+double labelLeft() { return labelLength("labels/left", startValues.labelLeft, -999); }
 void setLabelLeft(double value) { store("labels/left", value); }
-double labelTop() { return number("labels/top", startValues.labelTop, -LargestLength, LargestLength); }
+double labelTop() { return labelLength("labels/top", startValues.labelTop, -999); }
 void setLabelTop(double value) { store("labels/top", value); }
 // Width and height must be positive, or every label would land on one spot.
-double labelWidth() { return number("labels/width", startValues.labelWidth, 0.001, LargestLength); }
+double labelWidth() { return labelLength("labels/width", startValues.labelWidth, 0.001); }
 void setLabelWidth(double value) { store("labels/width", value); }
 double labelHeight() { return wholeNumber("labels/height", int(startValues.labelHeight), 1, int(LargestLength)); }
 void setLabelHeight(double value) { store("labels/height", value); }

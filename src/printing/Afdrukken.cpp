@@ -170,7 +170,7 @@ void Afdrukken::buildControls()
     placeInTwips(Image1, 3000, 2100);
 
     Label1 = make<QLabel>(Frame1, "Label1");
-    placeInTwips(Label1, 2820, 2730, 1800, 375 + PreviewRow - 15);
+    placeInTwips(Label1, 2820, 2730, 1800, 690);
     setBackground(Label1, QColor(64, 64, 64));
     PrintKnop = make<QPushButton>(Frame1, "PrintKnop", "Print");
     placeInTwips(PrintKnop, 2850, 2760, 870, 315);

@@ -118,7 +118,7 @@ private Q_SLOTS:
     void damagedSettingsGiveStartValues()
     {
         const QByteArray damaged[] = {
-            "[labels]\nleft=abc\ntop=1e400\nwidth=-5\nheight=0\nperSheet=999\n"
+            "[labels]\nleft=abc\ntop=12.3456\nwidth=-5\nheight=0\nperSheet=999\n"
             "[printing]\noffsetX=55\noffsetY=nan\nmode=nine\n[folders]\nphotos=/bestaat/niet\n",
             QByteArray("\x00\xff\xfe[labels\n=\n\x01\x02 left", 24),
         };
