@@ -6,7 +6,10 @@
 #include "app/StartPhoto.h"
 #include "addressbook/Dataform.h"
 #include "app/Titel.h"
+#include "printing/AfdrukVoorbeeld.h"
 #include "printing/Afdrukken.h"
+#include "printing/PrintRun.h"
+#include "printing/Printmarges.h"
 #include "printing/SessionPrinter.h"
 #include "platform/Translations.h"
 
@@ -16,6 +19,10 @@
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPdfWriter>
+#include <QPrinter>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTextDocument>
 #include <QTimer>
 #include <QUrl>
@@ -57,6 +64,19 @@ bool writeManual(const QString& htmlPath, const QString& pdfPath)
         SessionPrinter printer;
         Afdrukken print(main.state, main.card, printer, [] { return std::optional<AddressBook>(); });
         document.addResource(QTextDocument::ImageResource, QUrl("screenshot:afdrukken"), grabWindow(print));
+        print.hide();
+
+        PrintRun::Request request;
+        request.card = main.card.image();
+        AfdrukVoorbeeld preview([&request](PrinterPage& page) { PrintRun::print(page, request, [] { return std::nullopt; }); },
+                                printer.printer().pageLayout());
+        preview.resize(820, 620);
+        document.addResource(QTextDocument::ImageResource, QUrl("screenshot:voorbeeld"), grabWindow(preview));
+        preview.hide();
+
+        Printmarges marges(main.state);
+        marges.setPrinter(&printer);
+        document.addResource(QTextDocument::ImageResource, QUrl("screenshot:printmarges"), grabWindow(marges));
     }
     {
         AddressBook example;
@@ -96,6 +116,10 @@ int main(int argc, char** argv)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     applyProgramLook(app);
+    // The pictures show the start values, never what this machine's user chose.
+    QStandardPaths::setTestModeEnabled(true);
+    const QTemporaryDir settingsFolder;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsFolder.path());
     if (argc != 4) {
         std::fprintf(stderr, "usage: make_assets <manual.html> <help.pdf> <icon folder>\n");
         return 2;

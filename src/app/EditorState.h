@@ -45,4 +45,10 @@ struct EditorState {
     double labelWidth = 66;
     double labelHeight = 38;
     int labelsPerSheet = 21;
+
+    // Printer alignment: everything printed moves this far (mm), right and down.
+    double offsetX = 0;
+    double offsetY = 0;
+    // The print mode the print window opens at.
+    int printMode = 1;
 };

@@ -1,6 +1,7 @@
 #include "app/Main.h"
 
 #include "app/Plaatjes.h"
+#include "app/StateSettings.h"
 #include "app/Subsystems.h"
 #include "app/Twips.h"
 #include "editor/CardLayouts.h"
@@ -28,6 +29,7 @@ Main::Main(QWidget* parent)
     setObjectName("Main");
     // The window is designed around an 8-point sans-serif face.
     setFont(QFont(QStringLiteral("Liberation Sans"), 8));
+    loadRememberedSettings(state);
     buildMenus();
     buildControls();
 

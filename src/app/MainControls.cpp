@@ -4,6 +4,7 @@
 #include "app/Plaatjes.h"
 #include "app/Twips.h"
 #include "platform/ClickableLabel.h"
+#include "platform/ComboText.h"
 #include "platform/PictureBox.h"
 
 #include <QCheckBox>
@@ -135,6 +136,7 @@ void Main::buildControls()
     for (int size = 8; size <= 100; size += 2)
         ComboSize->addItem(QString::number(size));
     ComboSize->setCurrentText("22");
+    openAtShownText(ComboSize);
     placeInTwips(ComboSize, 120, 990, 750, 330);
     Label7 = makeLabel(Frame4, "Label7", "Grootte van de tekst");
     placeInTwips(Label7, 930, 1035);

@@ -14,4 +14,38 @@ inline QSettings open()
     return QSettings(QStringLiteral("Prentvel"), QStringLiteral("Prentvel"));
 }
 
+// --- Printing: label sheet geometry (mm), labels per sheet, printer offsets ---
+double labelLeft();
+void setLabelLeft(double value);
+double labelTop();
+void setLabelTop(double value);
+double labelWidth();
+void setLabelWidth(double value);
+double labelHeight();
+void setLabelHeight(double value);
+int labelsPerSheet();
+void setLabelsPerSheet(int value);
+// Shift of everything printed, in mm: positive X to the right, positive Y down.
+double offsetX();
+void setOffsetX(double value);
+double offsetY();
+void setOffsetY(double value);
+constexpr double MaxOffset = 10.0;
+
+// --- Printing: the print mode last used and the printer picked in Printer Setup ---
+int printMode();
+void setPrintMode(int value);
+// The printer's name, or "pdf:" followed by the file a PDF job last went to;
+// empty for the system's default printer.
+QString printerChoice();
+void setPrinterChoice(const QString& value);
+
+// --- Folders last used: photos, saved cards and PDF files ---
+QString photoFolder();
+void setPhotoFolder(const QString& folder);
+QString cardFolder();
+void setCardFolder(const QString& folder);
+QString pdfFolder();
+void setPdfFolder(const QString& folder);
+
 }

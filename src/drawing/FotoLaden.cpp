@@ -1,6 +1,7 @@
 #include "drawing/FotoLaden.h"
 
 #include "app/Main.h"
+#include "app/Settings.h"
 #include "platform/BusyPointer.h"
 #include "platform/Dialogs.h"
 #include "platform/PictureLoader.h"
@@ -15,9 +16,10 @@ const char* const PhotoFilter = "Foto ( Jpg, Bmp, Gif, Wmf )|*.jpg;*.bmp;*.gif;*
 
 void FotoLaden(Main& main, double x1, double y1, double x2, double y2)
 {
-    const QString path = Dialogs::openFileName(&main, "Foto importeren", PhotoFilter);
+    const QString path = Dialogs::openFileName(&main, "Foto importeren", PhotoFilter, Settings::photoFolder());
     if (path.isEmpty())
         return;
+    Settings::setPhotoFolder(QFileInfo(path).absolutePath());
     main.takeUndoCopyOfBasePicture();
     BusyPointer busy;
     main.state.photoFileName = path;

@@ -1,6 +1,7 @@
 #include "editor/CardSaving.h"
 
 #include "app/Main.h"
+#include "app/Settings.h"
 #include "platform/BmpToJpeg.h"
 #include "platform/BusyPointer.h"
 #include "platform/Dialogs.h"
@@ -54,9 +55,11 @@ void FileSaveAs_Click(Main& main, int index)
     if (index != 1 && index != 2)
         return;
     const QString path = Dialogs::saveFileName(&main, QStringLiteral("Kaart Opslaan"),
-                                               QString::fromLatin1(index == 1 ? BmpFilter : JpgFilter));
+                                               QString::fromLatin1(index == 1 ? BmpFilter : JpgFilter),
+                                               Settings::cardFolder());
     if (path.isEmpty())
         return;
+    Settings::setCardFolder(QFileInfo(path).absolutePath());
     QString failure;
     {
         BusyPointer busy;

@@ -1,6 +1,7 @@
 #include "editor/PhotoOpen.h"
 
 #include "app/Main.h"
+#include "app/Settings.h"
 #include "editor/CardLayouts.h"
 #include "platform/BusyPointer.h"
 #include "platform/Dialogs.h"
@@ -25,9 +26,11 @@ void FileOpen_Click(Main& main)
 {
     if (main.state.currentLayout == FreeDrawingLayout)
         return;
-    const QString path = Dialogs::openFileName(&main, QStringLiteral("Open Foto / Kaart"), QString::fromLatin1(PhotoFilter));
+    const QString path = Dialogs::openFileName(&main, QStringLiteral("Open Foto / Kaart"), QString::fromLatin1(PhotoFilter),
+                                               Settings::photoFolder());
     if (path.isEmpty())
         return;
+    Settings::setPhotoFolder(QFileInfo(path).absolutePath());
     openPhotoFile(main, path);
 }
 

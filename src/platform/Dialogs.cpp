@@ -1,6 +1,8 @@
 #include "platform/Dialogs.h"
 
+#include <QAbstractButton>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QStringList>
 
@@ -19,10 +21,21 @@ QMessageBox::Icon toQtIcon(Icon icon)
     return QMessageBox::NoIcon;
 }
 
-QString runFileDialog(QWidget* parent, const QString& title, const QString& filter, QFileDialog::AcceptMode mode)
+QString runFileDialog(QWidget* parent, const QString& title, const QString& filter, const QString& start,
+                      QFileDialog::AcceptMode mode, Overwrite overwrite = Overwrite::DialogAsks)
 {
     QFileDialog dialog(parent, title);
     dialog.setAcceptMode(mode);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, overwrite == Overwrite::CallerAsks);
+    if (!start.isEmpty()) {
+        const QFileInfo info(start);
+        if (info.isDir()) {
+            dialog.setDirectory(start);
+        } else {
+            dialog.setDirectory(info.absolutePath());
+            dialog.selectFile(info.fileName());
+        }
+    }
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     dialog.setNameFilters(toQtFilter(filter).split(";;"));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
@@ -36,6 +49,9 @@ public:
     {
         QMessageBox box(toQtIcon(icon), title, text, QMessageBox::Yes | QMessageBox::No, parent);
         box.setDefaultButton(QMessageBox::Yes);
+        // Dutch answers even where no Dutch translation of Qt is installed.
+        box.button(QMessageBox::Yes)->setText(QStringLiteral("Ja"));
+        box.button(QMessageBox::No)->setText(QStringLiteral("Nee"));
         return box.exec() == QMessageBox::Yes;
     }
     void showMessage(QWidget* parent, const QString& text, const QString& title, Icon icon) override
@@ -43,13 +59,14 @@ public:
         QMessageBox box(toQtIcon(icon), title, text, QMessageBox::Ok, parent);
         box.exec();
     }
-    QString openFileName(QWidget* parent, const QString& title, const QString& filter) override
+    QString openFileName(QWidget* parent, const QString& title, const QString& filter, const QString& start) override
     {
-        return runFileDialog(parent, title, filter, QFileDialog::AcceptOpen);
+        return runFileDialog(parent, title, filter, start, QFileDialog::AcceptOpen);
     }
-    QString saveFileName(QWidget* parent, const QString& title, const QString& filter) override
+    QString saveFileName(QWidget* parent, const QString& title, const QString& filter, const QString& start,
+                         Overwrite overwrite) override
     {
-        return runFileDialog(parent, title, filter, QFileDialog::AcceptSave);
+        return runFileDialog(parent, title, filter, start, QFileDialog::AcceptSave, overwrite);
     }
 };
 
@@ -68,14 +85,15 @@ void showMessage(QWidget* parent, const QString& text, const QString& title, Ico
     current->showMessage(parent, text, title, icon);
 }
 
-QString openFileName(QWidget* parent, const QString& title, const QString& filter)
+QString openFileName(QWidget* parent, const QString& title, const QString& filter, const QString& start)
 {
-    return current->openFileName(parent, title, filter);
+    return current->openFileName(parent, title, filter, start);
 }
 
-QString saveFileName(QWidget* parent, const QString& title, const QString& filter)
+QString saveFileName(QWidget* parent, const QString& title, const QString& filter, const QString& start,
+                     Overwrite overwrite)
 {
-    return current->saveFileName(parent, title, filter);
+    return current->saveFileName(parent, title, filter, start, overwrite);
 }
 
 void setHandler(Handler* handler)

@@ -9,6 +9,7 @@ class QWidget;
 namespace Dialogs {
 
 enum class Icon { None, Information, Warning, Critical, Question };
+enum class Overwrite { DialogAsks, CallerAsks };
 
 class Handler {
 public:
@@ -18,16 +19,21 @@ public:
     // A message with one OK button.
     virtual void showMessage(QWidget* parent, const QString& text, const QString& title, Icon icon) = 0;
     // Full path of the chosen file, or empty when cancelled. `filter` uses the
-    // "Description|*.a;*.b|Other|*.c" form; matching ignores case.
-    virtual QString openFileName(QWidget* parent, const QString& title, const QString& filter) = 0;
-    // Full path to save to, or empty when cancelled; overwriting is confirmed by the dialog.
-    virtual QString saveFileName(QWidget* parent, const QString& title, const QString& filter) = 0;
+    // "Description|*.a;*.b|Other|*.c" form; matching ignores case. `start` is
+    // the folder or file the dialog proposes; empty for the dialog's own choice.
+    virtual QString openFileName(QWidget* parent, const QString& title, const QString& filter,
+                                 const QString& start) = 0;
+    // Full path to save to, or empty when cancelled. Overwriting is confirmed by
+    // the dialog unless the caller asks the question itself.
+    virtual QString saveFileName(QWidget* parent, const QString& title, const QString& filter,
+                                 const QString& start, Overwrite overwrite) = 0;
 };
 
 bool askYesNo(QWidget* parent, const QString& text, const QString& title, Icon icon = Icon::Question);
 void showMessage(QWidget* parent, const QString& text, const QString& title, Icon icon = Icon::Information);
-QString openFileName(QWidget* parent, const QString& title, const QString& filter);
-QString saveFileName(QWidget* parent, const QString& title, const QString& filter);
+QString openFileName(QWidget* parent, const QString& title, const QString& filter, const QString& start = QString());
+QString saveFileName(QWidget* parent, const QString& title, const QString& filter, const QString& start = QString(),
+                     Overwrite overwrite = Overwrite::DialogAsks);
 
 // Replaces the handler; nullptr brings back the real dialogs.
 void setHandler(Handler* handler);

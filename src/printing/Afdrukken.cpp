@@ -8,6 +8,8 @@
 #include "platform/EventPump.h"
 #include "platform/PictureBox.h"
 #include "platform/Wait.h"
+#include "platform/ComboText.h"
+#include "printing/AfdrukVoorbeeld.h"
 #include "printing/PrintPreview.h"
 #include "printing/PrinterDevicePage.h"
 #include "printing/SessionPrinter.h"
@@ -18,7 +20,9 @@
 #include <QDate>
 #include <QGroupBox>
 #include <QLabel>
+#include <QPageLayout>
 #include <QPainter>
+#include <QPrinter>
 #include <QPushButton>
 #include <QScopedValueRollback>
 #include <QScrollBar>
@@ -27,8 +31,11 @@ namespace {
 
 const QString Title = QStringLiteral(" Afdrukken");
 constexpr int AddressSideLayout = 19;
-constexpr int ClosedHeight = 3810;
-constexpr int OpenHeight = 4845;
+// The row of the Voorbeeld button makes the window this much taller than its
+// first design; everything below the buttons moves down with it.
+constexpr int PreviewRow = 390;
+constexpr int ClosedHeight = 3810 + PreviewRow;
+constexpr int OpenHeight = 4845 + PreviewRow;
 constexpr int HeightStep = 30;
 
 template <typename Widget, typename... Args>
@@ -90,10 +97,16 @@ Afdrukken::Afdrukken(const EditorState& state, const CardSurface& card, SessionP
     drawModePreview(*preview_, 1, card_.image(), QDate::currentDate().year());
     Label2->setText(PrintRun::openingCaption(addressSide()));
     Check1->setVisible(addressSide());
+    // The window opens at the mode last used.
+    if (state_.printMode != PrintRun::FirstMode) {
+        VScroll1->setValue(state_.printMode);
+        VScroll1_Change();
+    }
     connect(VScroll1, &QScrollBar::valueChanged, this, &Afdrukken::VScroll1_Change);
     connect(Check1, &QCheckBox::toggled, this, &Afdrukken::Check1_Click);
     connect(PrintKnop, &QPushButton::clicked, this, &Afdrukken::PrintKnop_Click);
     connect(ExitKnop, &QPushButton::clicked, this, &Afdrukken::ExitKnop_Click);
+    connect(VoorbeeldKnop, &QPushButton::clicked, this, &Afdrukken::VoorbeeldKnop_Click);
 }
 
 Afdrukken::~Afdrukken() = default;
@@ -104,7 +117,7 @@ void Afdrukken::buildControls()
     heightTwips_ = ClosedHeight;
 
     Frame1 = make<QGroupBox>(this, "Frame1");
-    placeInTwips(Frame1, 90, 0, 4770, 3270);
+    placeInTwips(Frame1, 90, 0, 4770, 3270 + PreviewRow);
     BackA4 = make<QLabel>(Frame1, "BackA4");
     placeInTwips(BackA4, 180, 270, 2085, 2835);
     setBackground(BackA4, QColor(128, 128, 128));
@@ -145,6 +158,7 @@ void Afdrukken::buildControls()
     Combo2 = makeCombo(Frame1, "Combo2", QColor(192, 255, 192));
     Combo2->addItems(PrintRun::yearItems(currentYear));
     Combo2->setEditText(QString::number(currentYear));
+    openAtShownText(Combo2);
     placeInTwips(Combo2, 2820, 1500, 810, -1);
     Combo2->hide();
     Label5 = make<QLabel>(Frame1, "Label5", "Jaar");
@@ -156,7 +170,7 @@ void Afdrukken::buildControls()
     placeInTwips(Image1, 3000, 2100);
 
     Label1 = make<QLabel>(Frame1, "Label1");
-    placeInTwips(Label1, 2820, 2730, 1800, 375);
+    placeInTwips(Label1, 2820, 2730, 1800, 690);
     setBackground(Label1, QColor(64, 64, 64));
     PrintKnop = make<QPushButton>(Frame1, "PrintKnop", "Print");
     placeInTwips(PrintKnop, 2850, 2760, 870, 315);
@@ -164,11 +178,15 @@ void Afdrukken::buildControls()
     ExitKnop = make<QPushButton>(Frame1, "ExitKnop", "Exit");
     placeInTwips(ExitKnop, 3720, 2760, 870, 315);
     setBackground(ExitKnop, QColor(255, 192, 192));
-    for (QPushButton* button : {PrintKnop, ExitKnop})
+    VoorbeeldKnop = make<QPushButton>(Frame1, "VoorbeeldKnop", "Voorbeeld");
+    placeInTwips(VoorbeeldKnop, 2850, 3075, 1740, 315);
+    VoorbeeldKnop->setToolTip(" De echte vellen bekijken ");
+    setBackground(VoorbeeldKnop, QColor(255, 255, 192));
+    for (QPushButton* button : {PrintKnop, ExitKnop, VoorbeeldKnop})
         button->setAutoDefault(false);
 
     Frame2 = make<QGroupBox>(this, "Frame2");
-    placeInTwips(Frame2, 90, 3300, 4770, 990);
+    placeInTwips(Frame2, 90, 3300 + PreviewRow, 4770, 990);
     ComboNaam1 = makeCombo(Frame2, "ComboNaam1", QColor(220, 240, 160));
     ComboNaam1->setEditText("Selecteer 1e naam");
     placeInTwips(ComboNaam1, 90, 210, 3300, -1);
@@ -246,19 +264,15 @@ void Afdrukken::runScanAnimation()
     Lijn->hide();
 }
 
-void Afdrukken::PrintKnop_Click()
+std::optional<PrintRun::Request> Afdrukken::readRequest()
 {
-    // The scan animation lets clicks through; a second job must not start
-    // inside the first.
-    if (printing_)
-        return;
     PrintRun::Request request;
     request.mode = VScroll1->value();
     const auto copies = PrintRun::copies(Combo1->currentText());
     if (!copies) {
         Dialogs::showMessage(this, QStringLiteral("Typ bij Copy's een aantal van 1 tot %1.").arg(PrintRun::MaxCopies),
                              Title, Dialogs::Icon::Warning);
-        return;
+        return std::nullopt;
     }
     request.copies = *copies;
     if (request.mode == 5) {
@@ -269,7 +283,7 @@ void Afdrukken::PrintKnop_Click()
                                      .arg(PrintRun::FirstYear)
                                      .arg(PrintRun::LastYear),
                                  Title, Dialogs::Icon::Warning);
-            return;
+            return std::nullopt;
         }
         request.year = *year;
     }
@@ -280,7 +294,52 @@ void Afdrukken::PrintKnop_Click()
     request.naam2 = ComboNaam2->currentText();
     request.labels = LabelSettings{state_.labelLeft, state_.labelTop, state_.labelWidth,
                                    state_.labelHeight, state_.labelsPerSheet};
+    request.offsetX = state_.offsetX;
+    request.offsetY = state_.offsetY;
+    return request;
+}
 
+bool Afdrukken::loadBookFor(const PrintRun::Request& request, std::optional<AddressBook>& book)
+{
+    if (!PrintRun::needsAddressBook(request))
+        return true;
+    book = loadBook_();
+    if (!book)
+        Dialogs::showMessage(this, PrintRun::NoAddressBookMessage, Title, Dialogs::Icon::Warning);
+    return book.has_value();
+}
+
+void Afdrukken::PrintKnop_Click()
+{
+    // The scan animation lets clicks through; a second job must not start
+    // inside the first.
+    if (printing_)
+        return;
+    const std::optional<PrintRun::Request> request = readRequest();
+    std::optional<AddressBook> book;
+    if (request && loadBookFor(*request, book))
+        printRequest(*request, book);
+}
+
+void Afdrukken::VoorbeeldKnop_Click()
+{
+    if (printing_)
+        return;
+    const std::optional<PrintRun::Request> request = readRequest();
+    std::optional<AddressBook> book;
+    if (!request || !loadBookFor(*request, book))
+        return;
+    // One copy of the job, drawn by the same run that prints it.
+    PrintRun::Request single = *request;
+    single.copies = 1;
+    AfdrukVoorbeeld preview([&single, &book](PrinterPage& page) { PrintRun::print(page, single, [&book] { return book; }); },
+                            printer_.printer().pageLayout(), this);
+    if (preview.exec() == QDialog::Accepted)
+        printRequest(*request, book);
+}
+
+void Afdrukken::printRequest(const PrintRun::Request& request, const std::optional<AddressBook>& book)
+{
     std::unique_ptr<PrinterDevicePage> page = printer_.startJob(this);
     if (!page)
         return;
@@ -291,7 +350,7 @@ void Afdrukken::PrintKnop_Click()
         const QString caption = Label2->text();
         runScanAnimation();
         Label2->setText(caption);
-        result = PrintRun::print(*page, request, loadBook_);
+        result = PrintRun::print(*page, request, [&book] { return book; });
     }
     if (page->failed()) {
         Dialogs::showMessage(this, "Het afdrukken is mislukt. Controleer de printer of de bestandsnaam.",

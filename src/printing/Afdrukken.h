@@ -7,6 +7,7 @@
 #include <QDialog>
 
 #include <memory>
+#include <optional>
 
 struct EditorState;
 class CardSurface;
@@ -43,6 +44,7 @@ public:
     QLabel* Label1 = nullptr;
     QPushButton* PrintKnop = nullptr;
     QPushButton* ExitKnop = nullptr;
+    QPushButton* VoorbeeldKnop = nullptr;
     QGroupBox* Frame2 = nullptr;
     QComboBox* ComboNaam1 = nullptr;
     QComboBox* ComboNaam2 = nullptr;
@@ -55,6 +57,7 @@ public:
     void VScroll1_Change();
     void Check1_Click();
     void PrintKnop_Click();
+    void VoorbeeldKnop_Click();
     void ExitKnop_Click();
 
 private:
@@ -62,6 +65,12 @@ private:
     void setHeightTwips(int height);
     void fillNameLists();
     void runScanAnimation();
+    // The job the window's controls describe, or nothing after telling the
+    // user what cannot be printed.
+    std::optional<PrintRun::Request> readRequest();
+    // The address book when the request needs one; false after saying there is none.
+    bool loadBookFor(const PrintRun::Request& request, std::optional<AddressBook>& book);
+    void printRequest(const PrintRun::Request& request, const std::optional<AddressBook>& book);
     bool addressSide() const;
 
     const EditorState& state_;

@@ -2,11 +2,13 @@
 
 #include "addressbook/AddressFile.h"
 #include "app/Main.h"
+#include "app/Settings.h"
 #include "printing/Afdrukken.h"
 #include "printing/Printmarges.h"
 #include "printing/SessionPrinter.h"
 
 #include <QAction>
+#include <QScrollBar>
 
 void installPrinting(Main& main)
 {
@@ -17,10 +19,14 @@ void installPrinting(Main& main)
     QObject::connect(main.FilePrint, &QAction::triggered, &main, [&main, printer] {
         Afdrukken window(main.state, main.card, *printer, [] { return AddressFile::load(); }, &main);
         window.exec();
+        // The next opening, in this run or a later one, starts at the mode last shown.
+        main.state.printMode = window.VScroll1->value();
+        Settings::setPrintMode(main.state.printMode);
     });
     QObject::connect(main.FileSetupPrinter, &QAction::triggered, &main, [&main, printer] { printer->setup(&main); });
-    QObject::connect(main.FilePrintMarges, &QAction::triggered, &main, [&main] {
+    QObject::connect(main.FilePrintMarges, &QAction::triggered, &main, [&main, printer] {
         Printmarges window(main.state, &main);
+        window.setPrinter(printer);
         window.exec();
     });
 }

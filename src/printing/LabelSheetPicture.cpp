@@ -99,3 +99,40 @@ QImage labelSheetPicture(QSize size)
     drawLetter(p, QStringLiteral("D"), QPointF(labelOne.right() + 28, (labelOne.top() + labelTwo.top()) / 2));
     return image;
 }
+
+QImage alignmentPicture(QSize size)
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(QColor(236, 236, 236));
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    // Drawn for 240 x 80, scaled to the picture.
+    p.scale(size.width() / 240.0, size.height() / 80.0);
+
+    // A sheet corner with the print where it should be (grey) and moved (black).
+    const QPointF corner(12, 4);
+    p.setPen(QPen(QColor(90, 90, 90), 1));
+    p.setBrush(Qt::white);
+    p.drawRect(QRectF(corner, QPointF(90, 81)));
+    const QPointF meant(36, 38);
+    const QPointF moved = meant + QPointF(16, 14);
+    p.setPen(QPen(QColor(160, 160, 160), 1));
+    p.drawLine(meant - QPointF(6, 0), meant + QPointF(6, 0));
+    p.drawLine(meant - QPointF(0, 6), meant + QPointF(0, 6));
+    p.setPen(QPen(Qt::black, 1));
+    p.drawLine(moved - QPointF(6, 0), moved + QPointF(6, 0));
+    p.drawLine(moved - QPointF(0, 6), moved + QPointF(0, 6));
+    drawMeasure(p, meant + QPointF(0, -10), QPointF(moved.x(), meant.y() - 10));
+    drawLetter(p, QStringLiteral("X"), QPointF((meant.x() + moved.x()) / 2, meant.y() - 19));
+    drawMeasure(p, meant + QPointF(-10, 0), QPointF(meant.x() - 10, moved.y()));
+    drawLetter(p, QStringLiteral("Y"), QPointF(meant.x() - 19, (meant.y() + moved.y()) / 2));
+
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(10);
+    p.setFont(font);
+    p.setPen(Qt::black);
+    p.drawText(QRectF(98, 8, 140, 70), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap,
+               QStringLiteral("Verschuiving in mm:\nX groter: alles naar rechts\nY groter: alles naar beneden\n"
+                              "Meet het met het Testvel."));
+    return image;
+}

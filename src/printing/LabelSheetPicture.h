@@ -6,3 +6,7 @@
 #include <QSize>
 
 QImage labelSheetPicture(QSize size);
+
+// The explanation of the two printer alignment inputs: a positive X moves the
+// print to the right, a positive Y moves it down.
+QImage alignmentPicture(QSize size);

@@ -1,5 +1,8 @@
 #include "printing/PrintRun.h"
 
+#include "printing/AlignmentSheet.h"
+#include "printing/ShiftedPage.h"
+
 #include <algorithm>
 
 namespace PrintRun {
@@ -60,17 +63,23 @@ QStringList yearItems(int currentYear)
     return items;
 }
 
-QString print(PrinterPage& page, const Request& request, const BookLoader& loadBook)
-{
-    page.setUnit(PrinterPage::Unit::Millimetres);
-    page.setCopies(request.copies);
+const QString NoAddressBookMessage =
+    QStringLiteral("Er is nog geen adressenbestand. Vul het eerst via Tools > Adressenbestand.");
 
-    PrintResult result;
+bool needsAddressBook(const Request& request)
+{
+    return (request.mode == 1 && request.addressSide && request.withAddresses) || request.mode == 6 || request.mode == 7;
+}
+
+namespace {
+
+PrintResult drawMode(PrinterPage& page, const Request& request, const std::optional<AddressBook>& book)
+{
     switch (request.mode) {
     case 1:
         if (request.addressSide)
-            PrintAdresZijden(page, request.card, request.withAddresses ? loadBook() : std::nullopt,
-                             request.naam1, request.naam2);
+            PrintAdresZijden(page, request.card, request.withAddresses ? book : std::nullopt, request.naam1,
+                             request.naam2);
         else
             PrintTweeKaarten(page, request.card);
         break;
@@ -81,12 +90,41 @@ QString print(PrinterPage& page, const Request& request, const BookLoader& loadB
         page.setUnit(PrinterPage::Unit::Twips);
         PrintKalender(page, request.year, request.card);
         break;
-    case 6: result = PrintAdresLijst(page, loadBook()); break;
-    case 7: result = PrintEtiketten(page, loadBook(), request.labels); break;
+    case 6: return PrintAdresLijst(page, book);
+    case 7: return PrintEtiketten(page, book, request.labels);
     default: break;
+    }
+    return {};
+}
+
+}
+
+QString print(PrinterPage& target, const Request& request, const BookLoader& loadBook)
+{
+    ShiftedPage page(target, request.offsetX, request.offsetY);
+    const int sets = page.printsCopies() ? 1 : request.copies;
+    page.setUnit(PrinterPage::Unit::Millimetres);
+    page.setCopies(sets == 1 ? request.copies : 1);
+    const std::optional<AddressBook> book = needsAddressBook(request) ? loadBook() : std::nullopt;
+
+    PrintResult result;
+    for (int set = 0; set < sets; ++set) {
+        if (set > 0) {
+            page.newPage();
+            page.setUnit(PrinterPage::Unit::Millimetres);
+        }
+        result = drawMode(page, request, book);
     }
     page.endDocument();
     return result.bookRead ? result.message : QString();
+}
+
+void printAlignmentSheet(PrinterPage& target, const QMarginsF& paperMargins, double offsetX, double offsetY)
+{
+    ShiftedPage page(target, offsetX, offsetY);
+    page.setCopies(1);
+    PrintTestvel(page, paperMargins, offsetX, offsetY);
+    page.endDocument();
 }
 
 }

@@ -5,6 +5,8 @@
 #include "addressbook/AddressFile.h"
 #include "printing/PageBuilders.h"
 
+#include <QMarginsF>
+
 #include <QImage>
 #include <QString>
 #include <QStringList>
@@ -43,14 +45,26 @@ struct Request {
     QString naam1;
     QString naam2;
     LabelSettings labels;
+    double offsetX = 0;           // printer alignment in mm, see ShiftedPage
+    double offsetY = 0;
 };
 
 using BookLoader = std::function<std::optional<AddressBook>()>;
 
-// Prints `request` on `page`: millimetres (twips for the calendar), the
-// copies, the builder of the mode, end of document. The address book is
-// loaded only by the modes that print addresses. Gives the builder's result
-// message, or an empty text when it leaves none.
+// Whether the request prints addresses from the address book.
+bool needsAddressBook(const Request& request);
+// What Print and Voorbeeld say when such a request finds no address book.
+extern const QString NoAddressBookMessage;
+
+// Prints `request` on `page`, everything moved by the request's offset:
+// millimetres (twips for the calendar), the copies, the builder of the mode,
+// end of document. A page that makes no copies itself (a PDF file) gets the
+// whole set of pages once per copy. The address book is loaded once, only by
+// the modes that print addresses. Gives the builder's result message, or an
+// empty text when it leaves none.
 QString print(PrinterPage& page, const Request& request, const BookLoader& loadBook);
+
+// Prints the alignment sheet on `page`, moved by the offset, and ends the document.
+void printAlignmentSheet(PrinterPage& page, const QMarginsF& paperMargins, double offsetX, double offsetY);
 
 }

@@ -61,6 +61,16 @@ void PrinterDevicePage::setCopies(int copies)
         printer_.setCopyCount(qBound(1, copies, 999));
 }
 
+bool PrinterDevicePage::printsCopies() const
+{
+    return printer_.outputFormat() == QPrinter::NativeFormat;
+}
+
+QMarginsF PrinterDevicePage::paperMargins() const
+{
+    return printer_.pageLayout().margins(QPageLayout::Millimeter);
+}
+
 void PrinterDevicePage::newPage()
 {
     if (painter() && !printer_.newPage())

@@ -4,6 +4,8 @@
 // can still be set before it; a document without any drawing sends no job.
 #include "printing/PainterPage.h"
 
+#include <QMarginsF>
+
 #include <memory>
 
 class QPrinter;
@@ -19,6 +21,9 @@ public:
     bool started() const { return started_; }
 
     void setCopies(int copies) override;
+    bool printsCopies() const override;
+    // The unprintable border of the paper, in mm, that the page's origin lies inside.
+    QMarginsF paperMargins() const;
     void newPage() override;
     void endDocument() override;
 

@@ -11,6 +11,9 @@ public:
     virtual ~PrinterPage() = default;
     virtual void setUnit(Unit unit) = 0;
     virtual void setCopies(int copies) = 0;
+    // Whether the device makes the copies itself; a PDF file does not, so a
+    // job for it repeats its pages once per copy.
+    virtual bool printsCopies() const { return true; }
     virtual void setFont(const QString& name, double pointSize, bool bold) = 0;
     virtual void setTextColor(const QColor& color) = 0;
     virtual void setPosition(double x, double y) = 0;

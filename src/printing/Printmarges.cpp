@@ -1,13 +1,23 @@
 #include "printing/Printmarges.h"
 
 #include "app/EditorState.h"
+#include "app/Settings.h"
+#include "app/StateSettings.h"
 #include "app/Twips.h"
+#include "platform/BusyPointer.h"
+#include "platform/ComboText.h"
+#include "platform/DecimalSpinBox.h"
 #include "platform/Dialogs.h"
+#include "printing/AlignmentSheet.h"
 #include "printing/LabelSettingsInput.h"
 #include "printing/LabelSheetPicture.h"
+#include "printing/PrintRun.h"
+#include "printing/PrinterDevicePage.h"
+#include "printing/SessionPrinter.h"
 #include "printing/WindowGeometry.h"
 
 #include <QComboBox>
+#include <QDoubleSpinBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -17,6 +27,12 @@
 namespace {
 
 const QString Title = QStringLiteral(" Afdruk Marges");
+
+// The two alignment inputs below the labels-per-sheet list, the Testvel
+// button below the others, and the explanation below the label picture.
+constexpr int OffsetRows = 1110;
+constexpr int ButtonStep = 330;
+constexpr int AlignmentRows = OffsetRows + ButtonStep;
 
 template <typename Widget, typename... Args>
 Widget* make(QWidget* parent, const QString& name, Args&&... args)
@@ -42,16 +58,16 @@ Printmarges::Printmarges(EditorState& state, QWidget* parent)
 
 void Printmarges::buildControls()
 {
-    setOuterSizeInTwips(this, 5700, 4755);
+    setOuterSizeInTwips(this, 5700, 4755 + AlignmentRows);
 
     Frame1 = make<QGroupBox>(this, "Frame1");
-    placeInTwips(Frame1, 90, 0, 3930, 4200);
+    placeInTwips(Frame1, 90, 0, 3930, 4200 + AlignmentRows);
     Image1 = make<QLabel>(Frame1, "Image1");
     placeInTwips(Image1, 150, 240, 3600, 3900);
     Image1->setPixmap(QPixmap::fromImage(labelSheetPicture(Image1->size())));
 
     Frame2 = make<QGroupBox>(this, "Frame2");
-    placeInTwips(Frame2, 4110, 0, 1425, 2610);
+    placeInTwips(Frame2, 4110, 0, 1425, 2610 + OffsetRows);
     static const char* const letters[] = {"", "A", "B", "C", "D"};
     for (int i = 1; i <= 4; ++i) {
         const int top = 240 + 300 * (i - 1);
@@ -74,6 +90,7 @@ void Printmarges::buildControls()
     Combo1 = make<QComboBox>(Frame2, "Combo1");
     Combo1->setEditable(true);
     Combo1->addItems({"24", "21", "14"});
+    openAtShownText(Combo1);
     placeInTwips(Combo1, 135, 1920, 570, -1);
     Label4 = make<QLabel>(Frame2, "Label4", "Aantal");
     placeInTwips(Label4, 765, 2040);
@@ -81,9 +98,9 @@ void Printmarges::buildControls()
     placeInTwips(Label5, 135, 2280);
 
     Frame3 = make<QGroupBox>(this, "Frame3");
-    placeInTwips(Frame3, 4110, 2850, 1425, 1350);
+    placeInTwips(Frame3, 4110, 2850 + OffsetRows, 1425, 1350 + ButtonStep);
     Label1 = make<QLabel>(Frame3, "Label1");
-    placeInTwips(Label1, 120, 210, 1200, 1050);
+    placeInTwips(Label1, 120, 210, 1200, 1050 + ButtonStep);
     setBackground(Label1, QColor(64, 64, 64));
     ResetKnop = make<QPushButton>(Frame3, "ResetKnop", "Reset");
     placeInTwips(ResetKnop, 150, 240, 1140, 330);
@@ -98,11 +115,58 @@ void Printmarges::buildControls()
     connect(ResetKnop, &QPushButton::clicked, this, &Printmarges::ResetKnop_Click);
     connect(CancelKnop, &QPushButton::clicked, this, &Printmarges::CancelKnop_Click);
     connect(OkKnop, &QPushButton::clicked, this, &Printmarges::OkKnop_Click);
+    buildAlignmentControls();
+}
+
+void Printmarges::buildAlignmentControls()
+{
+    Image2 = make<QLabel>(Frame1, "Image2");
+    placeInTwips(Image2, 150, 4200, 3600, AlignmentRows - 120);
+    Image2->setPixmap(QPixmap::fromImage(alignmentPicture(Image2->size())));
+
+    const struct {
+        QLabel*& label;
+        QDoubleSpinBox*& box;
+        const char* labelName;
+        const char* boxName;
+        const char* caption;
+        int top;
+    } inputs[] = {
+        {Label6, OffsetX, "Label6", "OffsetX", "Verschuiving X", 2580},
+        {Label7, OffsetY, "Label7", "OffsetY", "Verschuiving Y", 2580 + OffsetRows / 2},
+    };
+    for (const auto& input : inputs) {
+        input.label = make<QLabel>(Frame2, input.labelName, input.caption);
+        placeInTwips(input.label, 135, input.top);
+        input.box = make<DecimalSpinBox>(Frame2, input.boxName);
+        input.box->setRange(-Settings::MaxOffset, Settings::MaxOffset);
+        input.box->setSingleStep(0.1);
+        input.box->setDecimals(1);
+        input.box->setSuffix(QStringLiteral(" mm"));
+        input.box->setToolTip(QStringLiteral(" Positief: naar rechts / naar beneden "));
+        placeInTwips(input.box, 135, input.top + 225, 1140, 285);
+        setBackground(input.box, QColor(220, 180, 120));
+    }
+
+    TestvelKnop = make<QPushButton>(Frame3, "TestvelKnop", "Testvel");
+    placeInTwips(TestvelKnop, 150, 900 + ButtonStep, 1140, 330);
+    TestvelKnop->setToolTip(" Een vel om de uitlijning van de printer te meten ");
+    TestvelKnop->setAutoDefault(false);
+    TestvelKnop->setEnabled(false);
+    connect(TestvelKnop, &QPushButton::clicked, this, &Printmarges::TestvelKnop_Click);
+}
+
+void Printmarges::setPrinter(SessionPrinter* printer)
+{
+    printer_ = printer;
+    TestvelKnop->setEnabled(printer_ != nullptr);
 }
 
 void Printmarges::showSettings()
 {
     Combo1->setEditText(QString::number(state_.labelsPerSheet));
+    OffsetX->setValue(state_.offsetX);
+    OffsetY->setValue(state_.offsetY);
     const double values[] = {0, state_.labelLeft, state_.labelTop, state_.labelWidth, double(state_.labelHeight)};
     for (int i = 1; i <= 4; ++i)
         MargeText[i]->setText(QString::number(values[i]));
@@ -125,7 +189,28 @@ void Printmarges::ResetKnop_Click()
     state_.labelWidth = startValues.labelWidth;
     state_.labelHeight = startValues.labelHeight;
     state_.labelsPerSheet = startValues.labelsPerSheet;
+    state_.offsetX = startValues.offsetX;
+    state_.offsetY = startValues.offsetY;
+    rememberLabelSettings(state_);
     showSettings();
+}
+
+void Printmarges::TestvelKnop_Click()
+{
+    if (!printer_)
+        return;
+    std::unique_ptr<PrinterDevicePage> page = printer_->startJob(this);
+    if (!page)
+        return;
+    {
+        BusyPointer busy;
+        PrintRun::printAlignmentSheet(*page, page->paperMargins(), OffsetX->value(), OffsetY->value());
+    }
+    if (page->failed())
+        Dialogs::showMessage(this, "Het afdrukken is mislukt. Controleer de printer of de bestandsnaam.", Title,
+                             Dialogs::Icon::Warning);
+    else
+        Dialogs::showMessage(this, AlignmentInstruction, Title, Dialogs::Icon::Information);
 }
 
 void Printmarges::CancelKnop_Click()
@@ -147,5 +232,8 @@ void Printmarges::OkKnop_Click()
     state_.labelWidth = values.width;
     state_.labelHeight = values.height;
     state_.labelsPerSheet = values.perSheet;
+    state_.offsetX = OffsetX->value();
+    state_.offsetY = OffsetY->value();
+    rememberLabelSettings(state_);
     accept();
 }

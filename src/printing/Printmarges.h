@@ -8,6 +8,8 @@
 
 struct EditorState;
 class QComboBox;
+class QDoubleSpinBox;
+class SessionPrinter;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -17,6 +19,9 @@ class Printmarges : public QDialog {
     Q_OBJECT
 public:
     explicit Printmarges(EditorState& state, QWidget* parent = nullptr);
+
+    // The printer the alignment sheet goes to; without one Testvel is off.
+    void setPrinter(SessionPrinter* printer);
 
     QGroupBox* Frame1 = nullptr;
     QLabel* Image1 = nullptr;
@@ -32,15 +37,25 @@ public:
     QPushButton* ResetKnop = nullptr;
     QPushButton* CancelKnop = nullptr;
     QPushButton* OkKnop = nullptr;
+    // Printer alignment.
+    QLabel* Image2 = nullptr;
+    QLabel* Label6 = nullptr;
+    QDoubleSpinBox* OffsetX = nullptr;
+    QLabel* Label7 = nullptr;
+    QDoubleSpinBox* OffsetY = nullptr;
+    QPushButton* TestvelKnop = nullptr;
 
     void MargeText_Change(int index);
     void ResetKnop_Click();
     void CancelKnop_Click();
     void OkKnop_Click();
+    void TestvelKnop_Click();
 
 private:
     void buildControls();
+    void buildAlignmentControls();
     void showSettings();
 
     EditorState& state_;
+    SessionPrinter* printer_ = nullptr;
 };

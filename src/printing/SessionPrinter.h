@@ -1,9 +1,11 @@
 #pragma once
-// The printer of this session. It starts as the system's default printer; the
-// printer and settings picked in the printer set-up dialog (a PDF file
-// included) serve every later job until the program ends. When it names
-// neither a printer nor a PDF file, each job asks for a PDF file to write.
+// The printer of this session. It starts as the printer picked in an earlier
+// run (or the system's default printer); the printer and settings picked in
+// the printer set-up dialog serve every later job and are remembered. A job
+// that goes to a PDF file, because the set-up chose one or because there is
+// no printer, asks for the file name each time, proposing the last one.
 #include <QObject>
+#include <QString>
 
 #include <memory>
 
@@ -23,10 +25,14 @@ public:
     void setup(QWidget* parent);
 
     // A page for the next job, on the session's printer or on a PDF file the
-    // user names now. Nothing when the user cancels that question.
+    // user names now. Nothing when the user cancels that question or declines
+    // to replace an existing file.
     std::unique_ptr<PrinterDevicePage> startJob(QWidget* parent);
 
 private:
+    void restoreChoice();
+    QString askPdfPath(QWidget* parent, const QString& proposed);
+
     std::unique_ptr<QPrinter> printer_;
     std::unique_ptr<QPrinter> filePrinter_;   // the PDF file of a job without a printer
 };

@@ -27,6 +27,7 @@ public:
 
     QList<Message> messages;
     QStringList fileFilters;
+    QStringList fileStarts;   // what each file dialog proposed
 
     bool askYesNo(QWidget*, const QString& text, const QString& title, Dialogs::Icon icon) override
     {
@@ -37,14 +38,22 @@ public:
     {
         messages.append({text, title, icon, false});
     }
-    QString openFileName(QWidget*, const QString&, const QString& filter) override { return nextFile(filter); }
-    QString saveFileName(QWidget*, const QString&, const QString& filter) override { return nextFile(filter); }
+    QString openFileName(QWidget*, const QString&, const QString& filter, const QString& start) override
+    {
+        return nextFile(filter, start);
+    }
+    QString saveFileName(QWidget*, const QString&, const QString& filter, const QString& start,
+                         Dialogs::Overwrite) override
+    {
+        return nextFile(filter, start);
+    }
 
 private:
     Dialogs::Handler* previous_;
-    QString nextFile(const QString& filter)
+    QString nextFile(const QString& filter, const QString& start)
     {
         fileFilters.append(filter);
+        fileStarts.append(start);
         return files.isEmpty() ? QString() : files.takeFirst();
     }
 };

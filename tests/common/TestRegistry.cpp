@@ -1,9 +1,13 @@
 #include "common/TestRegistry.h"
 
 #include "common/ScriptedDialogs.h"
+#include "app/Settings.h"
 #include "platform/Translations.h"
 
 #include <QApplication>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
 #include <memory>
 
@@ -31,6 +35,10 @@ int TestRegistry::runAll(int argc, char** argv)
 {
     QApplication app(argc, argv);
     applyProgramLook(app);
+    // Remembered settings go to a fresh folder of this run, never the user's.
+    QStandardPaths::setTestModeEnabled(true);
+    const QTemporaryDir settingsFolder;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsFolder.path());
     QStringList args = app.arguments();
     QString only;
     const int onlyIndex = args.indexOf("-only");
@@ -42,6 +50,7 @@ int TestRegistry::runAll(int argc, char** argv)
     for (const Entry& entry : entries()) {
         if (!only.isEmpty() && only != entry.name)
             continue;
+        Settings::open().clear();   // every test class starts from the start values
         std::unique_ptr<QObject> test(entry.factory());
         ScriptedDialogs dialogs; // no test ever waits for a person
         failures += QTest::qExec(test.get(), args);

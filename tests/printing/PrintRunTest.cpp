@@ -92,6 +92,71 @@ private Q_SLOTS:
         QCOMPARE(PrintRun::print(missing, request, [] { return std::nullopt; }), QString());
     }
 
+    void theOffsetMovesEverythingInEveryMode()
+    {
+        // Every coordinate printed moves by the offset, in mm or, for the
+        // calendar, the same distance in twips; sizes stay.
+        for (int mode = PrintRun::FirstMode; mode <= PrintRun::LastMode; ++mode) {
+            PrintRun::Request request;
+            request.mode = mode;
+            request.year = 2030;
+            request.card = plainCard();
+            const auto book = [] { return std::optional<AddressBook>(bookOf(25)); };
+            RecordingPage plain;
+            PrintRun::print(plain, request, book);
+            request.offsetX = 1.5;
+            request.offsetY = -2.5;
+            RecordingPage shifted;
+            PrintRun::print(shifted, request, book);
+
+            const double scale = mode == 5 ? 1440 / 25.4 : 1;
+            const double dx = 1.5 * scale;
+            const double dy = -2.5 * scale;
+            QCOMPARE(shifted.texts.size(), plain.texts.size());
+            QCOMPARE(shifted.shapes.size(), plain.shapes.size());
+            QCOMPARE(shifted.pictures.size(), plain.pictures.size());
+            for (int i = 0; i < plain.texts.size(); ++i) {
+                QCOMPARE(shifted.texts[i].x, plain.texts[i].x + dx);
+                QCOMPARE(shifted.texts[i].y, plain.texts[i].y + dy);
+            }
+            for (int i = 0; i < plain.shapes.size(); ++i) {
+                const auto& a = plain.shapes[i];
+                const auto& b = shifted.shapes[i];
+                QCOMPARE(QList<double>({b.x1, b.y1, b.x2, b.y2}), QList<double>({a.x1 + dx, a.y1 + dy, a.x2 + dx, a.y2 + dy}));
+            }
+            for (int i = 0; i < plain.pictures.size(); ++i) {
+                const auto& a = plain.pictures[i];
+                const auto& b = shifted.pictures[i];
+                QCOMPARE(QList<double>({b.x, b.y, b.width, b.height}), QList<double>({a.x + dx, a.y + dy, a.width, a.height}));
+            }
+        }
+    }
+
+    void aPageWithoutCopiesGetsEachCopyAsItsOwnSetOfPages()
+    {
+        struct FilePage : RecordingPage {
+            bool printsCopies() const override { return false; }
+        };
+        PrintRun::Request request;
+        request.mode = 6;
+        request.copies = 3;
+        int loads = 0;
+        FilePage file;
+        const QString result = PrintRun::print(file, request, [&] { ++loads; return std::optional<AddressBook>(bookOf(51)); });
+        QCOMPARE(loads, 1);
+        QCOMPARE(file.copies, 1);
+        QCOMPARE(file.page + 1, 3 * 2);                  // 51 rows take two sheets
+        QCOMPARE(file.textsOnPage(2).first().text, QString("Nr."));
+        QCOMPARE(file.textsOnPage(2).size(), file.textsOnPage(0).size());
+        QCOMPARE(result, QString("Print 51 adressen"));
+
+        // A printer makes the copies itself: one set, the count passed on.
+        RecordingPage printer;
+        PrintRun::print(printer, request, [] { return std::optional<AddressBook>(bookOf(51)); });
+        QCOMPARE(printer.copies, 3);
+        QCOMPARE(printer.page + 1, 2);
+    }
+
     void typedCopiesAndYears()
     {
         QCOMPARE(PrintRun::copies(" 4 "), std::optional<int>(4));

@@ -1,11 +1,14 @@
 // The print window driven as a user would: modes, the address panel and
 // printing through the session printer into PDF files.
+#include "RecordingPage.h"
 #include "common/ScriptedDialogs.h"
 #include "common/TestRegistry.h"
 #include "app/EditorState.h"
 #include "app/Main.h"
 #include "platform/CardSurface.h"
+#include "printing/AfdrukVoorbeeld.h"
 #include "printing/Afdrukken.h"
+#include "printing/PrinterDevicePage.h"
 #include "printing/Printmarges.h"
 #include "printing/SessionPrinter.h"
 
@@ -14,6 +17,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QPushButton>
 #include <QPrinter>
 #include <QRegularExpression>
 #include <QScrollBar>
@@ -55,6 +59,14 @@ QByteArray fileBytes(const QString& path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+AddressBook namesOf(int count)
+{
+    AddressBook book;
+    for (int i = 1; i <= count; ++i)
+        book.records.append({QStringLiteral("Naam %1").arg(i), "Straat 1", "1234 AB Plaats", "-"});
+    return book;
 }
 
 int pageCount(const QByteArray& pdf)
@@ -103,19 +115,149 @@ private Q_SLOTS:
         }
         QCOMPARE(window->Label2->text(), QString("Print 24 etiketten per vel met adressenbestand"));
         QCOMPARE(window->Combo2->currentText(), QString::number(QDate::currentDate().year()));
+        // The list opens at the year shown, and follows what is typed.
+        QCOMPARE(window->Combo2->itemText(window->Combo2->currentIndex()), window->Combo2->currentText());
+        window->Combo2->setEditText("2012");
+        QCOMPARE(window->Combo2->itemText(window->Combo2->currentIndex()), QString("2012"));
+    }
+
+    void previewShowsOneCopyOfTheJobAndPrintsItFromThere()
+    {
+        QTemporaryDir dir;
+        Fixture fixture;
+        fixture.book = namesOf(30);
+        fixture.state.offsetX = 2;
+        fixture.state.offsetY = -3;
+        auto window = fixture.open();
+        window->VScroll1->setValue(7);
+        window->Combo1->setEditText("3");
+        ScriptedDialogs dialogs;
+        dialogs.files << dir.filePath("etiketten");
+
+        QString caption;
+        int previewPages = 0;
+        RecordingPage previewed;
+        QTimer::singleShot(0, [&] {
+            auto* preview = qobject_cast<AfdrukVoorbeeld*>(QApplication::activeModalWidget());
+            if (!preview)
+                return;
+            caption = preview->windowTitle();
+            previewPages = preview->pageCount();
+            preview->job()(previewed);
+            preview->AfdrukKnop->click();
+        });
+        window->VoorbeeldKnop_Click();
+        QCOMPARE(caption, QString("Afdrukvoorbeeld"));
+
+        // The same job drawn on a recording page: one copy of two sheets
+        // (30 labels, 21 a sheet), moved by the offset.
+        PrintRun::Request request;
+        request.mode = 7;
+        request.offsetX = 2;
+        request.offsetY = -3;
+        RecordingPage printed;
+        PrintRun::print(printed, request, [&] { return fixture.book; });
+        QCOMPARE(previewPages, 2);
+        QCOMPARE(previewed.page, printed.page);
+        QCOMPARE(previewed.copies, 1);
+        QCOMPARE(previewed.texts.size(), printed.texts.size());
+        for (int i = 0; i < printed.texts.size(); ++i) {
+            QCOMPARE(previewed.texts[i].text, printed.texts[i].text);
+            QCOMPARE(previewed.texts[i].x, printed.texts[i].x);
+            QCOMPARE(previewed.texts[i].y, printed.texts[i].y);
+            QCOMPARE(previewed.texts[i].page, printed.texts[i].page);
+        }
+        QCOMPARE(previewed.texts.first().x, 12 - 3 + 2.0);
+        QCOMPARE(previewed.texts.first().y, 20 - 4 - 3.0);
+
+        // "Afdrukken" in the preview printed the job with its three copies:
+        // a PDF holds each copy as its own set of pages.
+        QCOMPARE(pageCount(fileBytes(dir.filePath("etiketten.pdf"))), 6);
+        QCOMPARE(window->Label2->text(), QString("Print 30 etiketten"));
+    }
+
+    void withoutAnAddressBookPrintAndPreviewSaySoAndDoNothing()
+    {
+        ScriptedDialogs dialogs;
+        bool previewOpened = false;
+        const auto closePreview = [&] {
+            QTimer::singleShot(0, [&] {
+                if (auto* preview = qobject_cast<AfdrukVoorbeeld*>(QApplication::activeModalWidget())) {
+                    previewOpened = true;
+                    preview->reject();
+                }
+            });
+        };
+        Fixture fixture;
+        fixture.book.reset();
+        auto window = fixture.open();
+        for (int mode : {6, 7}) {
+            window->VScroll1->setValue(mode);
+            window->PrintKnop_Click();
+            closePreview();
+            window->VoorbeeldKnop_Click();
+        }
+        Fixture back(19);
+        back.book.reset();
+        auto addressSide = back.open();
+        addressSide->Check1->setChecked(true);
+        addressSide->PrintKnop_Click();
+        QCOMPARE(dialogs.messages.size(), 5);
+        for (const auto& message : dialogs.messages)
+            QCOMPARE(message.text, PrintRun::NoAddressBookMessage);
+
+        // Typed copies the job cannot have: the preview refuses them as Print does.
+        window->VScroll1->setValue(1);
+        window->Combo1->setEditText("0");
+        closePreview();
+        window->VoorbeeldKnop_Click();
+        QCOMPARE(dialogs.messages.last().text, QString("Typ bij Copy's een aantal van 1 tot 10."));
+        QVERIFY(!previewOpened);
+        QVERIFY(dialogs.fileFilters.isEmpty());
+    }
+
+    void anExistingPdfIsReplacedOnlyAfterAYes()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("kaart.pdf");
+        QFile old(path);
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.write("oud");
+        old.close();
+
+        Fixture fixture;
+        auto window = fixture.open();
+        ScriptedDialogs dialogs;
+        dialogs.files << dir.filePath("kaart") << path;
+        dialogs.answers = {false, true};
+        window->PrintKnop_Click();
+        QVERIFY(dialogs.messages.last().question);
+        QVERIFY(dialogs.messages.last().text.contains("bestaat al"));
+        QCOMPARE(fileBytes(path), QByteArray("oud"));
+        window->PrintKnop_Click();
+        QVERIFY(fileBytes(path).startsWith("%PDF"));
+
+        // The next job proposes the last file; a new session proposes its folder.
+        window->PrintKnop_Click();
+        QCOMPARE(dialogs.fileStarts.last(), path);
+        SessionPrinter nextSession;
+        nextSession.printer().setOutputFormat(QPrinter::PdfFormat);
+        nextSession.printer().setOutputFileName(QString());
+        QVERIFY(!nextSession.startJob(nullptr));
+        QCOMPARE(dialogs.fileStarts.last(), dir.path());
     }
 
     void addressPanelSlidesInAndListsEveryNameOnce()
     {
         Fixture fixture(19);
         auto window = fixture.open();
-        QCOMPARE(window->heightTwips(), 3810);
+        QCOMPARE(window->heightTwips(), 4200);
         window->Check1->setChecked(true);
-        QCOMPARE(window->heightTwips(), 4830);
+        QCOMPARE(window->heightTwips(), 5220);
         QVERIFY(window->height() >= window->Frame2->geometry().bottom());
         window->ComboNaam2->setEditText("Bert");
         window->Check1->setChecked(false);
-        QCOMPARE(window->heightTwips(), 3825);
+        QCOMPARE(window->heightTwips(), 4215);
         QVERIFY(window->height() <= window->Frame2->y() + 1);
         window->Check1->setChecked(true);
         QCOMPARE(fixture.loads, 3);
@@ -189,10 +331,11 @@ private Q_SLOTS:
         QCOMPARE(dialogs.messages.size(), 1);
         QCOMPARE(window->Label2->text(), QString("Print 21 etiketten per vel met adressenbestand"));
 
-        // The printer chosen for the session (here a PDF file) serves without asking.
+        // A PDF file chosen for the session is proposed again; ".pdf" is added.
         fixture.printer.printer().setOutputFileName(dir.filePath("etiketten.pdf"));
+        dialogs.files << dir.filePath("etiketten");
         window->PrintKnop_Click();
-        QCOMPARE(dialogs.fileFilters.size(), 1);
+        QCOMPARE(dialogs.fileStarts.last(), dir.filePath("etiketten.pdf"));
         QCOMPARE(window->Label2->text(), QString("Print 2 etiketten"));
         QVERIFY(QFile::exists(dir.filePath("etiketten.pdf")));
     }

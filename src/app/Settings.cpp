@@ -1,0 +1,81 @@
+#include "app/Settings.h"
+
+#include "app/EditorState.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace Settings {
+
+namespace {
+
+// The number stored under `key`, or `start` when it is missing, not a number
+// or outside lowest..highest.
+double number(const char* key, double start, double lowest, double highest)
+{
+    bool ok = false;
+    const double value = open().value(QLatin1String(key)).toString().trimmed().toDouble(&ok);
+    return ok && value >= lowest && value <= highest ? value : start;
+}
+
+int wholeNumber(const char* key, int start, int lowest, int highest)
+{
+    bool ok = false;
+    const int value = open().value(QLatin1String(key)).toString().trimmed().toInt(&ok);
+    return ok && value >= lowest && value <= highest ? value : start;
+}
+
+void store(const char* key, const QVariant& value)
+{
+    open().setValue(QLatin1String(key), value);
+}
+
+// A folder that still exists, or empty.
+QString folder(const char* key)
+{
+    const QString path = open().value(QLatin1String(key)).toString();
+    return !path.isEmpty() && QFileInfo(path).isDir() ? path : QString();
+}
+
+const EditorState startValues;
+constexpr double LargestLength = 9999;
+constexpr int LabelBoxCharacters = 4;
+
+// A label length the settings window can show in its four-character boxes.
+double labelLength(const char* key, double start, double lowest)
+{
+    const double value = number(key, start, lowest, LargestLength);
+    return QString::number(value).size() <= LabelBoxCharacters ? value : start;
+}
+
+}
+
+double labelLeft() { return labelLength("labels/left", startValues.labelLeft, -999); }
+void setLabelLeft(double value) { store("labels/left", value); }
+double labelTop() { return labelLength("labels/top", startValues.labelTop, -999); }
+void setLabelTop(double value) { store("labels/top", value); }
+// Width and height must be positive, or every label would land on one spot.
+double labelWidth() { return labelLength("labels/width", startValues.labelWidth, 0.001); }
+void setLabelWidth(double value) { store("labels/width", value); }
+double labelHeight() { return wholeNumber("labels/height", int(startValues.labelHeight), 1, int(LargestLength)); }
+void setLabelHeight(double value) { store("labels/height", value); }
+int labelsPerSheet() { return wholeNumber("labels/perSheet", startValues.labelsPerSheet, 1, 255); }
+void setLabelsPerSheet(int value) { store("labels/perSheet", value); }
+double offsetX() { return number("printing/offsetX", 0, -MaxOffset, MaxOffset); }
+void setOffsetX(double value) { store("printing/offsetX", value); }
+double offsetY() { return number("printing/offsetY", 0, -MaxOffset, MaxOffset); }
+void setOffsetY(double value) { store("printing/offsetY", value); }
+
+int printMode() { return wholeNumber("printing/mode", 1, 1, 7); }
+void setPrintMode(int value) { store("printing/mode", value); }
+QString printerChoice() { return open().value(QStringLiteral("printing/printer")).toString(); }
+void setPrinterChoice(const QString& value) { store("printing/printer", value); }
+
+QString photoFolder() { return folder("folders/photos"); }
+void setPhotoFolder(const QString& path) { store("folders/photos", path); }
+QString cardFolder() { return folder("folders/cards"); }
+void setCardFolder(const QString& path) { store("folders/cards", path); }
+QString pdfFolder() { return folder("folders/pdf"); }
+void setPdfFolder(const QString& path) { store("folders/pdf", path); }
+
+}

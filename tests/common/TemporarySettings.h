@@ -1,0 +1,29 @@
+#pragma once
+// Points the program's remembered settings at a fresh folder for one test and
+// back to the previous folder afterwards.
+#include "app/Settings.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSettings>
+#include <QTemporaryDir>
+
+class TemporarySettings {
+public:
+    TemporarySettings()
+        : previous_(QFileInfo(QFileInfo(Settings::open().fileName()).absolutePath()).absolutePath())
+    {
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder_.path());
+    }
+    ~TemporarySettings() { QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, previous_); }
+    TemporarySettings(const TemporarySettings&) = delete;
+    TemporarySettings& operator=(const TemporarySettings&) = delete;
+
+    // The settings file itself, for tests that damage it.
+    QString file() const { return Settings::open().fileName(); }
+    QString path() const { return folder_.path(); }
+
+private:
+    QString previous_;
+    QTemporaryDir folder_;
+};
