@@ -14,4 +14,14 @@ inline QSettings open()
     return QSettings(QStringLiteral("Prentvel"), QStringLiteral("Prentvel"));
 }
 
+// "Foto's bijsnijden": photos keep their shape and are trimmed to their frame. Off at first.
+inline bool cropPhotos()
+{
+    return open().value(QStringLiteral("Layout/cropPhotos")).toString() == QLatin1String("true");
+}
+inline void setCropPhotos(bool on)
+{
+    open().setValue(QStringLiteral("Layout/cropPhotos"), on);
+}
+
 }

@@ -1,6 +1,7 @@
 #include "drawing/FotoLaden.h"
 
 #include "app/Main.h"
+#include "editor/PhotoCrop.h"
 #include "platform/BusyPointer.h"
 #include "platform/Dialogs.h"
 #include "platform/PictureLoader.h"
@@ -18,7 +19,7 @@ void FotoLaden(Main& main, double x1, double y1, double x2, double y2)
     const QString path = Dialogs::openFileName(&main, "Foto importeren", PhotoFilter);
     if (path.isEmpty())
         return;
-    main.takeUndoCopyOfBasePicture();
+    CardHistory::Change change(main.history);
     BusyPointer busy;
     main.state.photoFileName = path;
     const double width = x2 - x1;
@@ -32,7 +33,7 @@ void FotoLaden(Main& main, double x1, double y1, double x2, double y2)
     main.state.photoHeight = loaded->height;
     main.NaamEnGrootte->setText(QFileInfo(path).fileName() + " / " + QString::number(main.state.photoWidth)
                                 + " x " + QString::number(main.state.photoHeight) + " pixels");
-    main.card.paintPicture(main.BackPic, x1, y1, width, height);
+    main.card.paintPicture(photoForFrame(main.BackPic, {width, height}, main.LayoutBijsnijden->isChecked()), x1, y1, width, height);
     main.card.refresh();
     main.state.currentTool = 0;
 }

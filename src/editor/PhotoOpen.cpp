@@ -2,6 +2,7 @@
 
 #include "app/Main.h"
 #include "editor/CardLayouts.h"
+#include "editor/PhotoCrop.h"
 #include "platform/BusyPointer.h"
 #include "platform/Dialogs.h"
 #include "platform/PictureLoader.h"
@@ -37,7 +38,7 @@ void openPhotoFile(Main& main, const QString& path)
     if (state.currentLayout == FreeDrawingLayout || path.isEmpty())
         return;
 
-    main.takeUndoCopyOfBasePicture();
+    CardHistory::Change change(main.history);
     BusyPointer busy;
     state.photoFileName = path;
 
@@ -58,7 +59,8 @@ void openPhotoFile(Main& main, const QString& path)
 
     if (!paintsIntoFrame)
         return;
-    main.card.paintPicture(main.BackPic, state.frameX, state.frameY, state.frameWidth, state.frameHeight);
+    main.card.paintPicture(photoForFrame(main.BackPic, {state.frameWidth, state.frameHeight}, main.LayoutBijsnijden->isChecked()),
+                           state.frameX, state.frameY, state.frameWidth, state.frameHeight);
     main.card.refresh();
     advanceFrame(state.currentLayout, state.frameX, state.frameY);
 }

@@ -4,6 +4,7 @@
 #include "platform/Translations.h"
 
 #include <QApplication>
+#include <QStandardPaths>
 #include <QTest>
 #include <memory>
 
@@ -30,6 +31,7 @@ int TestRegistry::add(const char* name, Factory factory)
 int TestRegistry::runAll(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    QStandardPaths::setTestModeEnabled(true); // settings go to a test folder, never the user's
     applyProgramLook(app);
     QStringList args = app.arguments();
     QString only;

@@ -78,12 +78,13 @@ private Q_SLOTS:
         QCOMPARE(pixelsNotWhite(main->card.image()), 0);
         QCOMPARE(main->card.lineWidth, 1);
 
-        // A right drag only takes the undo copy, with or without a tool.
+        // A right drag changes nothing and adds no step, with or without a tool.
+        main->card.setPixel(5, 5, RGB(0, 0, 0));
+        const int steps = main->history.stack().count();
         for (int tool : {0, 3, 1}) {
             main->state.currentTool = tool;
-            main->card.setPixel(5, 5, RGB(0, 0, 0));
             drag(*main, {{60, 60}, {140, 100}}, Qt::RightButton);
-            QCOMPARE(main->Backup, main->card.image());
+            QCOMPARE(main->history.stack().count(), steps);
             QCOMPARE(pixelsNotWhite(main->card.image()), 1);
         }
         drag(*main, {{50, 50}, {80, 50}, {80, 80}});
