@@ -9,6 +9,20 @@ namespace {
 // still count.
 constexpr qint64 StepOverhead = 1024;
 
+// The pictures of a snapshot, with a name for each, so that they can be walked.
+using Picture = QImage CardSurface::Snapshot::*;
+constexpr Picture Pictures[] = {&CardSurface::Snapshot::image, &CardSurface::Snapshot::basePicture,
+                                &CardSurface::Snapshot::printImage, &CardSurface::Snapshot::printBasePicture};
+
+// `part` without the pictures that `like` does not hold.
+CardSurface::Snapshot sameKinds(CardSurface::Snapshot part, const CardSurface::Snapshot& like)
+{
+    for (Picture picture : Pictures)
+        if ((like.*picture).isNull())
+            part.*picture = QImage();
+    return part;
+}
+
 struct StepData {
     CardSurface::Snapshot other; // the changed rectangle as it is not on the card now
     CardLayoutState before;
@@ -44,7 +58,7 @@ public:
 private:
     void swap()
     {
-        CardSurface::Snapshot now = card_.snapshot().part(data_->other.rect);
+        CardSurface::Snapshot now = sameKinds(card_.snapshot().part(data_->other.rect), data_->other);
         card_.restore(data_->other);
         data_->other = std::move(now);
     }
@@ -94,8 +108,15 @@ void CardHistory::commit()
     if (depth_ == 0 || --depth_ > 0)
         return;
     const QRect changed = card_.changedSince(before_);
-    auto data = std::make_shared<StepData>(StepData{before_.part(changed), stateBefore_, read_()});
+    // A picture the change never wrote still shares its pixels with the
+    // snapshot; the step need not keep it (mostly the base pictures).
+    CardSurface::Snapshot written = before_;
+    const CardSurface::Snapshot now = card_.snapshot();
+    for (Picture picture : Pictures)
+        if ((now.*picture).constBits() == (before_.*picture).constBits())
+            written.*picture = QImage();
     before_ = {};
+    auto data = std::make_shared<StepData>(StepData{written.part(changed), stateBefore_, read_()});
     if (changed.isEmpty())
         return;
     stack_.push(new CardStep(card_, apply_, std::move(data)));

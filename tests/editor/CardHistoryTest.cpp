@@ -72,6 +72,7 @@ private Q_SLOTS:
         Main main;
         ScriptedDialogs dialogs;
         const QSize printSize = main.card.image().size() * CardSurface::PrintScale;
+        main.card.assignBasePicture(detailed(main.card.image().size(), 5));
         main.card.setImages(main.card.image(), detailed(printSize, 1)); // a print copy of its own
         main.LayoutKaart_Click(3);
         QList<CardState> states{stateOf(main)};
@@ -90,6 +91,9 @@ private Q_SLOTS:
         states << stateOf(main);
 
         main.EditConvert[1]->trigger(); // Negative
+        states << stateOf(main);
+
+        main.LayoutKaart_Click(19); // the address side replaces the base pictures too
         states << stateOf(main);
 
         // A change to both copies at once, as the filters make on a card with a print copy.
