@@ -112,8 +112,16 @@ CardLayoutState Main::cardLayoutState() const
             Knop[1]->isEnabled(), state.currentTool, Label1->text(), InfoLabel->text()};
 }
 
+// The help line and the tool label follow a step only when it changes the
+// layout or the tool, so that a passing text (as while placing text) is not brought back.
 void Main::applyCardLayoutState(const CardLayoutState& layoutState)
 {
+    if (layoutState.layout != state.currentLayout)
+        InfoLabel->setText(layoutState.info);
+    if (layoutState.currentTool != state.currentTool) {
+        Label1->setText(layoutState.toolCaption);
+        Label1->adjustSize();
+    }
     state.currentLayout = layoutState.layout;
     state.frameX = layoutState.frameX;
     state.frameY = layoutState.frameY;
@@ -124,9 +132,6 @@ void Main::applyCardLayoutState(const CardLayoutState& layoutState)
             entry->setChecked(entry == LayoutKaart[std::size_t(std::clamp(layoutState.layout, 0, 19))]);
     setToolButtonsEnabled(layoutState.toolButtonsEnabled);
     state.currentTool = layoutState.currentTool;
-    Label1->setText(layoutState.toolCaption);
-    Label1->adjustSize();
-    InfoLabel->setText(layoutState.info);
 }
 
 void Main::paintSwatches()

@@ -9,18 +9,18 @@ namespace {
 // still count.
 constexpr qint64 StepOverhead = 1024;
 
-// The pictures of a snapshot, with a name for each, so that they can be walked.
+// The four pictures of a snapshot, so that code can walk them.
 using Picture = QImage CardSurface::Snapshot::*;
 constexpr Picture Pictures[] = {&CardSurface::Snapshot::image, &CardSurface::Snapshot::basePicture,
                                 &CardSurface::Snapshot::printImage, &CardSurface::Snapshot::printBasePicture};
 
-// `part` without the pictures that `like` does not hold.
-CardSurface::Snapshot sameKinds(CardSurface::Snapshot part, const CardSurface::Snapshot& like)
+// `snapshot` without the pictures that `like` does not hold.
+CardSurface::Snapshot sameKinds(CardSurface::Snapshot snapshot, const CardSurface::Snapshot& like)
 {
     for (Picture picture : Pictures)
         if ((like.*picture).isNull())
-            part.*picture = QImage();
-    return part;
+            snapshot.*picture = QImage();
+    return snapshot;
 }
 
 struct StepData {
@@ -58,7 +58,7 @@ public:
 private:
     void swap()
     {
-        CardSurface::Snapshot now = sameKinds(card_.snapshot().part(data_->other.rect), data_->other);
+        CardSurface::Snapshot now = sameKinds(card_.snapshot(), data_->other).part(data_->other.rect);
         card_.restore(data_->other);
         data_->other = std::move(now);
     }

@@ -159,6 +159,7 @@ private Q_SLOTS:
         QVERIFY(main.LayoutKaart[18]->isChecked() && !main.LayoutKaart[19]->isChecked());
         QVERIFY(main.Knop[1]->isEnabled());
         QCOMPARE(main.state.currentLayout, 18);
+        QCOMPARE(main.InfoLabel->text(), layoutInfoText(18));
     }
 
     void newCardIsOneStepAndLayoutChoicesAreNone()
