@@ -33,7 +33,8 @@ void FotoLaden(Main& main, double x1, double y1, double x2, double y2)
     main.state.photoHeight = loaded->height;
     main.NaamEnGrootte->setText(QFileInfo(path).fileName() + " / " + QString::number(main.state.photoWidth)
                                 + " x " + QString::number(main.state.photoHeight) + " pixels");
-    main.card.paintPicture(photoForFrame(main.BackPic, {width, height}, main.LayoutBijsnijden->isChecked()), x1, y1, width, height);
+    const bool crop = main.LayoutBijsnijden->isChecked();
+    main.card.paintPicture(photoForFrame(main.BackPic, {width, height}, crop), x1, y1, width, height);
     main.card.refresh();
     main.state.currentTool = 0;
 }

@@ -59,8 +59,8 @@ void openPhotoFile(Main& main, const QString& path)
 
     if (!paintsIntoFrame)
         return;
-    main.card.paintPicture(photoForFrame(main.BackPic, {state.frameWidth, state.frameHeight}, main.LayoutBijsnijden->isChecked()),
-                           state.frameX, state.frameY, state.frameWidth, state.frameHeight);
+    const QImage photo = photoForFrame(main.BackPic, {state.frameWidth, state.frameHeight}, main.LayoutBijsnijden->isChecked());
+    main.card.paintPicture(photo, state.frameX, state.frameY, state.frameWidth, state.frameHeight);
     main.card.refresh();
     advanceFrame(state.currentLayout, state.frameX, state.frameY);
 }
