@@ -78,7 +78,7 @@ void Voorkant_MouseDown(Main& main, int button, int, double x, double y)
         return;
     CardSurface& card = main.card;
     // Everything until the button comes up again is one change.
-    main.history.openDrag();
+    main.history.openDrag(button);
     s.dragStartX = x;
     s.dragStartY = y;
     card.lineWidth = main.Slider1->value();
@@ -157,7 +157,7 @@ void Voorkant_MouseMove(Main& main, int button, int, double x, double y)
 
 void Voorkant_MouseUp(Main& main, int button, int, double x, double y)
 {
-    const auto endDrag = qScopeGuard([&main] { main.history.closeDrag(); });
+    const auto endDrag = qScopeGuard([&main, button] { main.history.closeDrag(button); });
     EditorState& s = main.state;
     CardSurface& card = main.card;
     if (s.placingText) {

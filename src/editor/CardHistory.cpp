@@ -123,18 +123,20 @@ void CardHistory::commit()
     trim();
 }
 
-void CardHistory::openDrag()
+void CardHistory::openDrag(int button)
 {
-    closeDrag();
+    if (dragButton_ != 0 && dragButton_ != button)
+        return;
+    closeDrag(button);
     begin();
-    dragOpen_ = true;
+    dragButton_ = button;
 }
 
-void CardHistory::closeDrag()
+void CardHistory::closeDrag(int button)
 {
-    if (!dragOpen_)
+    if (dragButton_ == 0 || dragButton_ != button)
         return;
-    dragOpen_ = false;
+    dragButton_ = 0;
     commit();
 }
 

@@ -43,10 +43,11 @@ public:
     void commit();
     bool recording() const { return depth_ > 0; }
 
-    // A change that spans events, from mouse-down to mouse-up. Opening one
-    // while another is still open ends that one first.
-    void openDrag();
-    void closeDrag();
+    // A change that spans events, from a button's mouse-down to its mouse-up.
+    // Presses of other buttons meanwhile join it; a second press of the same
+    // button means its release was lost, and starts a new change.
+    void openDrag(int button);
+    void closeDrag(int button);
 
     // Refused while a change is being recorded: it would mix with that change.
     void undo();
@@ -73,7 +74,7 @@ private:
     QUndoStack stack_;
     qint64 budget_ = DefaultByteBudget;
     int depth_ = 0;
-    bool dragOpen_ = false;
+    int dragButton_ = 0; // the button holding a drag open, 0 when none
     CardSurface::Snapshot before_;
     CardLayoutState stateBefore_;
 };

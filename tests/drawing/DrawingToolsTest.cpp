@@ -89,6 +89,17 @@ private Q_SLOTS:
         }
         drag(*main, {{50, 50}, {80, 50}, {80, 80}});
         QCOMPARE(firstMismatch(*main, {{65, 50, Black}, {80, 65, Black}}), QString());
+
+        // A right click inside a left drag does not split it: the whole drag is one step.
+        main->Knop[3]->click();
+        QTest::mousePress(main->Voorkant, Qt::LeftButton, {}, {20, 200});
+        drag(*main, {{30, 210}}, Qt::RightButton);
+        QTest::mouseMove(main->Voorkant, {60, 240});
+        QTest::mouseRelease(main->Voorkant, Qt::LeftButton, {}, {60, 240});
+        QCOMPARE(firstMismatch(*main, {{30, 225, Black}, {60, 225, Black}}), QString()); // from the last press
+        main->ToolsUndo_Click();
+        main->ToolsUndo_Click();
+        QCOMPARE(pixelsNotWhite(main->card.image()), 1);
     }
 
     void ellipseIsInscribedInTheDrag()

@@ -139,16 +139,21 @@ private Q_SLOTS:
         }
         QCOMPARE(history.stack().count(), 1);
 
-        // A drag stays open across events; a new one closes the one left open.
-        history.openDrag();
+        // A drag stays open until its own button comes up; pressing that
+        // button again (its release was lost) starts a new step.
+        const int left = 1, right = 2;
+        history.openDrag(left);
         card.setPixel(5, 5, RGB(0, 0, 255));
-        history.openDrag();
+        history.openDrag(right);
+        history.closeDrag(right);
+        card.setPixel(5, 6, RGB(0, 0, 255));
+        history.openDrag(left);
         card.setPixel(6, 5, RGB(0, 0, 255));
-        history.closeDrag();
-        history.closeDrag();
+        history.closeDrag(left);
+        history.closeDrag(left);
         QCOMPARE(history.stack().count(), 3);
         history.undo();
-        QCOMPARE(card.point(5, 5), qint64(RGB(0, 0, 255)));
+        QCOMPARE(card.point(5, 6), qint64(RGB(0, 0, 255)));
         QCOMPARE(card.point(6, 5), qint64(RGB(255, 255, 255)));
 
         // A step keeps only the changed rectangle of both copies.
