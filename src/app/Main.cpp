@@ -2,6 +2,7 @@
 
 #include "app/Plaatjes.h"
 #include "app/StateSettings.h"
+#include "app/Settings.h"
 #include "app/Subsystems.h"
 #include "app/Twips.h"
 #include "editor/CardLayouts.h"
@@ -22,9 +23,13 @@
 #include <QPushButton>
 #include <QSlider>
 #include <QTimer>
+#include <algorithm>
 
 Main::Main(QWidget* parent)
-    : QMainWindow(parent), card(CardSurface::CardWidth, CardSurface::CardHeight, nullptr, CardSurface::PrintCopy::With), barSurface(242, 22)
+    : QMainWindow(parent), card(CardSurface::CardWidth, CardSurface::CardHeight, nullptr, CardSurface::PrintCopy::With),
+      history(card, [this] { return cardLayoutState(); },
+              [this](const CardLayoutState& layoutState) { applyCardLayoutState(layoutState); }),
+      barSurface(242, 22)
 {
     setObjectName("Main");
     // The window is designed around an 8-point sans-serif face.
@@ -70,11 +75,20 @@ void Main::connectEvents()
     connect(FileNieuw, &QAction::triggered, this, &Main::FileNieuw_Click);
     connect(FileExit, &QAction::triggered, this, &QWidget::close);
     connect(ToolsUndo, &QAction::triggered, this, &Main::ToolsUndo_Click);
+    connect(ToolsRedo, &QAction::triggered, this, &Main::ToolsRedo_Click);
     ToolsUndo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    ToolsRedo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    ToolsUndo->setEnabled(false);
+    ToolsRedo->setEnabled(false);
+    connect(&history.stack(), &QUndoStack::canUndoChanged, ToolsUndo, &QAction::setEnabled);
+    connect(&history.stack(), &QUndoStack::canRedoChanged, ToolsRedo, &QAction::setEnabled);
     connect(Voorkant, &PictureBox::keyDown, this, [this](int keyCode, int shift) {
-        if (keyCode == Qt::Key_Z && (shift & 2))
+        constexpr int ShiftBit = 1, CtrlBit = 2;
+        if (keyCode == Qt::Key_Z && (shift & CtrlBit) && !(shift & ShiftBit))
             ToolsUndo_Click();
     });
+    LayoutBijsnijden->setChecked(Settings::cropPhotos());
+    connect(LayoutBijsnijden, &QAction::toggled, this, [](bool on) { Settings::setCropPhotos(on); });
     connect(HelpHelp, &QAction::triggered, this, &Main::HelpHelp_Click);
     connect(HelpHelppdf, &QAction::triggered, this, [] { OpenDocument(manualPath()); });
     connect(HelpSoftware, &QAction::triggered, this, [] { OpenDocument(SoftwarePageAddress); });
@@ -84,19 +98,42 @@ void Main::connectEvents()
     connect(BarTimer, &QTimer::timeout, this, &Main::BarTimer_Timer);
 }
 
-void Main::takeUndoCopy()
-{
-    Backup = card.image().copy();
-}
-
-void Main::takeUndoCopyOfBasePicture()
-{
-    Backup = card.basePicture().copy();
-}
-
 void Main::ToolsUndo_Click()
 {
-    card.assignBasePicture(Backup);
+    history.undo();
+}
+
+void Main::ToolsRedo_Click()
+{
+    history.redo();
+}
+
+CardLayoutState Main::cardLayoutState() const
+{
+    return {state.currentLayout, state.frameX,       state.frameY,     state.frameWidth, state.frameHeight,
+            Knop[1]->isEnabled(), state.currentTool, Label1->text(), InfoLabel->text()};
+}
+
+// The help line and the tool label follow a step only when it changes the
+// layout or the tool, so that a passing text (as while placing text) is not brought back.
+void Main::applyCardLayoutState(const CardLayoutState& layoutState)
+{
+    if (layoutState.layout != state.currentLayout)
+        InfoLabel->setText(layoutState.info);
+    if (layoutState.currentTool != state.currentTool) {
+        Label1->setText(layoutState.toolCaption);
+        Label1->adjustSize();
+    }
+    state.currentLayout = layoutState.layout;
+    state.frameX = layoutState.frameX;
+    state.frameY = layoutState.frameY;
+    state.frameWidth = layoutState.frameWidth;
+    state.frameHeight = layoutState.frameHeight;
+    for (QAction* entry : LayoutKaart)
+        if (entry && entry->isCheckable())
+            entry->setChecked(entry == LayoutKaart[std::size_t(std::clamp(layoutState.layout, 0, 19))]);
+    setToolButtonsEnabled(layoutState.toolButtonsEnabled);
+    state.currentTool = layoutState.currentTool;
 }
 
 void Main::paintSwatches()
@@ -113,6 +150,7 @@ void Main::setToolButtonsEnabled(bool enabled)
 
 void Main::LayoutKaart_Click(int index)
 {
+    CardHistory::Change change(history);
     setToolButtonsEnabled(false);
     Label1->setText("Tekenknoppen");
     for (QAction* entry : LayoutKaart)
@@ -142,6 +180,7 @@ void Main::FileNieuw_Click()
 {
     if (!Dialogs::askYesNo(this, "Wilt u een nieuwe kaart ontwerpen?", " Nieuw", Dialogs::Icon::Question))
         return;
+    CardHistory::Change change(history);
     card.clear();
     InfoLabel->setText("Kies een layout...");
     setToolButtonsEnabled(false);

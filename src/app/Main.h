@@ -1,8 +1,9 @@
 #pragma once
-// The card editor's main window: it owns the card surface `Voorkant`, the undo
-// copy `Backup`, the photo buffer `BackPic` and the shared editor state, and
-// carries every control and menu entry under its design name.
+// The card editor's main window: it owns the card surface `Voorkant`, its undo
+// history, the photo buffer `BackPic` and the shared editor state, and carries
+// every control and menu entry under its design name.
 #include "app/EditorState.h"
+#include "editor/CardHistory.h"
 #include "platform/CardSurface.h"
 
 #include <QMainWindow>
@@ -32,7 +33,7 @@ public:
 
     // The card and its hidden companions.
     CardSurface card;        // the surface shown by Voorkant
-    QImage Backup;           // the undo copy (one level)
+    CardHistory history;     // undo and redo of every change to the card
     QImage BackPic;          // the photo buffer, sized to the picture loaded into it
     CardSurface barSurface;  // what the progress strip Bar shows
 
@@ -101,6 +102,7 @@ public:
     // "Layout".
     QMenu* layout = nullptr;
     std::array<QAction*, 20> LayoutKaart{};      // [1]..[9], [17] separator, [18], [19]
+    QAction* LayoutBijsnijden = nullptr;         // photos keep their shape, trimmed to the frame
     // "Bewerken".
     QMenu* Bewerken = nullptr;
     QMenu* EditBewerken = nullptr;
@@ -116,6 +118,7 @@ public:
     // "Tools".
     QMenu* Tools = nullptr;
     QAction* ToolsUndo = nullptr;
+    QAction* ToolsRedo = nullptr;
     QMenu* ToolsKleurLayer = nullptr;
     std::array<QAction*, 4> ToolsColorLayer{};
     QMenu* ToolsGradient = nullptr;
@@ -133,11 +136,11 @@ public:
     QAction* Tussenlijn = nullptr;
     QAction* NaamEnGrootte = nullptr;
 
-    // Undo copy: of the current image (text, drawing, filters, frames) or of
-    // the base picture (photo loads).
-    void takeUndoCopy();
-    void takeUndoCopyOfBasePicture();
     void ToolsUndo_Click();
+    void ToolsRedo_Click();
+    // The layout, frame and tool buttons, as the undo history keeps them.
+    CardLayoutState cardLayoutState() const;
+    void applyCardLayoutState(const CardLayoutState& layoutState);
 
     void LayoutKaart_Click(int index);
     void FileNieuw_Click();

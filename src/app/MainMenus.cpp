@@ -74,6 +74,9 @@ void Main::buildMenus()
         if (entry && !entry->isSeparator())
             entry->setCheckable(true);
     LayoutKaart[1]->setChecked(true);
+    addSeparator(layout, "LayoutStreep1");
+    LayoutBijsnijden = addEntry(layout, "LayoutBijsnijden", "Foto's bijsnijden");
+    LayoutBijsnijden->setCheckable(true);
 
     Bewerken = addTopMenu(bar, "Bewerken", "Bewerken");
     EditBewerken = addSubmenu(Bewerken, "EditBewerken", "Filters");
@@ -110,6 +113,7 @@ void Main::buildMenus()
 
     Tools = addTopMenu(bar, "Tools", "Tools");
     ToolsUndo = addEntry(Tools, "ToolsUndo", "Undo");
+    ToolsRedo = addEntry(Tools, "ToolsRedo", "Redo");
     ToolsKleurLayer = addSubmenu(Tools, "ToolsKleurLayer", "Kleur Layer");
     static const char* const layerColours[4] = {"", "Wit", "Grijs", "Zwart"};
     for (int index = 1; index <= 3; ++index) {

@@ -78,4 +78,7 @@ void setCardFolder(const QString& path) { store("folders/cards", path); }
 QString pdfFolder() { return folder("folders/pdf"); }
 void setPdfFolder(const QString& path) { store("folders/pdf", path); }
 
+bool cropPhotos() { return open().value(QStringLiteral("layout/cropPhotos")).toString() == QLatin1String("true"); }
+void setCropPhotos(bool on) { store("layout/cropPhotos", on); }
+
 }

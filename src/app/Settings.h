@@ -48,4 +48,8 @@ void setCardFolder(const QString& folder);
 QString pdfFolder();
 void setPdfFolder(const QString& folder);
 
+// --- Layout: "Foto's bijsnijden" (photos keep their shape, trimmed to the frame); off at first ---
+bool cropPhotos();
+void setCropPhotos(bool on);
+
 }

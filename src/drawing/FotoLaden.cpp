@@ -2,6 +2,7 @@
 
 #include "app/Main.h"
 #include "app/Settings.h"
+#include "editor/PhotoCrop.h"
 #include "platform/BusyPointer.h"
 #include "platform/Dialogs.h"
 #include "platform/PictureLoader.h"
@@ -20,7 +21,7 @@ void FotoLaden(Main& main, double x1, double y1, double x2, double y2)
     if (path.isEmpty())
         return;
     Settings::setPhotoFolder(QFileInfo(path).absolutePath());
-    main.takeUndoCopyOfBasePicture();
+    CardHistory::Change change(main.history);
     BusyPointer busy;
     main.state.photoFileName = path;
     const double width = x2 - x1;
@@ -34,7 +35,8 @@ void FotoLaden(Main& main, double x1, double y1, double x2, double y2)
     main.state.photoHeight = loaded->height;
     main.NaamEnGrootte->setText(QFileInfo(path).fileName() + " / " + QString::number(main.state.photoWidth)
                                 + " x " + QString::number(main.state.photoHeight) + " pixels");
-    main.card.paintPicture(main.BackPic, x1, y1, width, height);
+    const bool crop = main.LayoutBijsnijden->isChecked();
+    main.card.paintPicture(photoForFrame(main.BackPic, {width, height}, crop), x1, y1, width, height);
     main.card.refresh();
     main.state.currentTool = 0;
 }

@@ -16,9 +16,10 @@ constexpr int CircularGradient = 5;
 constexpr int CircularSteps = 255;
 
 // Every gradient darkens the stored fill colour a little (its swatch keeps the
-// old colour) and replaces the whole card; no undo copy is taken.
+// old colour) and replaces the whole card.
 void GradientRichting_Click(Main& main, int index)
 {
+    CardHistory::Change change(main.history);
     Rgb& fill = main.state.fillColor;
     fill.g = std::max(fill.g - 1, 0);
     const std::uint32_t fillValue = fill.value();
@@ -34,7 +35,7 @@ void GradientRichting_Click(Main& main, int index)
 template <typename Draw>
 void decorate(Main& main, Draw draw)
 {
-    main.takeUndoCopy();
+    CardHistory::Change change(main.history);
     draw(main.card);
     main.card.refresh();
 }

@@ -9,6 +9,7 @@
 
 #include <QLabel>
 #include <QLocale>
+#include <QScopeGuard>
 #include <QSlider>
 #include <algorithm>
 #include <cmath>
@@ -76,7 +77,8 @@ void Voorkant_MouseDown(Main& main, int button, int, double x, double y)
     if (s.currentLayout != DrawingLayout)
         return;
     CardSurface& card = main.card;
-    main.takeUndoCopy();
+    // Everything until the button comes up again is one change.
+    main.history.openDrag(button);
     s.dragStartX = x;
     s.dragStartY = y;
     card.lineWidth = main.Slider1->value();
@@ -155,6 +157,7 @@ void Voorkant_MouseMove(Main& main, int button, int, double x, double y)
 
 void Voorkant_MouseUp(Main& main, int button, int, double x, double y)
 {
+    const auto endDrag = qScopeGuard([&main, button] { main.history.closeDrag(button); });
     EditorState& s = main.state;
     CardSurface& card = main.card;
     if (s.placingText) {

@@ -3,6 +3,7 @@
 #include "app/Main.h"
 #include "app/Settings.h"
 #include "editor/CardLayouts.h"
+#include "editor/PhotoCrop.h"
 #include "platform/BusyPointer.h"
 #include "platform/Dialogs.h"
 #include "platform/PictureLoader.h"
@@ -40,7 +41,7 @@ void openPhotoFile(Main& main, const QString& path)
     if (state.currentLayout == FreeDrawingLayout || path.isEmpty())
         return;
 
-    main.takeUndoCopyOfBasePicture();
+    CardHistory::Change change(main.history);
     BusyPointer busy;
     state.photoFileName = path;
 
@@ -61,7 +62,8 @@ void openPhotoFile(Main& main, const QString& path)
 
     if (!paintsIntoFrame)
         return;
-    main.card.paintPicture(main.BackPic, state.frameX, state.frameY, state.frameWidth, state.frameHeight);
+    const QImage photo = photoForFrame(main.BackPic, {state.frameWidth, state.frameHeight}, main.LayoutBijsnijden->isChecked());
+    main.card.paintPicture(photo, state.frameX, state.frameY, state.frameWidth, state.frameHeight);
     main.card.refresh();
     advanceFrame(state.currentLayout, state.frameX, state.frameY);
 }

@@ -41,7 +41,6 @@ void PlaatsKnop_Click(Main& main)
     const std::optional<TextFont> font = chosenTextFont(main);
     if (!font)
         return;
-    main.takeUndoCopy();
 
     // The preview shows the text as large as it will be printed on the card,
     // whose text sizes are points at 96 dots per inch.

@@ -15,5 +15,5 @@ TextInk chosenTextInk(const Main& main);
 
 // Double-click on the text box: empties it.
 void Text1_DblClick(Main& main);
-// "Plaats": takes the undo copy, shows the preview and starts placing.
+// "Plaats": shows the preview and starts placing.
 void PlaatsKnop_Click(Main& main);

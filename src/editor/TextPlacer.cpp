@@ -30,6 +30,7 @@ void placeTextAt(Main& main, double x, double y)
     const std::optional<TextFont> font = chosenTextFont(main);
     if (!font)
         return;
+    CardHistory::Change change(main.history);
     const QString text = main.Text1->text();
     const TextInk ink = chosenTextInk(main);
     if (main.CheckVer->isChecked()) {

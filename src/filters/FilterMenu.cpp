@@ -53,7 +53,7 @@ void EditConvert_Click(Main& main, int index)
     if (index < 0 || index >= int(convertEntries.size()))
         return;
     const ConvertEntry& entry = convertEntries[std::size_t(index)];
-    main.takeUndoCopy();
+    CardHistory::Change change(main.history);
     showBusyPointer();
     main.startProgressStrip();
     switch (entry.action) {
@@ -79,7 +79,7 @@ void EditConvert_Click(Main& main, int index)
 
 void EditContrastConvert_Click(Main& main, int index)
 {
-    main.takeUndoCopy();
+    CardHistory::Change change(main.history);
     if (index == 1 || index == 2)
         runOnCard(main, 17, index == 1 ? 10 : -10);
     main.card.refresh();
@@ -87,7 +87,7 @@ void EditContrastConvert_Click(Main& main, int index)
 
 void EditSwap_Click(Main& main, int index)
 {
-    main.takeUndoCopy();
+    CardHistory::Change change(main.history);
     if (index >= 1 && index <= 5)
         runOnCard(main, 16, index);
     main.card.refresh();
@@ -95,7 +95,7 @@ void EditSwap_Click(Main& main, int index)
 
 void EditFlipConvert_Click(Main& main, int index)
 {
-    main.takeUndoCopy();
+    CardHistory::Change change(main.history);
     showBusyPointer();
     CardSurface& card = main.card;
     switch (index) {

@@ -363,3 +363,117 @@ void CardSurface::printText(const QString& text)
     currentX = 0;
     currentY = sane(currentY) + metrics.height();
 }
+
+#include <cstring>
+
+namespace {
+
+// The bounding box of the pixels where two pictures of one size differ; the
+// whole picture when their sizes or formats differ.
+QRect differingPixels(const QImage& a, const QImage& b)
+{
+    if (a.size() != b.size() || a.format() != b.format() || a.depth() % 8 != 0)
+        return a.rect() | b.rect();
+    if (a.constBits() == b.constBits())
+        return QRect();
+    const int bytesPerPixel = a.depth() / 8;
+    const std::size_t rowBytes = std::size_t(a.width()) * std::size_t(bytesPerPixel);
+    int top = -1, bottom = -1, left = a.width(), right = -1;
+    for (int y = 0; y < a.height(); ++y) {
+        const uchar* rowA = a.constScanLine(y);
+        const uchar* rowB = b.constScanLine(y);
+        if (std::memcmp(rowA, rowB, rowBytes) == 0)
+            continue;
+        if (top < 0)
+            top = y;
+        bottom = y;
+        int x = 0;
+        while (x < left && std::memcmp(rowA + x * bytesPerPixel, rowB + x * bytesPerPixel, std::size_t(bytesPerPixel)) == 0)
+            ++x;
+        left = std::min(left, x);
+        x = a.width() - 1;
+        while (x > right && std::memcmp(rowA + x * bytesPerPixel, rowB + x * bytesPerPixel, std::size_t(bytesPerPixel)) == 0)
+            --x;
+        right = std::max(right, x);
+    }
+    return top < 0 ? QRect() : QRect(QPoint(left, top), QPoint(right, bottom));
+}
+
+// A print-copy rectangle as the screen pixels whose blocks it touches.
+QRect screenBlocks(const QRect& print)
+{
+    if (print.isEmpty())
+        return QRect();
+    const int s = CardSurface::PrintScale;
+    return QRect(QPoint(print.left() / s, print.top() / s), QPoint(print.right() / s, print.bottom() / s));
+}
+
+QRect printBlocks(const QRect& screen)
+{
+    const int s = CardSurface::PrintScale;
+    return QRect(screen.topLeft() * s, screen.size() * s);
+}
+
+QImage partOf(const QImage& image, const QRect& rect)
+{
+    if (image.isNull())
+        return QImage();
+    return rect == image.rect() ? image : image.copy(rect);
+}
+
+// Writes `piece` into `target` with its top-left corner at `at`, unchanged.
+void paste(QImage& target, const QImage& piece, QPoint at)
+{
+    if (piece.isNull() || target.isNull())
+        return;
+    if (at.isNull() && piece.size() == target.size() && piece.format() == target.format()) {
+        target = piece;
+        return;
+    }
+    QPainter p(&target);
+    p.setCompositionMode(QPainter::CompositionMode_Source);
+    p.drawImage(at, piece);
+}
+
+}
+
+qint64 CardSurface::Snapshot::bytes() const
+{
+    return image.sizeInBytes() + basePicture.sizeInBytes() + printImage.sizeInBytes() + printBasePicture.sizeInBytes();
+}
+
+CardSurface::Snapshot CardSurface::snapshot() const
+{
+    return {current_.rect(), current_, base_, printCurrent_, printBase_};
+}
+
+CardSurface::Snapshot CardSurface::Snapshot::part(const QRect& screen) const
+{
+    const QRect r = screen & rect;
+    if (r.isEmpty())
+        return {};
+    const QRect print = printBlocks(r);
+    return {r, partOf(image, r), partOf(basePicture, r), partOf(printImage, print), partOf(printBasePicture, print)};
+}
+
+QRect CardSurface::changedSince(const Snapshot& earlier) const
+{
+    QRect changed = differingPixels(current_, earlier.image) | differingPixels(base_, earlier.basePicture);
+    if (hasPrintCopy())
+        changed |= screenBlocks(differingPixels(printCurrent_, earlier.printImage))
+            | screenBlocks(differingPixels(printBase_, earlier.printBasePicture));
+    return changed & current_.rect();
+}
+
+void CardSurface::restore(const Snapshot& part)
+{
+    if (part.rect.isEmpty())
+        return;
+    paste(current_, part.image, part.rect.topLeft());
+    paste(base_, part.basePicture, part.rect.topLeft());
+    if (hasPrintCopy()) {
+        paste(printCurrent_, part.printImage, part.rect.topLeft() * PrintScale);
+        paste(printBase_, part.printBasePicture, part.rect.topLeft() * PrintScale);
+    }
+    refresh();
+}

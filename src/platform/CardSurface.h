@@ -8,6 +8,7 @@
 #include <QFont>
 #include <QImage>
 #include <QObject>
+#include <QRect>
 #include <QString>
 
 class CardSurface : public QObject {
@@ -91,6 +92,24 @@ public:
     QFont font() const;
     double textWidth(const QString& text) const;
     double textHeight(const QString& text = QStringLiteral("Ag")) const;
+
+    // Undo support: the current image and the base picture of both copies.
+    // A whole-card snapshot shares the surface's pixels until either changes,
+    // so taking one costs nothing; a part keeps only a screen rectangle (the
+    // print copies keep the matching PrintScale-times larger rectangle).
+    struct Snapshot {
+        QRect rect; // screen pixels
+        QImage image, basePicture, printImage, printBasePicture;
+        // The part of a whole-card snapshot inside a screen rectangle.
+        Snapshot part(const QRect& screen) const;
+        qint64 bytes() const;
+    };
+    Snapshot snapshot() const;
+    // The screen rectangle outside which the surface still equals the
+    // whole-card snapshot `earlier` (empty when nothing changed).
+    QRect changedSince(const Snapshot& earlier) const;
+    // Writes a snapshot's pixels back in place, in every copy it holds.
+    void restore(const Snapshot& part);
 
 Q_SIGNALS:
     void changed();

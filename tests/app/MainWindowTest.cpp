@@ -1,6 +1,7 @@
 #include "app/Main.h"
 #include "common/ScriptedDialogs.h"
 #include "common/TestRegistry.h"
+#include "editor/EditorTestSupport.h"
 #include "editor/CardLayouts.h"
 #include "editor/ClockAndHelp.h"
 #include "platform/DesktopShell.h"
@@ -59,6 +60,19 @@ private Q_SLOTS:
             QVERIFY2(action(main, name), name);
         QCOMPARE(action(main, "EditConvert_7")->text(), QString::fromUtf8("Reliëf"));
         QCOMPARE(action(main, "NaamEnGrootte")->text(), QString("*.*"));
+        // Redo stands right below Undo; both are greyed while there is nothing to do.
+        const QList<QAction*> tools = main.Tools->actions();
+        QCOMPARE(tools.indexOf(main.ToolsRedo), tools.indexOf(main.ToolsUndo) + 1);
+        QCOMPARE(main.ToolsRedo->text(), QString("Redo"));
+        QVERIFY(!main.ToolsUndo->isEnabled() && !main.ToolsRedo->isEnabled());
+        QCOMPARE(main.ToolsRedo->shortcuts(), QList<QKeySequence>({QKeySequence("Ctrl+Y"), QKeySequence("Ctrl+Shift+Z")}));
+        // "Foto's bijsnijden" comes last, after a separator below "Adreszijde", and is off.
+        const QList<QAction*> layouts = main.layout->actions();
+        QCOMPARE(layouts.last(), main.LayoutBijsnijden);
+        QVERIFY(layouts.at(layouts.size() - 2)->isSeparator());
+        QCOMPARE(layouts.at(layouts.size() - 3), main.LayoutKaart[19]);
+        QCOMPARE(main.LayoutBijsnijden->text(), QString("Foto's bijsnijden"));
+        QVERIFY(main.LayoutBijsnijden->isCheckable() && !main.LayoutBijsnijden->isChecked());
     }
 
     void framesFollowTheLayoutRulesThroughTwoRounds_data()
@@ -114,10 +128,10 @@ private Q_SLOTS:
     void addressSideIsDrawnAtTheExactPixels()
     {
         Main main;
+        main.LayoutKaart_Click(18);
         main.card.line(0, 0, 514, 364, RGB(255, 0, 0));
-        main.takeUndoCopy();
-        const QImage undoCopy = main.Backup;
         main.card.line(0, 364, 514, 0, RGB(0, 255, 0));
+        const QImage before = main.card.image();
         main.LayoutKaart_Click(19);
         QCOMPARE(main.InfoLabel->text(), QString());
         const std::uint32_t black = RGB(0, 0, 0), grey = RGB(90, 90, 90), light = RGB(220, 220, 220);
@@ -138,19 +152,26 @@ private Q_SLOTS:
         QCOMPARE(at(20, 310), qint64(grey));
         QCOMPARE(at(230, 310), qint64(grey));
         QCOMPARE(at(100, 300), qint64(White)); // the earlier drawings are gone
-        // Undo brings back the undo copy from before, not the card just before the address side.
+        // Clearing a card with something on it is a change: undo brings back the
+        // card just before, in the drawing layout with its tool buttons.
         main.ToolsUndo_Click();
-        QVERIFY(sameCard(main, undoCopy));
+        QVERIFY(sameCard(main, before));
+        QVERIFY(main.LayoutKaart[18]->isChecked() && !main.LayoutKaart[19]->isChecked());
+        QVERIFY(main.Knop[1]->isEnabled());
+        QCOMPARE(main.state.currentLayout, 18);
+        QCOMPARE(main.InfoLabel->text(), layoutInfoText(18));
     }
 
-    void newCardKeepsTheUndoCopyAndUndoRepeats()
+    void newCardIsOneStepAndLayoutChoicesAreNone()
     {
         Main main;
         ScriptedDialogs dialogs;
         main.card.line(0, 5, 100, 5, RGB(0, 0, 255));
-        main.takeUndoCopy();
-        const QImage undoCopy = main.card.image();
+        const QImage drawn = main.card.image();
         main.LayoutKaart_Click(7);
+        main.LayoutKaart_Click(19);
+        main.ToolsUndo_Click(); // back to layout 7, the card as drawn
+        QCOMPARE(main.history.stack().count(), 1);
         advanceFrame(7, main.state.frameX, main.state.frameY);
 
         dialogs.answers = {false};
@@ -168,24 +189,34 @@ private Q_SLOTS:
         QVERIFY(main.LayoutKaart[1]->isChecked() && !main.LayoutKaart[7]->isChecked());
         QCOMPARE(main.InfoLabel->text(), QString("Kies een layout..."));
 
+        // The new card replaced the address-side step that could be redone.
+        QCOMPARE(main.history.stack().count(), 1);
         main.ToolsUndo_Click();
-        QVERIFY(sameCard(main, undoCopy));
-        main.ToolsUndo_Click();
-        QVERIFY(sameCard(main, undoCopy));
+        QVERIFY(sameCard(main, drawn));
+        QCOMPARE(main.state.currentLayout, 7);
+        QCOMPARE(QPointF(main.state.frameX, main.state.frameY), QPointF(259, 0));
+        QVERIFY(main.LayoutKaart[7]->isChecked() && !main.LayoutKaart[1]->isChecked());
+        QVERIFY(!main.ToolsUndo->isEnabled());
+        main.ToolsUndo_Click(); // nothing left: nothing happens
+        QVERIFY(sameCard(main, drawn));
+        main.ToolsRedo_Click();
+        QCOMPARE(inkBounds(main.card.image()), QRect());
+        QCOMPARE(main.state.currentLayout, 1);
+        QCOMPARE(main.InfoLabel->text(), QString("Kies een layout..."));
     }
 
-    void ctrlZOnTheCardUndoesWhateverElseIsHeld()
+    void theCardUndoesOnCtrlZWithoutShift()
     {
         Main main;
-        main.takeUndoCopy();
         const QImage white = main.card.image();
-        main.card.line(0, 0, 514, 0, RGB(0, 0, 0));
+        {
+            CardHistory::Change change(main.history);
+            main.card.line(0, 0, 514, 0, RGB(0, 0, 0));
+        }
         QTest::keyClick(main.Voorkant, Qt::Key_Z);
-        QCOMPARE(main.card.point(10, 0), qint64(0));
         QTest::keyClick(main.Voorkant, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
-        QVERIFY(sameCard(main, white));
-        main.card.line(0, 0, 514, 0, RGB(0, 0, 0));
-        QTest::keyClick(main.Voorkant, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(main.card.point(10, 0), qint64(0));
+        QTest::keyClick(main.Voorkant, Qt::Key_Z, Qt::ControlModifier | Qt::AltModifier);
         QVERIFY(sameCard(main, white));
     }
 

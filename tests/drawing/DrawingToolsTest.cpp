@@ -78,16 +78,28 @@ private Q_SLOTS:
         QCOMPARE(pixelsNotWhite(main->card.image()), 0);
         QCOMPARE(main->card.lineWidth, 1);
 
-        // A right drag only takes the undo copy, with or without a tool.
+        // A right drag changes nothing and adds no step, with or without a tool.
+        main->card.setPixel(5, 5, RGB(0, 0, 0));
+        const int steps = main->history.stack().count();
         for (int tool : {0, 3, 1}) {
             main->state.currentTool = tool;
-            main->card.setPixel(5, 5, RGB(0, 0, 0));
             drag(*main, {{60, 60}, {140, 100}}, Qt::RightButton);
-            QCOMPARE(main->Backup, main->card.image());
+            QCOMPARE(main->history.stack().count(), steps);
             QCOMPARE(pixelsNotWhite(main->card.image()), 1);
         }
         drag(*main, {{50, 50}, {80, 50}, {80, 80}});
         QCOMPARE(firstMismatch(*main, {{65, 50, Black}, {80, 65, Black}}), QString());
+
+        // A right click inside a left drag does not split it: the whole drag is one step.
+        main->Knop[3]->click();
+        QTest::mousePress(main->Voorkant, Qt::LeftButton, {}, {20, 200});
+        drag(*main, {{30, 210}}, Qt::RightButton);
+        QTest::mouseMove(main->Voorkant, {60, 240});
+        QTest::mouseRelease(main->Voorkant, Qt::LeftButton, {}, {60, 240});
+        QCOMPARE(firstMismatch(*main, {{30, 225, Black}, {60, 225, Black}}), QString()); // from the last press
+        main->ToolsUndo_Click();
+        main->ToolsUndo_Click();
+        QCOMPARE(pixelsNotWhite(main->card.image()), 1);
     }
 
     void ellipseIsInscribedInTheDrag()

@@ -35,7 +35,7 @@ private Q_SLOTS:
 
         // Cancelled, then unreadable: the card, caption and tool stay.
         drag(main, {{100, 50}, {300, 150}});
-        QCOMPARE(main.Backup, before); // the copy taken at the mouse-down
+        QVERIFY(!main.ToolsUndo->isEnabled()); // a drag that changes nothing is no step
         dialogs.files << damaged.fileName();
         drag(main, {{100, 50}, {300, 150}});
         QCOMPARE(main.card.image(), before);
@@ -51,7 +51,12 @@ private Q_SLOTS:
                  QString());
         QCOMPARE(main.NaamEnGrootte->text(), QString("zee.bmp / 160 x 120 pixels"));
         QCOMPARE(main.state.currentTool, 0);
-        QCOMPARE(pixelsNotWhite(main.Backup), 0); // the base picture, not the drawing
+        // Undo takes back the photo only.
+        main.ToolsUndo_Click();
+        QCOMPARE(main.card.image(), before);
+        QCOMPARE(main.state.currentTool, 12);
+        main.ToolsRedo_Click();
+        QCOMPARE(main.state.currentTool, 0);
 
         // With no tool the next drag draws nothing and asks for nothing.
         const QImage after = main.card.image();

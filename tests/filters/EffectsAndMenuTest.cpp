@@ -76,7 +76,7 @@ private Q_SLOTS:
         main.EditConvert[1]->trigger();
         QVERIFY(stripShown && hourglass);
         QCOMPARE(main.card.image(), filtered(2, before));
-        QCOMPARE(main.Backup, before);
+        QCOMPARE(main.history.stack().count(), 1);
         QCOMPARE(main.state.progressPercent, 100);
         QVERIFY(!main.Bar->isVisibleTo(&main) && !QGuiApplication::overrideCursor());
 
@@ -89,14 +89,18 @@ private Q_SLOTS:
         const QImage current = main.card.image();
         QCOMPARE(current, filtered(16, filtered(2, before), 4));
 
-        // A filter chosen while another runs only refreshes the undo copy.
-        EventPump::setHook([&] { EditConvert_Click(main, 0); });
+        // A filter chosen while another runs does nothing, and undo waits for
+        // the running one: the two are one step.
+        EventPump::setHook([&] {
+            EditConvert_Click(main, 0);
+            main.ToolsUndo_Click();
+        });
         EditConvert_Click(main, 1);
         EventPump::setHook({});
         QCOMPARE(main.card.image(), filtered(2, current));
-        QCOMPARE(main.Backup, current);
-        EditConvert_Click(main, 5); // the Contrast submenu itself
-        QCOMPARE(main.card.image(), filtered(2, current));
+        EditConvert_Click(main, 5); // the Contrast submenu itself: no step
+        main.ToolsUndo_Click();
+        QCOMPARE(main.card.image(), current);
     }
 
     void effectsFromTheMenus()
@@ -113,7 +117,9 @@ private Q_SLOTS:
         main.card.assignBasePicture(photo);
         main.EditFlipConvert[0]->trigger();
         QCOMPARE(main.card.image(), photo.mirrored(true, false));
-        QCOMPARE(main.Backup, photo);
+        main.ToolsUndo_Click();
+        QCOMPARE(main.card.image(), photo);
+        main.ToolsRedo_Click();
         main.ProgBar->setValue(40);
         main.EditFlipConvert[4]->trigger();
         QCOMPARE(main.BackPic.size(), QSize(365, 515));

@@ -236,7 +236,11 @@ private Q_SLOTS:
         QImage negative = printBefore;
         negative.invertPixels();
         QCOMPARE(main.card.printImage(), negative);
-        QCOMPARE(main.Backup, screenBefore);
+        // The run is one step of the history, over both copies.
+        main.history.undo();
+        QVERIFY(main.card.image() == screenBefore && main.card.printImage() == printBefore);
+        main.history.redo();
+        QCOMPARE(main.card.printImage(), negative);
 
         // An effect moves the bar once over both copies.
         QList<int> bar;

@@ -1,0 +1,175 @@
+#include "editor/CardHistory.h"
+
+#include <memory>
+#include <vector>
+
+namespace {
+
+// What a QImage and a step cost beyond their pixels, so that many tiny steps
+// still count.
+constexpr qint64 StepOverhead = 1024;
+
+// The four pictures of a snapshot, so that code can walk them.
+using Picture = QImage CardSurface::Snapshot::*;
+constexpr Picture Pictures[] = {&CardSurface::Snapshot::image, &CardSurface::Snapshot::basePicture,
+                                &CardSurface::Snapshot::printImage, &CardSurface::Snapshot::printBasePicture};
+
+// `snapshot` without the pictures that `like` does not hold.
+CardSurface::Snapshot sameKinds(CardSurface::Snapshot snapshot, const CardSurface::Snapshot& like)
+{
+    for (Picture picture : Pictures)
+        if ((like.*picture).isNull())
+            snapshot.*picture = QImage();
+    return snapshot;
+}
+
+struct StepData {
+    CardSurface::Snapshot other; // the changed rectangle as it is not on the card now
+    CardLayoutState before;
+    CardLayoutState after;
+};
+
+// Undo and redo both swap the stored rectangle with the card's, so a step
+// holds one copy of its rectangle whichever way it was last run.
+class CardStep : public QUndoCommand {
+public:
+    CardStep(CardSurface& card, const CardHistory::ApplyState& apply, std::shared_ptr<StepData> data)
+        : card_(card), apply_(apply), data_(std::move(data))
+    {
+    }
+    // The change is already on the card when the step is pushed.
+    void redo() override
+    {
+        if (alreadyDone_) {
+            alreadyDone_ = false;
+            return;
+        }
+        swap();
+        apply_(data_->after);
+    }
+    void undo() override
+    {
+        swap();
+        apply_(data_->before);
+    }
+    const std::shared_ptr<StepData>& data() const { return data_; }
+    qint64 bytes() const { return data_->other.bytes() + StepOverhead; }
+
+private:
+    void swap()
+    {
+        CardSurface::Snapshot now = sameKinds(card_.snapshot(), data_->other).part(data_->other.rect);
+        card_.restore(data_->other);
+        data_->other = std::move(now);
+    }
+
+    CardSurface& card_;
+    const CardHistory::ApplyState& apply_;
+    std::shared_ptr<StepData> data_;
+    bool alreadyDone_ = true;
+};
+
+const CardStep& stepAt(const QUndoStack& stack, int index)
+{
+    return static_cast<const CardStep&>(*stack.command(index));
+}
+
+}
+
+CardHistory::CardHistory(CardSurface& card, ReadState read, ApplyState apply)
+    : card_(card), read_(std::move(read)), apply_(std::move(apply))
+{
+}
+
+void CardHistory::setByteBudget(qint64 bytes)
+{
+    budget_ = bytes;
+    trim();
+}
+
+qint64 CardHistory::bytes() const
+{
+    qint64 total = 0;
+    for (int i = 0; i < stack_.count(); ++i)
+        total += stepAt(stack_, i).bytes();
+    return total;
+}
+
+void CardHistory::begin()
+{
+    if (depth_++ > 0)
+        return;
+    before_ = card_.snapshot();
+    stateBefore_ = read_();
+}
+
+void CardHistory::commit()
+{
+    if (depth_ == 0 || --depth_ > 0)
+        return;
+    const QRect changed = card_.changedSince(before_);
+    // A picture the change never wrote still shares its pixels with the
+    // snapshot; the step need not keep it (mostly the base pictures).
+    CardSurface::Snapshot written = before_;
+    const CardSurface::Snapshot now = card_.snapshot();
+    for (Picture picture : Pictures)
+        if ((now.*picture).constBits() == (before_.*picture).constBits())
+            written.*picture = QImage();
+    before_ = {};
+    auto data = std::make_shared<StepData>(StepData{written.part(changed), stateBefore_, read_()});
+    if (changed.isEmpty())
+        return;
+    stack_.push(new CardStep(card_, apply_, std::move(data)));
+    trim();
+}
+
+void CardHistory::openDrag(int button)
+{
+    if (dragButton_ != 0 && dragButton_ != button)
+        return;
+    closeDrag(button);
+    begin();
+    dragButton_ = button;
+}
+
+void CardHistory::closeDrag(int button)
+{
+    if (dragButton_ == 0 || dragButton_ != button)
+        return;
+    dragButton_ = 0;
+    commit();
+}
+
+void CardHistory::undo()
+{
+    if (!recording())
+        stack_.undo();
+}
+
+void CardHistory::redo()
+{
+    if (!recording())
+        stack_.redo();
+}
+
+// QUndoStack cannot drop its oldest commands one by one, so the steps that
+// stay move over to a fresh stack. This only runs right after a push, when
+// nothing can be redone.
+void CardHistory::trim()
+{
+    const int count = stack_.count();
+    if (count <= MinimumSteps || stack_.index() != count)
+        return;
+    qint64 total = bytes();
+    int first = 0;
+    while (count - first > MinimumSteps && total > budget_)
+        total -= stepAt(stack_, first++).bytes();
+    if (first == 0)
+        return;
+    std::vector<std::shared_ptr<StepData>> kept;
+    for (int i = first; i < count; ++i)
+        kept.push_back(stepAt(stack_, i).data());
+    stack_.clear();
+    for (std::shared_ptr<StepData>& data : kept)
+        stack_.push(new CardStep(card_, apply_, std::move(data)));
+}
