@@ -85,16 +85,18 @@ void Main::connectEvents()
 void Main::takeUndoCopy()
 {
     Backup = card.image().copy();
+    BackupPrint = card.printImage();
 }
 
 void Main::takeUndoCopyOfBasePicture()
 {
     Backup = card.basePicture().copy();
+    BackupPrint = card.printBasePicture();
 }
 
 void Main::ToolsUndo_Click()
 {
-    card.assignBasePicture(Backup);
+    card.assignBasePictures(Backup, BackupPrint);
 }
 
 void Main::paintSwatches()

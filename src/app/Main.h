@@ -33,6 +33,7 @@ public:
     // The card and its hidden companions.
     CardSurface card;        // the surface shown by Voorkant
     QImage Backup;           // the undo copy (one level)
+    QImage BackupPrint;      // its print copy
     QImage BackPic;          // the photo buffer, sized to the picture loaded into it
     CardSurface barSurface;  // what the progress strip Bar shows
 

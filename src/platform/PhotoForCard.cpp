@@ -1,0 +1,12 @@
+#include "platform/PhotoForCard.h"
+
+#include "platform/CardSurface.h"
+
+std::optional<LoadedPicture> loadPhotoForCard(const QString& path, QSize frame, const PictureLoad& load)
+{
+    if (!frame.isValid() || frame.isEmpty())
+        return load(path, QSize());
+    if (auto detailed = load(path, frame * CardSurface::PrintScale); detailed && !detailed->image.isNull())
+        return detailed;
+    return load(path, frame);
+}
