@@ -1,5 +1,7 @@
 #include "printing/PrintRun.h"
 
+#include "platform/CardSurface.h"
+
 #include <algorithm>
 
 namespace PrintRun {
@@ -60,6 +62,14 @@ QStringList yearItems(int currentYear)
     return items;
 }
 
+namespace {
+// The back panels are drawn at the resolution of the card they go with.
+int backPanelScale(const QImage& card)
+{
+    return std::max(1, card.width() / CardSurface::CardWidth);
+}
+}
+
 QString print(PrinterPage& page, const Request& request, const BookLoader& loadBook)
 {
     page.setUnit(PrinterPage::Unit::Millimetres);
@@ -74,8 +84,8 @@ QString print(PrinterPage& page, const Request& request, const BookLoader& loadB
         else
             PrintTweeKaarten(page, request.card);
         break;
-    case 2: PrintDubbelLiggend(page, request.card); break;
-    case 3: PrintDubbelStaand(page, request.card); break;
+    case 2: PrintDubbelLiggend(page, request.card, StockPictures::Achterkant(backPanelScale(request.card))); break;
+    case 3: PrintDubbelStaand(page, request.card, StockPictures::Portret(backPanelScale(request.card))); break;
     case 4: PrintEnvelop(page); break;
     case 5:
         page.setUnit(PrinterPage::Unit::Twips);
