@@ -474,8 +474,8 @@ void CardSurface::drawText(const QFont& font, QPointF origin, double degrees, co
 {
     const double ascent = QFontMetricsF(font, &current_).ascent();
     origin = QPointF(sane(origin.x()), sane(origin.y()));
-    const auto draw = [&](QPainter& p) {
-        p.setFont(font);
+    const auto draw = [&](QPainter& p, const QFont& face) {
+        p.setFont(face);
         p.setPen(colorFromValue(color));
         if (drawMode == DrawMode::Invert)
             p.setCompositionMode(QPainter::RasterOp_NotDestination);
@@ -489,9 +489,38 @@ void CardSurface::drawText(const QFont& font, QPointF origin, double degrees, co
     };
     {
         QPainter p(&current_);
-        draw(p);
+        draw(p, font);
     }
-    paintPrint(draw);
+    if (!hasPrintCopy())
+        return;
+    // The glyphs at four times the size; an underline is a straight stroke,
+    // so it takes exactly the blocks of the screen's underline (found by
+    // drawing the text with and without it).
+    QFont glyphs = font;
+    glyphs.setUnderline(false);
+    paintPrint([&](QPainter& p) { draw(p, glyphs); });
+    if (!font.underline())
+        return;
+    const auto alone = [&](const QFont& face) {
+        QImage scratch(current_.size(), QImage::Format_ARGB32_Premultiplied);
+        scratch.fill(Qt::transparent);
+        QPainter p(&scratch);
+        const DrawMode mode = drawMode;
+        drawMode = DrawMode::Copy;
+        draw(p, face);
+        drawMode = mode;
+        return scratch;
+    };
+    const QImage with = alone(font), without = alone(glyphs);
+    Mask underline(current_, 0, 0, current_.width() - 1, current_.height() - 1);
+    for (int y = 0; y < with.height(); ++y) {
+        const auto* a = reinterpret_cast<const unsigned int*>(with.constScanLine(y));
+        const auto* b = reinterpret_cast<const unsigned int*>(without.constScanLine(y));
+        for (int x = 0; x < with.width(); ++x)
+            if (qAlpha(a[x]) > 127 && qAlpha(b[x]) == 0)
+                underline.set(x, y);
+    }
+    applyOnPrintBlocks(underline, color);
 }
 
 QFont CardSurface::font() const
