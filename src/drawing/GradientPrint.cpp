@@ -94,22 +94,25 @@ void paintDiscs(QImage& print, const std::vector<GradientDisc>& discs, double ce
 {
     if (discs.empty() || print.isNull())
         return;
-    // The discs shrink, so those covering a pixel are the first few: find
-    // the last of them by halving.
+    // The discs shrink, so those covering a pixel are the first few, up to
+    // the last one that does. Along a row that last disc changes little from
+    // one pixel to the next: walk from the neighbour's.
+    const std::size_t count = discs.size();
     for (int y = 0; y < print.height(); ++y) {
         auto* row = reinterpret_cast<unsigned int*>(print.scanLine(y));
+        std::size_t last = 0;
         for (int x = 0; x < print.width(); ++x) {
-            if (!discCovers(discs.front(), centreX, centreY, x, y))
-                continue;
-            std::size_t covered = 0, beyond = discs.size();
-            while (beyond - covered > 1) {
-                const std::size_t middle = (covered + beyond) / 2;
-                if (discCovers(discs[middle], centreX, centreY, x, y))
-                    covered = middle;
-                else
-                    beyond = middle;
+            const auto covers = [&](std::size_t k) { return discCovers(discs[k], centreX, centreY, x, y); };
+            if (covers(last)) {
+                while (last + 1 < count && covers(last + 1))
+                    ++last;
+            } else {
+                while (last > 0 && !covers(last))
+                    --last;
+                if (last == 0 && !covers(0))
+                    continue;
             }
-            row[x] = pixelFromValue(discs[covered].colour);
+            row[x] = pixelFromValue(discs[last].colour);
         }
     }
 }

@@ -30,6 +30,9 @@ void solidDisc(CardSurface& surface, double cx, double cy, double radius, std::u
     };
     const int top = std::max(int(std::floor(cy - r)), 0);
     const int bottom = std::min(int(std::ceil(cy + r)), surface.height() - 1);
+    // Plain copies go straight into the rows; inverting goes through the box.
+    const bool copy = surface.drawMode == CardSurface::DrawMode::Copy;
+    std::vector<CardSurface::PixelRun> runs;
     for (int y = top; y <= bottom; ++y) {
         const double ny = (y - cy) / r;
         const double room = 1.0 + 1e-9 - ny * ny;
@@ -46,9 +49,12 @@ void solidDisc(CardSurface& surface, double cx, double cy, double radius, std::u
             ++right;
         while (right >= left && !inside(right, y))
             --right;
-        if (left <= right)
+        if (left <= right && copy)
+            runs.push_back({y, left, right});
+        else if (left <= right)
             surface.filledBox(left, y, right, y, colour);
     }
+    surface.paintRuns(runs, colour);
 }
 
 // The bands go on a screen-only companion of the surface; the print copy is
