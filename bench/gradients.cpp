@@ -22,12 +22,17 @@ static void circularGradient(benchmark::State& state)
 BENCHMARK(circularGradient)->Unit(benchmark::kMillisecond);
 
 // The screen picture alone, for comparison.
-static void circularGradientScreenOnly(benchmark::State& state)
+static void screenOnly(benchmark::State& state)
 {
     CardSurface card;
-    for (auto _ : state)
-        GradientCircular(card, RGB(255, 254, 0), RGB(0, 0, 0), 255, -1, -1);
+    const int direction = int(state.range(0));
+    for (auto _ : state) {
+        if (direction == 5)
+            GradientCircular(card, RGB(255, 254, 0), RGB(0, 0, 0), 255, -1, -1);
+        else
+            GradientLinear(card, RGB(255, 254, 0), direction, RGB(0, 0, 0));
+    }
 }
-BENCHMARK(circularGradientScreenOnly)->Unit(benchmark::kMillisecond);
+BENCHMARK(screenOnly)->Arg(4)->Arg(5)->Unit(benchmark::kMillisecond);
 
 BENCHMARK_MAIN();
