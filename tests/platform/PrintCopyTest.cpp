@@ -73,6 +73,7 @@ private Q_SLOTS:
     {
         const std::vector<std::pair<const char*, std::function<void(CardSurface&)>>> shapes = {
             {"shallow line", [](CardSurface& c) { c.line(20, 30, 300, 150, Navy); }},
+            {"diagonal line", [](CardSurface& c) { c.line(20, 30, 300, 310, Navy); }},
             {"wide steep line", [](CardSurface& c) { c.lineWidth = 6; c.line(100, 20, 180, 300, Navy); }},
             {"ellipse", [](CardSurface& c) { c.lineWidth = 3; c.ellipse(250, 180, 120, Navy, 0.6); }},
             {"filled circle", [](CardSurface& c) {
