@@ -1,7 +1,17 @@
 // Loading a 6000 x 4000 JPEG into a 258 x 182 frame (decoded at reduced scale)
-// next to a full decode. Besides the time, each benchmark reports how far the
-// process's peak resident memory rose above what it was before any load.
+// next to a full decode, and into the layout-1 frame on both copies of the
+// card, compared with `djpeg -scale 1/2` on the same file (from the
+// libjpeg-turbo-progs package; scripts/bench installs it). Besides the time,
+// each benchmark reports how far the process's peak resident memory rose above
+// what it was before any load.
+#include "filters/RunFilter.h"
+#include "platform/CardSurface.h"
+#include "platform/PhotoForCard.h"
 #include "platform/PictureLoader.h"
+
+#include <QElapsedTimer>
+#include <algorithm>
+#include <QStandardPaths>
 
 #include <QDir>
 #include <QFileInfo>
@@ -68,6 +78,84 @@ void BM_LoadIntoFrame(benchmark::State& state)
     load(state, QSize(258, 182));
 }
 BENCHMARK(BM_LoadIntoFrame)->Unit(benchmark::kMillisecond);
+
+void BM_PeakWithPhotoFilterAndUndo(benchmark::State& state);
+BENCHMARK(BM_PeakWithPhotoFilterAndUndo)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+// Milliseconds `djpeg -scale 1/2` takes to decode the photo (best of three),
+// or a negative number when djpeg is not there.
+double djpegHalfScaleMs()
+{
+    const QString djpeg = QStandardPaths::findExecutable(QStringLiteral("djpeg"));
+    if (djpeg.isEmpty())
+        return -1;
+    double best = 1e9;
+    for (int run = 0; run < 3; ++run) {
+        QElapsedTimer timer;
+        timer.start();
+        const pid_t child = fork();
+        if (child == 0) {
+            const QByteArray program = djpeg.toLocal8Bit(), file = photoPath.toLocal8Bit();
+            execl(program.constData(), "djpeg", "-scale", "1/2", "-outfile", "/dev/null", file.constData(), nullptr);
+            _exit(127);
+        }
+        int status = 0;
+        waitpid(child, &status, 0);
+        if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
+            return -1;
+        best = std::min(best, timer.nsecsElapsed() / 1e6);
+    }
+    return best;
+}
+
+// The photo load of layout 1: one decode serves both copies of the card.
+void BM_LoadIntoLayout1BothCopies(benchmark::State& state)
+{
+    CardSurface card(CardSurface::CardWidth, CardSurface::CardHeight, nullptr, CardSurface::PrintCopy::With);
+    const QRectF frame(0, 0, CardSurface::CardWidth, CardSurface::CardHeight);
+    QElapsedTimer timer;
+    qint64 nanoseconds = 0;
+    for (auto _ : state) {
+        timer.start();
+        const auto picture = loadPhotoForCard(photoPath, frame.size().toSize());
+        if (!picture) {
+            state.SkipWithError("the photo did not load");
+            return;
+        }
+        card.paintPhoto(picture->image, frame);
+        benchmark::DoNotOptimize(card.printImage().constBits());
+        nanoseconds += timer.nsecsElapsed();
+    }
+    const double djpeg = djpegHalfScaleMs();
+    state.counters["djpeg_half_ms"] = djpeg;
+    if (djpeg > 0 && state.iterations() > 0)
+        state.counters["times_djpeg"] = nanoseconds / 1e6 / double(state.iterations()) / djpeg;
+}
+BENCHMARK(BM_LoadIntoLayout1BothCopies)->Unit(benchmark::kMillisecond);
+
+// The whole card at its largest: the photo in layout 1 on both copies, the
+// undo copy of both, and one filter (Blur) over both copies. Reports the
+// process's peak resident memory in all, so it runs before the full decode.
+void BM_PeakWithPhotoFilterAndUndo(benchmark::State& state)
+{
+    for (auto _ : state) {
+        CardSurface card(CardSurface::CardWidth, CardSurface::CardHeight, nullptr, CardSurface::PrintCopy::With);
+        const QRectF frame(0, 0, CardSurface::CardWidth, CardSurface::CardHeight);
+        const QImage undoScreen = card.basePicture(), undoPrint = card.printBasePicture();
+        if (const auto picture = loadPhotoForCard(photoPath, frame.size().toSize()))
+            card.paintPhoto(picture->image, frame);
+        const QImage filterUndoScreen = card.image().copy(), filterUndoPrint = card.printImage();
+        QImage screen = card.image(), print = card.printImage();
+        int progress = 0;
+        RunFilter(3, screen, 0, progress);
+        RunFilter(3, print, 0, progress);
+        card.setImages(screen, print);
+        for (const QImage* kept : {&undoScreen, &undoPrint, &filterUndoScreen, &filterUndoPrint})
+            benchmark::DoNotOptimize(kept->constBits());
+    }
+    state.counters["peak_total_MB"] = double(peakKb()) / 1024;
+    state.counters["peak_extra_MB"] = double(peakKb() - baselinePeakKb) / 1024;
+}
 
 void BM_FullDecode(benchmark::State& state)
 {

@@ -94,7 +94,7 @@ public:
     QAction* FileNieuw = nullptr;
     QAction* FileOpen = nullptr;
     QMenu* FileSave = nullptr;
-    std::array<QAction*, 3> FileSaveAs{};        // [1] Bmp, [2] Jpg
+    std::array<QAction*, 4> FileSaveAs{};        // [1] Bmp, [2] Jpg, [3] Jpg of the print copy
     QAction* FilePrint = nullptr;
     QAction* FileSetupPrinter = nullptr;
     QAction* FilePrintMarges = nullptr;

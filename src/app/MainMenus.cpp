@@ -57,6 +57,7 @@ void Main::buildMenus()
     FileSave = addSubmenu(File, "FileSave", "Kaart Opslaan");
     FileSaveAs[1] = addEntry(FileSave, indexed("FileSaveAs", 1), "Als Bmp");
     FileSaveAs[2] = addEntry(FileSave, indexed("FileSaveAs", 2), "Als Jpg");
+    FileSaveAs[3] = addEntry(FileSave, indexed("FileSaveAs", 3), "Als Jpg (afdrukkwaliteit)");
     addSeparator(File, "FileStreep2");
     FilePrint = addEntry(File, "FilePrint", "Afdrukken");
     FileSetupPrinter = addEntry(File, "FileSetupPrinter", "Printer Setup");

@@ -22,7 +22,7 @@ void pushRuns(const QImage& image, int y, int left, int right, std::uint32_t tar
 }
 }
 
-int floodFill(QImage& image, int x, int y, std::uint32_t value)
+int floodFill(QImage& image, int x, int y, std::uint32_t value, std::vector<CardSurface::PixelRun>* runs)
 {
     if (!image.valid(x, y))
         return 0;
@@ -52,10 +52,21 @@ int floodFill(QImage& image, int x, int y, std::uint32_t value)
         for (int i = left; i <= right; ++i)
             row[i] = replacement;
         changed += right - left + 1;
+        if (runs)
+            runs->push_back({seedY, left, right});
         if (seedY > 0)
             pushRuns(image, seedY - 1, left, right, target, seeds);
         if (seedY < height - 1)
             pushRuns(image, seedY + 1, left, right, target, seeds);
     }
+    return changed;
+}
+
+int floodFill(CardSurface& card, int x, int y, std::uint32_t value)
+{
+    QImage screen = card.image();
+    std::vector<CardSurface::PixelRun> runs;
+    const int changed = floodFill(screen, x, y, value, &runs);
+    card.paintRuns(runs, value);
     return changed;
 }

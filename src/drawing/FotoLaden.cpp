@@ -5,7 +5,7 @@
 #include "editor/PhotoCrop.h"
 #include "platform/BusyPointer.h"
 #include "platform/Dialogs.h"
-#include "platform/PictureLoader.h"
+#include "platform/PhotoForCard.h"
 
 #include <QAction>
 #include <QFileInfo>
@@ -27,7 +27,7 @@ void FotoLaden(Main& main, double x1, double y1, double x2, double y2)
     const double width = x2 - x1;
     const double height = y2 - y1;
     const QSize target(std::isfinite(width) ? int(std::ceil(width)) : 0, std::isfinite(height) ? int(std::ceil(height)) : 0);
-    const std::optional<LoadedPicture> loaded = PictureLoader::load(path, target);
+    const std::optional<LoadedPicture> loaded = loadPhotoForCard(path, target);
     if (!loaded)
         return;
     main.BackPic = loaded->image;
@@ -36,7 +36,7 @@ void FotoLaden(Main& main, double x1, double y1, double x2, double y2)
     main.NaamEnGrootte->setText(QFileInfo(path).fileName() + " / " + QString::number(main.state.photoWidth)
                                 + " x " + QString::number(main.state.photoHeight) + " pixels");
     const bool crop = main.LayoutBijsnijden->isChecked();
-    main.card.paintPicture(photoForFrame(main.BackPic, {width, height}, crop), x1, y1, width, height);
+    main.card.paintPhoto(photoForFrame(main.BackPic, {width, height}, crop), QRectF(x1, y1, width, height));
     main.card.refresh();
     main.state.currentTool = 0;
 }

@@ -1,11 +1,13 @@
 #include "drawing/Gradients.h"
 
+#include "drawing/GradientPrint.h"
 #include "platform/CardSurface.h"
 #include "platform/Rounding.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <vector>
 
 namespace {
 
@@ -28,6 +30,9 @@ void solidDisc(CardSurface& surface, double cx, double cy, double radius, std::u
     };
     const int top = std::max(int(std::floor(cy - r)), 0);
     const int bottom = std::min(int(std::ceil(cy + r)), surface.height() - 1);
+    // Plain copies go straight into the rows; inverting goes through the box.
+    const bool copy = surface.drawMode == CardSurface::DrawMode::Copy;
+    std::vector<CardSurface::PixelRun> runs;
     for (int y = top; y <= bottom; ++y) {
         const double ny = (y - cy) / r;
         const double room = 1.0 + 1e-9 - ny * ny;
@@ -44,9 +49,40 @@ void solidDisc(CardSurface& surface, double cx, double cy, double radius, std::u
             ++right;
         while (right >= left && !inside(right, y))
             --right;
-        if (left <= right)
+        if (left <= right && copy)
+            runs.push_back({y, left, right});
+        else if (left <= right)
             surface.filledBox(left, y, right, y, colour);
     }
+    surface.paintRuns(runs, colour);
+}
+
+// The bands go on a screen-only companion of the surface; the print copy is
+// computed afterwards, and both are written back together.
+class ScreenOnly {
+public:
+    explicit ScreenOnly(const CardSurface& surface) : screen(surface.width(), surface.height())
+    {
+        screen.setImages(surface.image(), QImage());
+        screen.lineWidth = surface.lineWidth;
+        screen.drawMode = surface.drawMode;
+    }
+    CardSurface screen;
+};
+
+// Straight bands cover whole rows or columns, so on the print copy every
+// block of a row or column a band reached takes the screen's colour there.
+QImage blocksOfBands(const QImage& screen, QImage print, const std::vector<bool>& reached, bool columns)
+{
+    constexpr int s = CardSurface::PrintScale;
+    for (int y = 0; y < print.height(); ++y) {
+        const auto* from = reinterpret_cast<const unsigned int*>(screen.constScanLine(y / s));
+        auto* to = reinterpret_cast<unsigned int*>(print.scanLine(y));
+        for (int x = 0; x < print.width(); ++x)
+            if (reached[std::size_t(columns ? x / s : y / s)])
+                to[x] = from[x / s];
+    }
+    return print;
 }
 
 }
@@ -85,22 +121,29 @@ void GradientLinear(CardSurface& surface, std::uint32_t colourA, int direction, 
     const float slopeG = float(end.g - start.g) / float(length);
     const float slopeB = float(end.b - start.b) / float(length);
 
-    const int savedLineWidth = surface.lineWidth;
+    ScreenOnly companion(surface);
+    CardSurface& screen = companion.screen;
     if (diagonal)
-        surface.lineWidth = int(step);
+        screen.lineWidth = int(std::min<long long>(step, 1 << 20));
 
     // A twip position lies in the pixel that covers it.
     const auto px = [t](long long twips) { return double(twips / t); };
     const double right = px(width), bottom = px(height);
 
+    std::vector<DiagonalBand> bands;
+    std::vector<bool> reached(std::size_t(acrossWidth ? surface.width() : surface.height()), false);
     std::uint32_t colour = end.value();
     const auto drawBand = [&](long long p) {
-        if (diagonal)
-            surface.line(px(p), 0, 0, px(p), colour);
-        else if (!acrossWidth)
-            surface.filledBox(0, px(p), right, px(p), colour);
-        else
-            surface.filledBox(px(p), 0, px(p), bottom, colour);
+        if (diagonal) {
+            screen.line(px(p), 0, 0, px(p), colour);
+            bands.push_back({int(p / t), colour});
+        } else if (!acrossWidth) {
+            screen.filledBox(0, px(p), right, px(p), colour);
+        } else {
+            screen.filledBox(px(p), 0, px(p), bottom, colour);
+        }
+        if (!diagonal && p / t < (long long)reached.size())
+            reached[std::size_t(p / t)] = true;
         const float fp = float(p);
         colour = RGB(component(float(start.r) + slopeR * fp), component(float(start.g) + slopeG * fp),
                      component(float(start.b) + slopeB * fp));
@@ -113,7 +156,14 @@ void GradientLinear(CardSurface& surface, std::uint32_t colourA, int direction, 
             drawBand(p);
     }
 
-    surface.lineWidth = savedLineWidth;
+    QImage print = surface.printImage();
+    if (surface.hasPrintCopy()) {
+        if (diagonal)
+            paintDiagonalBands(print, bands, screen.lineWidth);
+        else
+            print = blocksOfBands(screen.image(), print, reached, acrossWidth);
+    }
+    surface.setImages(screen.image(), print);
 }
 
 void GradientCircular(CardSurface& surface, std::uint32_t colourA, std::uint32_t colourB, int steps,
@@ -136,9 +186,17 @@ void GradientCircular(CardSurface& surface, std::uint32_t colourA, std::uint32_t
     const int diffR = b.r - a.r, diffG = b.g - a.g, diffB = b.b - a.b;
     const double decrement = radius / steps;
 
+    ScreenOnly companion(surface);
+    std::vector<GradientDisc> discs;
+    const int outward = (std::max(surface.lineWidth, 1) - 1) / 2;
     for (int i = 0; i < steps; ++i) {
         const std::uint32_t colour = RGB(a.r + diffR * i / steps, a.g + diffG * i / steps, a.b + diffB * i / steps);
-        solidDisc(surface, centreX, centreY, radius, colour);
+        solidDisc(companion.screen, centreX, centreY, radius, colour);
+        discs.push_back({std::max(radius, 0.5) + outward, colour});
         radius -= decrement;
     }
+    QImage print = surface.printImage();
+    if (surface.hasPrintCopy())
+        paintDiscs(print, discs, centreX, centreY);
+    surface.setImages(companion.screen.image(), print);
 }

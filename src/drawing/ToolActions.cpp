@@ -63,7 +63,7 @@ void fill(CardSurface& card, double x, double y, Rgb fillColor)
     card.fillColor = fillColor.value();
     card.fillStyle = CardSurface::Solid;
     if (std::isfinite(x) && std::isfinite(y))
-        floodFill(card.mutableImage(), int(roundHalfEven(x)), int(roundHalfEven(y)), fillColor.value());
+        floodFill(card, int(roundHalfEven(x)), int(roundHalfEven(y)), fillColor.value());
     card.refresh();
     card.fillStyle = CardSurface::Transparent;
 }

@@ -52,7 +52,7 @@ QString saveCardAsJpeg(const QImage& card, const QString& path, int quality, con
 
 void FileSaveAs_Click(Main& main, int index)
 {
-    if (index != 1 && index != 2)
+    if (index < 1 || index > 3)
         return;
     const QString path = Dialogs::saveFileName(&main, QStringLiteral("Kaart Opslaan"),
                                                QString::fromLatin1(index == 1 ? BmpFilter : JpgFilter),
@@ -63,9 +63,16 @@ void FileSaveAs_Click(Main& main, int index)
     QString failure;
     {
         BusyPointer busy;
-        failure = index == 1 ? saveCardAsBmp(main.card.image(), path)
-                             : saveCardAsJpeg(main.card.image(), path, main.state.jpegQuality,
-                                              temporaryBitmapPath(programFolder()));
+        if (index == 1) {
+            failure = saveCardAsBmp(main.card.image(), path);
+        } else {
+            QImage card = index == 3 && main.card.hasPrintCopy() ? main.card.printImage() : main.card.image();
+            if (index == 3) {
+                card.setDotsPerMeterX(PrintCopyDotsPerMetre);
+                card.setDotsPerMeterY(PrintCopyDotsPerMetre);
+            }
+            failure = saveCardAsJpeg(card, path, main.state.jpegQuality, temporaryBitmapPath(programFolder()));
+        }
     }
     if (!failure.isEmpty())
         Dialogs::showMessage(&main, failure, ProgramName, Dialogs::Icon::None);

@@ -1,5 +1,6 @@
 #pragma once
-// "Kaart Opslaan": writes the card's current image as a bitmap or a JPEG file.
+// "Kaart Opslaan": writes the card's current image as a bitmap or a JPEG file,
+// or its print copy as a JPEG file.
 #include <QImage>
 #include <QString>
 
@@ -17,5 +18,10 @@ QString temporaryBitmapPath(const QString& programFolder);
 QString saveCardAsBmp(const QImage& card, const QString& path);
 QString saveCardAsJpeg(const QImage& card, const QString& path, int quality, const QString& temporaryBitmap);
 
-// The menu action: index 1 "Als Bmp", index 2 "Als Jpg".
+// The resolution a saved print copy records: its 2060 pixels over the printed
+// card's 148.96 mm, about 351 pixels per inch.
+constexpr int PrintCopyDotsPerMetre = 13829;
+
+// The menu action: index 1 "Als Bmp", index 2 "Als Jpg", index 3 "Als Jpg
+// (afdrukkwaliteit)", the print copy.
 void FileSaveAs_Click(Main& main, int index);

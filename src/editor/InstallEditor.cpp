@@ -16,7 +16,7 @@ void installPhotosTextAndSaving(Main& main)
     QObject::connect(main.FileOpen, &QAction::triggered, window, [window] { FileOpen_Click(*window); });
     QObject::connect(main.Voorkant, &PictureBox::fileDropped, window,
                      [window](const QString& path) { openPhotoFile(*window, path); });
-    for (int index : {1, 2})
+    for (int index : {1, 2, 3})
         QObject::connect(main.FileSaveAs[index], &QAction::triggered, window,
                          [window, index] { FileSaveAs_Click(*window, index); });
     QObject::connect(main.PlaatsKnop, &QPushButton::clicked, window, [window] { PlaatsKnop_Click(*window); });

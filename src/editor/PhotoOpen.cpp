@@ -6,7 +6,7 @@
 #include "editor/PhotoCrop.h"
 #include "platform/BusyPointer.h"
 #include "platform/Dialogs.h"
-#include "platform/PictureLoader.h"
+#include "platform/PhotoForCard.h"
 #include "platform/Rounding.h"
 
 #include <QAction>
@@ -46,11 +46,12 @@ void openPhotoFile(Main& main, const QString& path)
     state.photoFileName = path;
 
     const bool paintsIntoFrame = photoLayout(state.currentLayout) != nullptr;
-    // A large photo only needs decoding at the size of the frame it fills.
+    // A large photo only needs decoding at the size of the frame it fills, on
+    // the print copy.
     const QSize frameSize = paintsIntoFrame
         ? QSize(int(roundHalfEven(state.frameWidth)), int(roundHalfEven(state.frameHeight)))
         : QSize();
-    std::optional<LoadedPicture> picture = PictureLoader::load(path, frameSize);
+    std::optional<LoadedPicture> picture = loadPhotoForCard(path, frameSize);
     if (!picture || picture->image.isNull())
         return;
 
@@ -63,7 +64,7 @@ void openPhotoFile(Main& main, const QString& path)
     if (!paintsIntoFrame)
         return;
     const QImage photo = photoForFrame(main.BackPic, {state.frameWidth, state.frameHeight}, main.LayoutBijsnijden->isChecked());
-    main.card.paintPicture(photo, state.frameX, state.frameY, state.frameWidth, state.frameHeight);
+    main.card.paintPhoto(photo, QRectF(state.frameX, state.frameY, state.frameWidth, state.frameHeight));
     main.card.refresh();
     advanceFrame(state.currentLayout, state.frameX, state.frameY);
 }

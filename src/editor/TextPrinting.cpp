@@ -3,7 +3,6 @@
 #include "platform/CardSurface.h"
 
 #include <QFontMetricsF>
-#include <QPainter>
 #include <algorithm>
 
 const std::array<std::pair<int, int>, 8> OutlineOffsets = {{
@@ -83,20 +82,13 @@ void MaakTekstVertikaal(CardSurface& card, const QString& text, const TextFont& 
     turned.setUnderline(font.underline);
     turned.setStyleHint(QFont::SansSerif);
 
-    QImage& image = card.mutableImage();
-    const double ascent = QFontMetricsF(turned, &image).ascent();
+    // Text always covers what lies under its glyphs, whatever the draw mode.
+    const CardSurface::DrawMode previousMode = card.drawMode;
+    card.drawMode = CardSurface::DrawMode::Copy;
     std::uint32_t color = 0;
-    {
-        QPainter painter(&image);
-        painter.setFont(turned);
-        printWithHalo(ink, [&](int dx, int dy) {
-            painter.save();
-            painter.setPen(colorFromValue(color));
-            painter.translate(x + dx, y + dy);
-            painter.rotate(-escapement / 10.0);
-            painter.drawText(QPointF(0, ascent), text);
-            painter.restore();
-        }, color);
-    }
+    printWithHalo(ink, [&](int dx, int dy) {
+        card.drawText(turned, QPointF(x + dx, y + dy), escapement / 10.0, text, color);
+    }, color);
+    card.drawMode = previousMode;
     card.refresh();
 }

@@ -142,6 +142,11 @@ void CardSurface::setImages(const QImage& screen, const QImage& print)
 
 void CardSurface::assignBasePicture(const QImage& picture)
 {
+    assignBasePictures(picture, QImage());
+}
+
+void CardSurface::assignBasePictures(const QImage& picture, const QImage& print)
+{
     QImage image = blankImage(current_.width(), current_.height(), backColor);
     if (!picture.isNull()) {
         QPainter p(&image);
@@ -151,19 +156,53 @@ void CardSurface::assignBasePicture(const QImage& picture)
     base_ = image;
     current_ = image;
     if (hasPrintCopy()) {
-        printBase_ = image.scaled(image.size() * PrintScale);
+        const QSize printSize = image.size() * PrintScale;
+        printBase_ = print.size() == printSize ? opaque(print) : image.scaled(printSize);
         printCurrent_ = printBase_;
     }
     refresh();
 }
 
+template <typename Draw>
+void CardSurface::paintPrint(Draw draw)
+{
+    if (!hasPrintCopy())
+        return;
+    QPainter p(&printCurrent_);
+    p.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
+    p.scale(PrintScale, PrintScale);
+    draw(p);
+}
+
 void CardSurface::apply(const Mask& mask, std::uint32_t color)
+{
+    applyOnScreen(mask, color);
+    applyOnPrintBlocks(mask, color);
+}
+
+void CardSurface::applyOnScreen(const Mask& mask, std::uint32_t color)
 {
     const unsigned int pixel = pixelFromValue(color);
     const bool invert = drawMode == DrawMode::Invert;
     mask.forEach([&](int x, int y) {
         auto* row = reinterpret_cast<unsigned int*>(current_.scanLine(y));
         row[x] = invert ? (row[x] ^ 0x00FFFFFFu) : pixel;
+    });
+}
+
+// Every screen pixel of the mask becomes its whole block on the print copy.
+void CardSurface::applyOnPrintBlocks(const Mask& mask, std::uint32_t color)
+{
+    if (!hasPrintCopy() || mask.empty())
+        return;
+    const unsigned int pixel = pixelFromValue(color);
+    const bool invert = drawMode == DrawMode::Invert;
+    mask.forEach([&](int x, int y) {
+        for (int dy = 0; dy < PrintScale; ++dy) {
+            auto* row = reinterpret_cast<unsigned int*>(printCurrent_.scanLine(y * PrintScale + dy)) + x * PrintScale;
+            for (int dx = 0; dx < PrintScale; ++dx)
+                row[dx] = invert ? (row[dx] ^ 0x00FFFFFFu) : pixel;
+        }
     });
 }
 
@@ -185,7 +224,8 @@ void CardSurface::applyPattern(const Mask& mask, std::uint32_t color, int style)
 
 void CardSurface::line(double x1, double y1, double x2, double y2, std::uint32_t color)
 {
-    int ax = toPixel(x1), ay = toPixel(y1);
+    const int startX = toPixel(x1), startY = toPixel(y1);
+    int ax = startX, ay = startY;
     const int bx = toPixel(x2), by = toPixel(y2);
     const int w = std::max(lineWidth, 1);
     const int lo = -(w - 1) / 2;
@@ -221,7 +261,26 @@ void CardSurface::line(double x1, double y1, double x2, double y2, std::uint32_t
             ay += sy;
         }
     }
-    apply(mask, color);
+    // Straight strokes cover their blocks exactly; slanted ones are drawn on
+    // the print copy with the pen four times as wide, through the block
+    // centres, antialiased (inverted bands keep to blocks, so a second pass
+    // removes them).
+    if (startX == bx || startY == by || drawMode == DrawMode::Invert || !hasPrintCopy()) {
+        apply(mask, color);
+        return;
+    }
+    applyOnScreen(mask, color);
+    // A one-pixel line has one pixel per step along its longer axis, which
+    // is thinner than a pixel across the slant: the print pen follows that
+    // (at 45 degrees a pen of a full pixel would carry 41% more ink).
+    const double across = double(std::max(std::abs(bx - startX), std::abs(by - startY)))
+        / std::hypot(double(bx - startX), double(by - startY));
+    const double penWidth = w == 1 ? across : w;
+    paintPrint([&](QPainter& p) {
+        p.setPen(QPen(colorFromValue(color), penWidth, Qt::SolidLine, Qt::RoundCap));
+        const double shift = 0.5 + centre;
+        p.drawLine(QPointF(startX + shift, startY + shift), QPointF(bx + shift, by + shift));
+    });
 }
 
 void CardSurface::box(double x1, double y1, double x2, double y2, std::uint32_t color)
@@ -297,8 +356,37 @@ void CardSurface::ellipse(double cx, double cy, double radius, std::uint32_t col
                 outline.set(x, y);
         }
     }
-    applyPattern(interior, fillColor, fillStyle);
-    apply(outline, color);
+    if (drawMode == DrawMode::Invert || !hasPrintCopy()) {
+        applyPattern(interior, fillColor, fillStyle);
+        apply(outline, color);
+        return;
+    }
+    // The print copy: the same ellipse at four times the size, antialiased.
+    // The outline band runs from a - inward - 1/2 to a + outward + 1/2 around
+    // the pixel centres, as the screen pixels do.
+    if (fillStyle == Solid)
+        applyOnScreen(interior, fillColor);
+    else
+        applyPattern(interior, fillColor, fillStyle);
+    applyOnScreen(outline, color);
+    const QPointF centre(cx + 0.5, cy + 0.5);
+    const double middleA = a + (outward - inward) / 2.0, middleB = b + (outward - inward) / 2.0;
+    paintPrint([&](QPainter& p) {
+        if (fillStyle == Solid) {
+            p.setPen(Qt::NoPen);
+            p.setBrush(colorFromValue(fillColor));
+            p.drawEllipse(centre, middleA, middleB);
+        }
+        if (a - inward - 0.5 <= 0 || b - inward - 0.5 <= 0) {
+            p.setPen(Qt::NoPen);
+            p.setBrush(colorFromValue(color));
+            p.drawEllipse(centre, a + outward + 0.5, b + outward + 0.5);
+        } else {
+            p.setPen(QPen(colorFromValue(color), w));
+            p.setBrush(Qt::NoBrush);
+            p.drawEllipse(centre, middleA, middleB);
+        }
+    });
 }
 
 void CardSurface::setPixel(double x, double y, std::uint32_t color)
@@ -306,8 +394,9 @@ void CardSurface::setPixel(double x, double y, std::uint32_t color)
     const int px = toPixel(x), py = toPixel(y);
     if (!current_.valid(px, py))
         return;
-    auto* row = reinterpret_cast<unsigned int*>(current_.scanLine(py));
-    row[px] = drawMode == DrawMode::Invert ? (row[px] ^ 0x00FFFFFFu) : pixelFromValue(color);
+    Mask dot(current_, px, py, px, py);
+    dot.set(px, py);
+    apply(dot, color);
 }
 
 qint64 CardSurface::point(double x, double y) const
@@ -322,10 +411,123 @@ void CardSurface::paintPicture(const QImage& picture, double x, double y, double
 {
     if (picture.isNull() || !(width > 0) || !(height > 0))
         return;
-    QPainter p(&current_);
+    const QRectF target(sane(x), sane(y), sane(width), sane(height));
+    const QImage flat = opaque(picture);
+    {
+        QPainter p(&current_);
+        p.setCompositionMode(QPainter::CompositionMode_Source);
+        p.setRenderHint(QPainter::SmoothPixmapTransform);
+        p.drawImage(target, flat);
+    }
+    paintPrint([&](QPainter& p) {
+        p.setCompositionMode(QPainter::CompositionMode_Source);
+        p.drawImage(target, flat);
+    });
+}
+
+namespace {
+
+// Draws `source` into `target` on `image`. A source much larger than the
+// target is first reduced smoothly to the target's size (averaging, not
+// sampling); with `always` any other size is resampled that way as well, so
+// an integral target gets exactly one smooth resampling.
+void drawResampled(QImage& image, const QImage& source, const QRectF& target, bool always)
+{
+    const QSize whole(int(std::ceil(target.width())), int(std::ceil(target.height())));
+    const bool tooLarge = whole.width() > 2 * image.width() || whole.height() > 2 * image.height();
+    const bool reduce = source.width() > 2 * whole.width() || source.height() > 2 * whole.height();
+    QImage picture = source;
+    if (!tooLarge && whole != source.size() && (always || reduce))
+        picture = source.scaled(whole, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    QPainter p(&image);
     p.setCompositionMode(QPainter::CompositionMode_Source);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
-    p.drawImage(QRectF(sane(x), sane(y), sane(width), sane(height)), opaque(picture));
+    p.drawImage(target, picture);
+}
+
+}
+
+void CardSurface::paintPhoto(const QImage& source, const QRectF& frame)
+{
+    if (source.isNull() || !(frame.width() > 0) || !(frame.height() > 0))
+        return;
+    const QRectF target(sane(frame.x()), sane(frame.y()), sane(frame.width()), sane(frame.height()));
+    const QImage flat = opaque(source);
+    drawResampled(current_, flat, target, false);
+    if (hasPrintCopy())
+        drawResampled(printCurrent_, flat,
+                      QRectF(target.topLeft() * PrintScale, target.size() * PrintScale), true);
+}
+
+void CardSurface::paintRuns(const std::vector<PixelRun>& runs, std::uint32_t color)
+{
+    const unsigned int pixel = pixelFromValue(color);
+    const auto fillRow = [pixel](QImage& image, int y, int left, int right) {
+        auto* row = reinterpret_cast<unsigned int*>(image.scanLine(y));
+        std::fill(row + left, row + right + 1, pixel);
+    };
+    for (const PixelRun& run : runs) {
+        const int left = std::max(run.left, 0), right = std::min(run.right, width() - 1);
+        if (run.y < 0 || run.y >= height() || left > right)
+            continue;
+        fillRow(current_, run.y, left, right);
+        if (hasPrintCopy())
+            for (int dy = 0; dy < PrintScale; ++dy)
+                fillRow(printCurrent_, run.y * PrintScale + dy, left * PrintScale, right * PrintScale + PrintScale - 1);
+    }
+}
+
+void CardSurface::drawText(const QFont& font, QPointF origin, double degrees, const QString& text, std::uint32_t color)
+{
+    const double ascent = QFontMetricsF(font, &current_).ascent();
+    origin = QPointF(sane(origin.x()), sane(origin.y()));
+    const auto draw = [&](QPainter& p, const QFont& face) {
+        p.setFont(face);
+        p.setPen(colorFromValue(color));
+        if (drawMode == DrawMode::Invert)
+            p.setCompositionMode(QPainter::RasterOp_NotDestination);
+        if (degrees == 0) {
+            p.drawText(origin + QPointF(0, ascent), text);
+            return;
+        }
+        p.translate(origin);
+        p.rotate(-degrees);
+        p.drawText(QPointF(0, ascent), text);
+    };
+    {
+        QPainter p(&current_);
+        draw(p, font);
+    }
+    if (!hasPrintCopy())
+        return;
+    // The glyphs at four times the size; an underline is a straight stroke,
+    // so it takes exactly the blocks of the screen's underline (found by
+    // drawing the text with and without it).
+    QFont glyphs = font;
+    glyphs.setUnderline(false);
+    paintPrint([&](QPainter& p) { draw(p, glyphs); });
+    if (!font.underline())
+        return;
+    const auto alone = [&](const QFont& face) {
+        QImage scratch(current_.size(), QImage::Format_ARGB32_Premultiplied);
+        scratch.fill(Qt::transparent);
+        QPainter p(&scratch);
+        const DrawMode mode = drawMode;
+        drawMode = DrawMode::Copy;
+        draw(p, face);
+        drawMode = mode;
+        return scratch;
+    };
+    const QImage with = alone(font), without = alone(glyphs);
+    Mask underline(current_, 0, 0, current_.width() - 1, current_.height() - 1);
+    for (int y = 0; y < with.height(); ++y) {
+        const auto* a = reinterpret_cast<const unsigned int*>(with.constScanLine(y));
+        const auto* b = reinterpret_cast<const unsigned int*>(without.constScanLine(y));
+        for (int x = 0; x < with.width(); ++x)
+            if (qAlpha(a[x]) > 127 && qAlpha(b[x]) == 0)
+                underline.set(x, y);
+    }
+    applyOnPrintBlocks(underline, color);
 }
 
 QFont CardSurface::font() const
@@ -351,17 +553,9 @@ double CardSurface::textHeight(const QString&) const
 void CardSurface::printText(const QString& text)
 {
     const QFont f = font();
-    const QFontMetricsF metrics(f, &current_);
-    {
-        QPainter p(&current_);
-        p.setFont(f);
-        p.setPen(colorFromValue(foreColor));
-        if (drawMode == DrawMode::Invert)
-            p.setCompositionMode(QPainter::RasterOp_NotDestination);
-        p.drawText(QPointF(sane(currentX), sane(currentY) + metrics.ascent()), text);
-    }
+    drawText(f, QPointF(currentX, currentY), 0, text, foreColor);
     currentX = 0;
-    currentY = sane(currentY) + metrics.height();
+    currentY = sane(currentY) + QFontMetricsF(f, &current_).height();
 }
 
 #include <cstring>

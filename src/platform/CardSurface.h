@@ -8,8 +8,11 @@
 #include <QFont>
 #include <QImage>
 #include <QObject>
+#include <QPointF>
 #include <QRect>
+#include <QRectF>
 #include <QString>
+#include <vector>
 
 class CardSurface : public QObject {
     Q_OBJECT
@@ -35,6 +38,9 @@ public:
     // Replaces base picture and current image by `picture`, placed at the
     // top-left on the background colour; a null image gives a plain white card.
     void assignBasePicture(const QImage& picture);
+    // The same with the print copy given as well (an undo copy of both); a
+    // null `print` gives a plain enlargement of `picture`.
+    void assignBasePictures(const QImage& picture, const QImage& print);
     void clear() { assignBasePicture(QImage()); }
 
     // The current image, 32-bit (B, G, R, fourth byte in memory), what is shown.
@@ -85,6 +91,18 @@ public:
     qint64 point(double x, double y) const;
     // Paints the whole picture stretched into the destination rectangle (plain copy).
     void paintPicture(const QImage& picture, double x, double y, double width, double height);
+    // Paints a decoded photo into `frame` (screen pixels) on both copies. Each
+    // copy is resampled smoothly from `source` at its own resolution, so the
+    // print copy keeps the detail of a source larger than the screen frame.
+    void paintPhoto(const QImage& source, const QRectF& frame);
+    // Sets the pixels of `runs` to `color` on the screen picture and their
+    // blocks on the print copy (the result of a region found on the screen).
+    struct PixelRun { int y, left, right; };
+    void paintRuns(const std::vector<PixelRun>& runs, std::uint32_t color);
+    // Draws `text` with `font` in `color`, turned `degrees` counter-clockwise
+    // around `origin`, where the top-left of its first line lies; on the print
+    // copy the same layout at PrintScale times the size, antialiased.
+    void drawText(const QFont& font, QPointF origin, double degrees, const QString& text, std::uint32_t color);
     // Prints text with its top-left corner at (currentX, currentY), transparent
     // background, then moves the text position to the start of the next line.
     void printText(const QString& text);
@@ -117,7 +135,13 @@ Q_SIGNALS:
 private:
     class Mask;
     void apply(const Mask& mask, std::uint32_t color);
+    void applyOnScreen(const Mask& mask, std::uint32_t color);
+    void applyOnPrintBlocks(const Mask& mask, std::uint32_t color);
     void applyPattern(const Mask& mask, std::uint32_t color, int style);
+    // Draws on the print copy through a painter in screen coordinates
+    // (scaled by PrintScale), antialiased; nothing without a print copy.
+    template <typename Draw>
+    void paintPrint(Draw draw);
 
     QImage base_;
     QImage current_;

@@ -28,8 +28,9 @@ qint64 pixelsOf(QSize size)
 }
 
 // The size to decode at, in the file's own orientation: the smallest that still
-// covers `target` once turned upright, and never more than kMaxDecodedPixels.
-QSize decodeSize(QSize stored, QSize upright, QSize target)
+// covers `target` once turned upright, and never more than kMaxDecodedPixels;
+// with `dctSteps` (JPEG) one of the sizes the decoder reaches by itself.
+QSize decodeSize(QSize stored, QSize upright, QSize target, bool dctSteps)
 {
     double scale = 1;
     if (target.isValid() && !target.isEmpty())
@@ -46,6 +47,14 @@ QSize decodeSize(QSize stored, QSize upright, QSize target)
     }
     if (scale >= 1)
         return stored;
+    if (dctSteps) {
+        // The decoder's own step (1/2, 1/4, 1/8) that still covers the target:
+        // no second resampling inside the decoder, the caller resamples once.
+        int step = 1;
+        while (step < 8 && 1.0 / (step * 2) >= scale)
+            step *= 2;
+        return QSize(std::max(1, stored.width() / step), std::max(1, stored.height() / step));
+    }
     return QSize(std::max(1, int(std::ceil(stored.width() * scale))),
                  std::max(1, int(std::ceil(stored.height() * scale))));
 }
@@ -97,7 +106,7 @@ std::optional<LoadedPicture> loadWithQt(const QByteArray& data, QSize targetSize
     if (stored.isEmpty() || pixelsOf(stored) > PictureLoader::kMaxPicturePixels)
         return std::nullopt;
     const QSize upright = swapsSides(reader.transformation()) ? stored.transposed() : stored;
-    const QSize decoded = decodeSize(stored, upright, targetSize);
+    const QSize decoded = decodeSize(stored, upright, targetSize, format == "jpeg");
     if (decoded != stored) {
         // Only the JPEG decoder can reduce while decoding; the others would build
         // the full image first.

@@ -287,7 +287,7 @@ std::optional<PrintRun::Request> Afdrukken::readRequest()
         }
         request.year = *year;
     }
-    request.card = card_.image();
+    request.card = card_.hasPrintCopy() ? card_.printImage() : card_.image();
     request.addressSide = addressSide();
     request.withAddresses = Check1->isChecked();
     request.naam1 = ComboNaam1->currentText();

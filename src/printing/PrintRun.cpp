@@ -1,5 +1,6 @@
 #include "printing/PrintRun.h"
 
+#include "platform/CardSurface.h"
 #include "printing/AlignmentSheet.h"
 #include "printing/ShiftedPage.h"
 
@@ -66,6 +67,14 @@ QStringList yearItems(int currentYear)
 const QString NoAddressBookMessage =
     QStringLiteral("Er is nog geen adressenbestand. Vul het eerst via Tools > Adressenbestand.");
 
+namespace {
+// The back panels are drawn at the resolution of the card they go with.
+int backPanelScale(const QImage& card)
+{
+    return std::max(1, card.width() / CardSurface::CardWidth);
+}
+}
+
 bool needsAddressBook(const Request& request)
 {
     return (request.mode == 1 && request.addressSide && request.withAddresses) || request.mode == 6 || request.mode == 7;
@@ -83,8 +92,8 @@ PrintResult drawMode(PrinterPage& page, const Request& request, const std::optio
         else
             PrintTweeKaarten(page, request.card);
         break;
-    case 2: PrintDubbelLiggend(page, request.card); break;
-    case 3: PrintDubbelStaand(page, request.card); break;
+    case 2: PrintDubbelLiggend(page, request.card, StockPictures::Achterkant(backPanelScale(request.card))); break;
+    case 3: PrintDubbelStaand(page, request.card, StockPictures::Portret(backPanelScale(request.card))); break;
     case 4: PrintEnvelop(page); break;
     case 5:
         page.setUnit(PrinterPage::Unit::Twips);

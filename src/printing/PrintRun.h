@@ -39,7 +39,7 @@ struct Request {
     int mode = FirstMode;
     int copies = 1;
     int year = 0;
-    QImage card;
+    QImage card;                  // the print copy where the card has one
     bool addressSide = false;     // the card shows the address side
     bool withAddresses = false;   // addresses and sender on the address sides
     QString naam1;

@@ -6,6 +6,7 @@
 #include <QDate>
 #include <QPainter>
 #include <QPainterPath>
+#include <algorithm>
 
 namespace {
 
@@ -44,13 +45,15 @@ void drawEmblem(QPainter& painter)
     painter.drawText(QRectF(-76, 10, 152, 20), Qt::AlignCenter, QStringLiteral("prentkaart 148 x 105 mm"));
 }
 
-QImage backPanel(double turnDegrees)
+QImage backPanel(double turnDegrees, int scale)
 {
-    QImage image(cardWidth, cardHeight, QImage::Format_RGB32);
+    scale = std::clamp(scale, 1, 8);
+    QImage image(cardWidth * scale, cardHeight * scale, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
+    painter.scale(scale, scale);
     painter.translate(cardWidth / 2.0, cardHeight / 2.0);
     painter.rotate(turnDegrees);
     drawEmblem(painter);
@@ -149,16 +152,16 @@ QImage labelSample()
 
 namespace StockPictures {
 
-QImage Achterkant()
+QImage Achterkant(int scale)
 {
-    static const QImage picture = backPanel(180);
-    return picture;
+    static const QImage picture = backPanel(180, 1);
+    return scale == 1 ? picture : backPanel(180, scale);
 }
 
-QImage Portret()
+QImage Portret(int scale)
 {
-    static const QImage picture = backPanel(-90);
-    return picture;
+    static const QImage picture = backPanel(-90, 1);
+    return scale == 1 ? picture : backPanel(-90, scale);
 }
 
 QImage Img(int index)
