@@ -16,7 +16,6 @@ namespace {
 // The memory a picture may take while it loads: the decoded image at 4 bytes
 // a pixel, plus the coefficients a progressive JPEG keeps.
 constexpr qint64 kMemoryLimitBytes = 256LL << 20;
-constexpr int kMemoryLimitMegabytes = int(kMemoryLimitBytes >> 20);
 constexpr qint64 kMaxFileBytes = 256LL << 20;    // far beyond any picture that would load
 // Each scan of a progressive JPEG is a pass over the whole picture; encoders
 // write a few dozen at most, a hostile file thousands.
@@ -118,8 +117,12 @@ std::optional<LoadedPicture> loadWithQt(const QByteArray& data, QSize targetSize
         return std::nullopt;
     if (decoded != stored)
         reader.setScaledSize(decoded);
-    QImageReader::setAllocationLimit(kMemoryLimitMegabytes);
+    // Qt's own check, made where the decoder allocates, also covers the
+    // intermediate image a reduced JPEG may pass through.
+    const int previousLimit = QImageReader::allocationLimit();
+    QImageReader::setAllocationLimit(std::max(1, int(memoryForImage >> 20)));    // 0 would mean no limit
     const QImage image = reader.read();
+    QImageReader::setAllocationLimit(previousLimit);
     if (image.isNull())
         return std::nullopt;
     QImage result = opaqueRgb32(image);
