@@ -1,5 +1,6 @@
 #include "addressbook/AddressFile.h"
 
+#include "addressbook/AddressBookLimits.h"
 #include "addressbook/AddressFileFormat.h"
 #include "addressbook/AddressFileLocation.h"
 #include "platform/ProgramFolder.h"
@@ -18,6 +19,9 @@ namespace AddressFile {
 
 QString pathIn(const QString& programFolder, const QString& dataFolder)
 {
+    const QString moved = QDir(dataFolder).filePath(fileName);
+    if (QFileInfo::exists(moved))
+        return moved;
     const QString besideProgram = QDir(programFolder).filePath(fileName);
     if (QFileInfo::exists(besideProgram) || isFolderWritable(programFolder))
         return besideProgram;
@@ -25,9 +29,14 @@ QString pathIn(const QString& programFolder, const QString& dataFolder)
     return QDir(dataFolder).filePath(fileName);
 }
 
+QString dataFolder()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+}
+
 QString path()
 {
-    return pathIn(programFolder(), QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    return pathIn(programFolder(), dataFolder());
 }
 
 std::optional<AddressBook> load()
@@ -35,15 +44,40 @@ std::optional<AddressBook> load()
     return load(path());
 }
 
-std::optional<AddressBook> load(const QString& filePath)
+std::optional<AddressBook> load(const QString& filePath, bool* tooLarge)
 {
+    if (tooLarge)
+        *tooLarge = false;
     // Only a plain file: a folder or a device in its place reads as no file.
-    if (!QFileInfo(filePath).isFile())
+    const QFileInfo info(filePath);
+    if (!info.isFile())
         return std::nullopt;
+    const auto refuse = [tooLarge] {
+        if (tooLarge)
+            *tooLarge = true;
+        return std::nullopt;
+    };
+    if (info.size() > AddressBookLimits::MaxFileBytes)
+        return refuse();
     QFile file(filePath);
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
-    return AddressFileFormat::parse(file.readAll());
+    const QByteArray bytes = file.read(AddressBookLimits::MaxFileBytes + 1);
+    if (bytes.size() > AddressBookLimits::MaxFileBytes)    // grew since it was measured
+        return refuse();
+    std::optional<AddressBook> book = AddressFileFormat::parse(bytes);
+    if (!book && !bytes.isEmpty())
+        return refuse();    // only too many records make a non-empty text unreadable
+    return book;
+}
+
+QString tooLargeMessage(const QString& filePath)
+{
+    return QStringLiteral("Het adressenbestand is te groot om te openen (meer dan %1 MB of meer dan %2 adressen):\n%3\n"
+                          "Het bestand blijft zoals het is.")
+        .arg(AddressBookLimits::MaxFileBytes >> 20)
+        .arg(AddressBookLimits::MaxRecords)
+        .arg(QDir::toNativeSeparators(filePath));
 }
 
 bool save(const AddressBook& book)
@@ -55,6 +89,9 @@ bool save(const AddressBook& book, const QString& filePath)
 {
     // The new contents go to a file beside the old one, which is renamed over
     // it only when everything has been written.
+    const QFileInfo existing(filePath);
+    if (existing.exists() && !existing.isFile())
+        return false;
     const QByteArray bytes = AddressFileFormat::format(book);
     QSaveFile file(filePath);
     if (!file.open(QIODevice::WriteOnly))
@@ -68,4 +105,21 @@ bool save(const AddressBook& book, const QString& filePath)
     return file.commit();
 }
 
+std::optional<QString> saveOrMove(const AddressBook& book, const QString& filePath, const QString& dataFolder)
+{
+    if (save(book, filePath))
+        return filePath;
+    const QString moved = QDir(dataFolder).filePath(fileName);
+    const QFileInfo info(filePath);
+    // Only a plain file that could not be replaced where it is moves; the
+    // folder's own write test cannot tell, as it needs no name beside the file.
+    if (!info.isFile() || info == QFileInfo(moved))
+        return std::nullopt;
+    QDir().mkpath(dataFolder);
+    if (!save(book, moved))
+        return std::nullopt;
+    return moved;
 }
+
+}
+

@@ -56,7 +56,7 @@ void appendLine(QByteArray& bytes, const QString& text)
 
 namespace AddressFileFormat {
 
-std::optional<AddressBook> parse(const QByteArray& bytes)
+std::optional<AddressBook> parse(const QByteArray& bytes, int maxRecords)
 {
     LineReader reader(bytes);
     QString line;
@@ -67,6 +67,8 @@ std::optional<AddressBook> parse(const QByteArray& bytes)
     book.senderLine = line;
     reader.read(line);  // the separator
     while (!reader.atEnd()) {
+        if (book.records.size() >= maxRecords)
+            return std::nullopt;
         AddressRecord record;
         for (QString* field : {&record.naam, &record.adres, &record.postcodeWoonplaats, &record.land}) {
             reader.read(line);

@@ -157,7 +157,14 @@ void Dataform::connectButtons()
 
 void Dataform::loadAddressBook()
 {
-    const std::optional<AddressBook> book = AddressFile::load(addressFilePath_);
+    bool tooLarge = false;
+    const std::optional<AddressBook> book = AddressFile::load(addressFilePath_, &tooLarge);
+    if (tooLarge) {
+        // Saving the empty window would replace the file: only "Cancel" is left.
+        OkKnop->setEnabled(false);
+        Dialogs::showMessage(this, AddressFile::tooLargeMessage(addressFilePath_), QStringLiteral("Adressen"),
+                             Dialogs::Icon::Warning);
+    }
     if (!book)
         return;  // no file yet: empty boxes and "1 / 1"
     for (const AddressRecord& record : book->records) {
@@ -275,18 +282,26 @@ AddressBook Dataform::bookToSave() const
 
 void Dataform::OkKnop_Click()
 {
-    bool saved = false;
+    std::optional<QString> savedTo;
     {
         BusyPointer busy;
-        saved = AddressFile::save(bookToSave(), addressFilePath_);
+        savedTo = AddressFile::saveOrMove(bookToSave(), addressFilePath_, AddressFile::dataFolder());
     }
-    if (!saved) {
+    if (!savedTo) {
         // Stay open with everything typed, so nothing is lost.
         Dialogs::showMessage(this,
                              QStringLiteral("Het adressenbestand kon niet worden opgeslagen:\n%1")
                                  .arg(QDir::toNativeSeparators(addressFilePath_)),
                              QStringLiteral(" Opslaan"), Dialogs::Icon::Warning);
         return;
+    }
+    if (*savedTo != addressFilePath_) {
+        addressFilePath_ = *savedTo;
+        Dialogs::showMessage(this,
+                             QStringLiteral("Het adressenbestand kon niet in de programmamap worden opgeslagen.\n"
+                                            "Het staat nu in:\n%1")
+                                 .arg(QDir::toNativeSeparators(addressFilePath_)),
+                             QStringLiteral(" Opslaan"), Dialogs::Icon::Information);
     }
     accept();
 }

@@ -22,8 +22,10 @@ int component(float value)
 // times, which made 255 card-sized discs take seconds.
 void solidDisc(CardSurface& surface, double cx, double cy, double radius, std::uint32_t colour)
 {
-    const int outward = (std::max(surface.lineWidth, 1) - 1) / 2;
+    const int penWidth = surface.lineWidth;
+    const int outward = (std::max(penWidth, 1) - 1) / 2;
     const double r = std::max(radius, 0.5) + outward;
+    surface.lineWidth = 1;    // the rows below already include the pen's reach
     const auto inside = [&](int x, int y) {
         const double nx = (x - cx) / r, ny = (y - cy) / r;
         return nx * nx + ny * ny <= 1.0 + 1e-9;
@@ -55,6 +57,7 @@ void solidDisc(CardSurface& surface, double cx, double cy, double radius, std::u
             surface.filledBox(left, y, right, y, colour);
     }
     surface.paintRuns(runs, colour);
+    surface.lineWidth = penWidth;
 }
 
 // The bands go on a screen-only companion of the surface; the print copy is

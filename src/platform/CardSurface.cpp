@@ -308,8 +308,10 @@ void CardSurface::box(double x1, double y1, double x2, double y2, std::uint32_t 
 
 void CardSurface::filledBox(double x1, double y1, double x2, double y2, std::uint32_t color)
 {
-    Mask mask(current_, std::min(toPixel(x1), toPixel(x2)), std::min(toPixel(y1), toPixel(y2)),
-              std::max(toPixel(x1), toPixel(x2)), std::max(toPixel(y1), toPixel(y2)));
+    // A wider pen grows the box outward, as it grows the outline of box().
+    const int outward = (std::max(lineWidth, 1) - 1) / 2;
+    Mask mask(current_, std::min(toPixel(x1), toPixel(x2)) - outward, std::min(toPixel(y1), toPixel(y2)) - outward,
+              std::max(toPixel(x1), toPixel(x2)) + outward, std::max(toPixel(y1), toPixel(y2)) + outward);
     for (int y = mask.top(); y <= mask.bottom(); ++y)
         for (int x = mask.left(); x <= mask.right(); ++x)
             mask.set(x, y);
@@ -328,12 +330,23 @@ void CardSurface::ellipse(double cx, double cy, double radius, std::uint32_t col
     const int outward = (w - 1) / 2;
     const int inward = w - 1 - outward;
 
-    const auto inside = [&](int x, int y, double ra, double rb) {
+    // With `thin`, an axis below one pixel keeps the pixels within half a
+    // pixel of the centre on that axis, so a flat ellipse still draws its
+    // centre row (or column) instead of vanishing.
+    const auto inside = [&](int x, int y, double ra, double rb, bool thin = false) {
         if (ra <= 0 || rb <= 0)
             return false;
-        ra = std::max(ra, 0.5);
-        rb = std::max(rb, 0.5);
-        const double nx = (x - cx) / ra, ny = (y - cy) / rb;
+        const auto normalised = [thin](double offset, double r, double& n) {
+            if (thin && r < 1.0) {
+                n = 0;
+                return std::fabs(offset) <= 0.5 + 1e-9;
+            }
+            n = offset / std::max(r, 0.5);
+            return true;
+        };
+        double nx = 0, ny = 0;
+        if (!normalised(x - cx, ra, nx) || !normalised(y - cy, rb, ny))
+            return false;
         return nx * nx + ny * ny <= 1.0 + 1e-9;
     };
     a = std::max(a, 0.5);
@@ -352,7 +365,7 @@ void CardSurface::ellipse(double cx, double cy, double radius, std::uint32_t col
         for (int x = outline.left(); x <= outline.right(); ++x) {
             if (inCore(x, y))
                 interior.set(x, y);
-            else if (inside(x, y, outerA, outerB))
+            else if (inside(x, y, outerA, outerB, true))
                 outline.set(x, y);
         }
     }

@@ -3,6 +3,7 @@
 #include "platform/ByteReader.h"
 #include "platform/Dib.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -119,3 +120,85 @@ bool PictureFileChecks::gifFirstFrameIsComplete(const QByteArray& data)
     }
     return false;
 }
+
+namespace {
+
+// Coefficient memory of a progressive frame: each component keeps all its
+// 8 x 8 blocks, padded to whole sampling units, 64 coefficients of 2 bytes.
+qint64 progressiveCoefficientBytes(const uchar* frame, qint64 length)
+{
+    if (length < 6)
+        return 0;
+    const qint64 height = (frame[1] << 8) | frame[2];
+    const qint64 width = (frame[3] << 8) | frame[4];
+    const int components = frame[5];
+    if (length < 6 + 3 * qint64(components))
+        return 0;
+    int maxH = 1, maxV = 1;
+    for (int i = 0; i < components; ++i) {
+        maxH = std::max(maxH, frame[7 + 3 * i] >> 4);
+        maxV = std::max(maxV, frame[7 + 3 * i] & 15);
+    }
+    qint64 bytes = 0;
+    for (int i = 0; i < components; ++i) {
+        const int h = std::max(1, frame[7 + 3 * i] >> 4), v = std::max(1, frame[7 + 3 * i] & 15);
+        const auto blocks = [](qint64 size, int factor, int maxFactor) {
+            const qint64 count = (size * factor + 8 * maxFactor - 1) / (8 * maxFactor);
+            return (count + factor - 1) / factor * factor;
+        };
+        bytes += blocks(width, h, maxH) * blocks(height, v, maxV) * 64 * 2;
+    }
+    return bytes;
+}
+
+}
+
+PictureFileChecks::JpegLayout PictureFileChecks::jpegLayout(const QByteArray& data)
+{
+    JpegLayout layout;
+    const uchar* p = bytesOf(data);
+    const qint64 size = data.size();
+    qint64 pos = 2;
+    while (pos + 3 < size) {
+        if (p[pos] != 0xFF)
+            return layout;
+        const uchar marker = p[pos + 1];
+        pos += 2;
+        if (marker == 0xFF) {
+            --pos;
+            continue;
+        }
+        if (marker == 0xD9)
+            return layout;
+        if ((marker >= 0xD0 && marker <= 0xD7) || marker == 0x01)
+            continue;
+        const qint64 length = (p[pos] << 8) | p[pos + 1];
+        if (length < 2 || pos + length > size)
+            return layout;
+        // Frame headers: 0xC0..0xCF but the table markers 0xC4, 0xC8 and 0xCC.
+        if (marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 && marker != 0xCC) {
+            layout.progressive = marker == 0xC2 || marker == 0xC6 || marker == 0xCA || marker == 0xCE;
+            layout.coefficientBytes = layout.progressive ? progressiveCoefficientBytes(p + pos + 2, length - 2) : 0;
+        }
+        pos += length;
+        if (marker != 0xDA)
+            continue;
+        ++layout.scans;
+        // Skip the entropy-coded data up to the next marker that is neither a
+        // stuffed 0 nor a restart marker.
+        for (;;) {
+            const void* next = std::memchr(p + pos, 0xFF, size_t(size - pos));
+            if (!next)
+                return layout;
+            pos = static_cast<const uchar*>(next) - p;
+            if (pos + 1 >= size)
+                return layout;
+            const uchar following = p[pos + 1];
+            if (following != 0 && following != 0xFF && (following < 0xD0 || following > 0xD7))
+                break;
+            pos += following == 0xFF ? 1 : 2;
+        }
+    }
+    return layout;
+}
+

@@ -5,6 +5,7 @@
 
 #include <QBuffer>
 #include <QFile>
+#include <QFileInfo>
 #include <QImageReader>
 #include <QPainter>
 #include <algorithm>
@@ -12,10 +13,13 @@
 
 namespace {
 
-// Qt refuses to allocate a decoded image above 128 MB; decoding stays well
-// below that (4 bytes a pixel).
-constexpr qint64 kMaxDecodedPixels = 25'000'000;
+// The memory a picture may take while it loads: the decoded image at 4 bytes
+// a pixel, plus the coefficients a progressive JPEG keeps.
+constexpr qint64 kMemoryLimitBytes = 256LL << 20;
 constexpr qint64 kMaxFileBytes = 256LL << 20;    // far beyond any picture that would load
+// Each scan of a progressive JPEG is a pass over the whole picture; encoders
+// write a few dozen at most, a hostile file thousands.
+constexpr int kMaxJpegScans = 100;
 
 bool swapsSides(QImageIOHandler::Transformations transformation)
 {
@@ -28,15 +32,15 @@ qint64 pixelsOf(QSize size)
 }
 
 // The size to decode at, in the file's own orientation: the smallest that still
-// covers `target` once turned upright, and never more than kMaxDecodedPixels;
+// covers `target` once turned upright, and if possible no more than `maxPixels`;
 // with `dctSteps` (JPEG) one of the sizes the decoder reaches by itself.
-QSize decodeSize(QSize stored, QSize upright, QSize target, bool dctSteps)
+QSize decodeSize(QSize stored, QSize upright, QSize target, qint64 maxPixels, bool dctSteps)
 {
     double scale = 1;
     if (target.isValid() && !target.isEmpty())
         scale = std::min(1.0, std::max(double(target.width()) / upright.width(),
                                        double(target.height()) / upright.height()));
-    const double fitting = std::sqrt(double(kMaxDecodedPixels) / pixelsOf(stored));
+    const double fitting = std::sqrt(double(maxPixels) / pixelsOf(stored));
     if (fitting < scale) {
         // JPEG scales down by 1/2, 1/4 or 1/8 while decoding: aim at one of those
         // steps so that the decoder never builds the full-size image.
@@ -102,19 +106,32 @@ std::optional<LoadedPicture> loadWithQt(const QByteArray& data, QSize targetSize
     const QByteArray format = reader.format();
     if (!isComplete(format, data))
         return std::nullopt;
+    qint64 memoryForImage = kMemoryLimitBytes;
+    if (format == "jpeg") {
+        const PictureFileChecks::JpegLayout layout = PictureFileChecks::jpegLayout(data);
+        if (layout.scans > kMaxJpegScans)
+            return std::nullopt;
+        memoryForImage -= layout.coefficientBytes;
+    }
+    const qint64 maxPixels = memoryForImage / 4;
     const QSize stored = reader.size();
-    if (stored.isEmpty() || pixelsOf(stored) > PictureLoader::kMaxPicturePixels)
+    if (stored.isEmpty() || pixelsOf(stored) > PictureLoader::kMaxPicturePixels || maxPixels <= 0)
         return std::nullopt;
     const QSize upright = swapsSides(reader.transformation()) ? stored.transposed() : stored;
-    const QSize decoded = decodeSize(stored, upright, targetSize, format == "jpeg");
-    if (decoded != stored) {
-        // Only the JPEG decoder can reduce while decoding; the others would build
-        // the full image first.
-        if (!reader.supportsOption(QImageIOHandler::ScaledSize) && pixelsOf(stored) > kMaxDecodedPixels)
-            return std::nullopt;
+    const QSize decoded = decodeSize(stored, upright, targetSize, maxPixels, format == "jpeg");
+    // Only the JPEG decoder can reduce while decoding; the others build the
+    // full image first.
+    const bool reducesWhileDecoding = reader.supportsOption(QImageIOHandler::ScaledSize);
+    if (pixelsOf(reducesWhileDecoding ? decoded : stored) > maxPixels)
+        return std::nullopt;
+    if (decoded != stored)
         reader.setScaledSize(decoded);
-    }
+    // Qt's own check, made where the decoder allocates, also covers the
+    // intermediate image a reduced JPEG may pass through.
+    const int previousLimit = QImageReader::allocationLimit();
+    QImageReader::setAllocationLimit(std::max(1, int(memoryForImage >> 20)));    // 0 would mean no limit
     const QImage image = reader.read();
+    QImageReader::setAllocationLimit(previousLimit);
     if (image.isNull())
         return std::nullopt;
     QImage result = opaqueRgb32(image);
@@ -134,6 +151,9 @@ std::optional<LoadedPicture> PictureLoader::loadFromData(const QByteArray& data,
 
 std::optional<LoadedPicture> PictureLoader::load(const QString& path, QSize targetSize)
 {
+    // Only a plain file: opening a FIFO or a device would wait for ever.
+    if (!QFileInfo(path).isFile())
+        return std::nullopt;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly) || file.size() <= 0 || file.size() > kMaxFileBytes)
         return std::nullopt;

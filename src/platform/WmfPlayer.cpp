@@ -75,9 +75,9 @@ WmfPlayer::WmfPlayer(QPainter& painter, QSizeF raster, QRectF window, int object
 
 bool WmfPlayer::play(RecordStream& records)
 {
-    clock_.start();
+    const qint64 pixelBudget = kDrawnPixelsPerPixel * std::max<qint64>(qint64(raster_.width()) * qint64(raster_.height()), 1);
     Record record;
-    for (quint32 count = 0;; ++count) {
+    for (qint64 count = 1;; ++count) {
         switch (records.next(record)) {
         case RecordStream::End:
             return true;
@@ -86,11 +86,21 @@ bool WmfPlayer::play(RecordStream& records)
         case RecordStream::Next:
             break;
         }
-        if (!playRecord(record))
-            return false;
-        if ((count & 63) == 0 && clock_.elapsed() > kTimeLimitMs)
+        if (count > kMaxRecords || !playRecord(record) || drawnPixels_ > pixelBudget)
             return false;
     }
+}
+
+void WmfPlayer::charge(const QRectF& deviceBounds)
+{
+    const QRectF onRaster = deviceBounds.intersected(QRectF(QPointF(0, 0), raster_));
+    drawnPixels_ += std::max<qint64>(qint64(std::ceil(onRaster.width()) * std::ceil(onRaster.height())), 1);
+}
+
+QRectF WmfPlayer::withPen(const QRectF& deviceBounds) const
+{
+    const double half = clampDevice(std::abs(dc_.pen.width * scaleX())) / 2 + 1;
+    return deviceBounds.normalized().adjusted(-half, -half, half, half);
 }
 
 double WmfPlayer::scaleX() const
@@ -190,6 +200,7 @@ bool WmfPlayer::playRecord(const Record& record)
         if (!r.ok())
             return false;
         usePenAndBrush(false);
+        charge(withPen(QRectF(map(dc_.position.x(), dc_.position.y()), map(x, y))));
         painter_.drawLine(map(dc_.position.x(), dc_.position.y()), map(x, y));
         dc_.position = QPointF(x, y);
         return true;
@@ -201,6 +212,7 @@ bool WmfPlayer::playRecord(const Record& record)
         if (!r.ok())
             return false;
         const QPointF p = map(x, y);
+        charge(QRectF());
         painter_.setCompositionMode(QPainter::CompositionMode_SourceOver);
         painter_.fillRect(QRectF(std::floor(p.x()), std::floor(p.y()), 1, 1), color);
         return true;
@@ -374,6 +386,7 @@ bool WmfPlayer::drawPoly(const Record& record)
         const int y = r.i16();
         points.append(map(x, y));
     }
+    charge(withPen(points.boundingRect()));
     if (record.function == Polyline) {
         usePenAndBrush(false);
         painter_.drawPolyline(points);
@@ -412,6 +425,7 @@ bool WmfPlayer::drawPolyPolygon(const Record& record)
         path.closeSubpath();
     }
     usePenAndBrush(true);
+    charge(withPen(path.boundingRect()));
     painter_.drawPath(path);
     return true;
 }
@@ -431,6 +445,7 @@ bool WmfPlayer::drawShape(const Record& record)
     const int* box = values + needed - 4;    // bottom, right, top, left
     const QRectF rect = mapRect(box[3], box[2], box[1], box[0]);
     usePenAndBrush(record.function != Arc);
+    charge(withPen(rect));
     switch (record.function) {
     case Rectangle:
         painter_.drawRect(rect);
@@ -557,6 +572,9 @@ void WmfPlayer::paintText(QPointF logicalPosition, const QByteArray& bytes, cons
     const double dx = horizontal == 6 ? -width / 2 : horizontal == 2 ? -width : 0;
     const double baseline = vertical == 24 ? 0 : vertical == 8 ? -metrics.descent() : metrics.ascent();
 
+    // Turned text covers at most the square around its longer side.
+    const double reach = std::max(std::abs(width), metrics.height());
+    charge(QRectF(map(logicalPosition.x(), logicalPosition.y()), QSizeF(reach, reach)).adjusted(-reach, -reach, 0, 0));
     painter_.save();
     painter_.setCompositionMode(QPainter::CompositionMode_SourceOver);
     painter_.translate(map(logicalPosition.x(), logicalPosition.y()));
@@ -578,6 +596,7 @@ void WmfPlayer::paintText(QPointF logicalPosition, const QByteArray& bytes, cons
 
 void WmfPlayer::fillRect(const QRectF& deviceRect, const QBrush& brush, quint32 rasterOperation)
 {
+    charge(deviceRect.normalized());
     painter_.save();
     painter_.setCompositionMode(QPainter::CompositionMode_SourceOver);
     if (rasterOperation == kBlackness)
@@ -640,6 +659,7 @@ bool WmfPlayer::drawBitmap(const Record& record)
     QRectF source = QRectF(srcX, srcY, std::abs(srcW), std::abs(srcH)).intersected(QRectF(bitmap.rect()));
     if (source.isEmpty())
         return true;
+    charge(target);
     painter_.save();
     painter_.setCompositionMode(compositionFor(rasterOperation));
     // Enlarged bitmaps keep their hard pixel edges; reduced ones are smoothed.

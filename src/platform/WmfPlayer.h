@@ -6,7 +6,6 @@
 
 #include <QBrush>
 #include <QColor>
-#include <QElapsedTimer>
 #include <QPainter>
 #include <QPointF>
 #include <QRectF>
@@ -22,11 +21,15 @@ public:
     WmfPlayer(QPainter& painter, QSizeF raster, QRectF window, int objectCapacity);
 
     // Plays every record. False when a record is malformed, refers to an object
-    // that does not exist, nests too deep, or the picture takes too long.
+    // that does not exist, nests too deep, or the picture is too much work.
+    // The work is measured, not timed, so that the answer depends only on the
+    // file and the raster size.
     bool play(Wmf::RecordStream& records);
 
-    static constexpr int kMaxSavedStates = 256;
-    static constexpr qint64 kTimeLimitMs = 1500;
+    static constexpr int kMaxSavedStates = 1024;
+    static constexpr qint64 kMaxRecords = 1'000'000;
+    // Pixels the drawing records may cover together, per pixel of the raster.
+    static constexpr qint64 kDrawnPixelsPerPixel = 64;
 
 private:
     struct LogicalPen {
@@ -77,6 +80,11 @@ private:
     bool drawBitmap(const Wmf::Record& record);
     bool createPenBrushOrFont(const Wmf::Record& record);
 
+    // Counts the pixels of `deviceBounds` on the raster (at least one) as drawn.
+    void charge(const QRectF& deviceBounds);
+    // `deviceBounds` widened by half the pen on every side.
+    QRectF withPen(const QRectF& deviceBounds) const;
+
     QPointF map(double x, double y) const;
     QRectF mapRect(double left, double top, double right, double bottom) const;
     double scaleX() const;
@@ -93,5 +101,5 @@ private:
     std::vector<Object> objects_;
     std::set<int> freeSlots_;
     int objectCapacity_;
-    QElapsedTimer clock_;
+    qint64 drawnPixels_ = 0;
 };

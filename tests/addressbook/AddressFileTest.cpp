@@ -1,4 +1,5 @@
 #include "AddressTestFiles.h"
+#include "addressbook/AddressBookLimits.h"
 #include "addressbook/AddressFileFormat.h"
 #include "addressbook/AddressFileLocation.h"
 #include "common/TestRegistry.h"
@@ -9,6 +10,7 @@
 
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -118,6 +120,68 @@ private Q_SLOTS:
         }
         QCOMPARE(readBytes(path), old);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"Adressen.cat"});
+    }
+
+    void refusesFilesTooLargeToHold()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("Adressen.cat");
+        bool tooLarge = true;
+        // Bare line breaks: a sender, a separator and five lines a record.
+        writeBytes(path, QByteArray(2 + 5 * AddressBookLimits::MaxRecords, '\n'));
+        QCOMPARE(AddressFile::load(path, &tooLarge)->records.size(), AddressBookLimits::MaxRecords);
+        QVERIFY(!tooLarge);
+        writeBytes(path, QByteArray(2 + 5 * AddressBookLimits::MaxRecords + 1, '\n'));
+        QVERIFY(!AddressFile::load(path, &tooLarge));
+        QVERIFY(tooLarge);
+
+        QFile big(path);
+        QVERIFY(big.open(QIODevice::WriteOnly) && big.write("Me\r\n") && big.resize(AddressBookLimits::MaxFileBytes + 1));
+        big.close();
+        QVERIFY(!AddressFile::load(path, &tooLarge));
+        QVERIFY(tooLarge);
+        QVERIFY(!AddressFile::load(dir.filePath("missing.cat"), &tooLarge));
+        QVERIFY(!tooLarge);
+    }
+
+    void savesOnlyOverPlainFiles()
+    {
+        QTemporaryDir dir;
+        const QString fifo = dir.filePath("fifo");
+        QCOMPARE(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        QVERIFY(QFile::link(fifo, dir.filePath("Adressen.cat")));
+        const AddressBook book{"Me", {{"Jan", "-", "-", "-"}}};
+        QVERIFY(!AddressFile::save(book, dir.filePath("Adressen.cat")));
+        QVERIFY(!AddressFile::save(book, fifo));
+        QVERIFY(!AddressFile::saveOrMove(book, dir.filePath("Adressen.cat"), dir.filePath("data")));
+        struct stat status {};
+        QCOMPARE(stat(QFile::encodeName(fifo).constData(), &status), 0);
+        QVERIFY(S_ISFIFO(status.st_mode));
+        QVERIFY(QFileInfo(dir.filePath("Adressen.cat")).isSymLink());
+        // A link to a plain file saves through it.
+        QVERIFY(QFile::remove(dir.filePath("Adressen.cat")));
+        writeBytes(dir.filePath("real.cat"), "Oud\r\n");
+        QVERIFY(QFile::link(dir.filePath("real.cat"), dir.filePath("Adressen.cat")));
+        QVERIFY(AddressFile::save(book, dir.filePath("Adressen.cat")));
+        QCOMPARE(AddressFile::load(dir.filePath("real.cat"))->senderLine, QString("Me"));
+    }
+
+    void movesToTheDataFolderWhenTheProgramFolderTakesNoTemporaryFile()
+    {
+        QTemporaryDir dir;
+        const QString folder = folderWithoutRoomForTemporaryFiles(dir.path());
+        const QString inProgramFolder = folder + "/Adressen.cat";
+        writeBytes(inProgramFolder, AddressFileFormat::format({"Oud", {}}));
+        QVERIFY(QFileInfo(inProgramFolder).isFile());
+
+        const QString data = dir.filePath("data/Prentvel");
+        const AddressBook book{"Me", {{"Jan", "-", "-", "-"}}};
+        QCOMPARE(AddressFile::pathIn(folder, data), inProgramFolder);
+        QCOMPARE(AddressFile::saveOrMove(book, inProgramFolder, data), std::optional<QString>(data + "/Adressen.cat"));
+        QCOMPARE(AddressFile::load(data + "/Adressen.cat")->senderLine, QString("Me"));
+        QCOMPARE(AddressFile::load(inProgramFolder)->senderLine, QString("Oud"));
+        QCOMPARE(AddressFile::pathIn(folder, data), data + "/Adressen.cat");
+        QCOMPARE(AddressFile::saveOrMove(book, data + "/Adressen.cat", data), std::optional<QString>(data + "/Adressen.cat"));
     }
 
     void fileGoesToTheDataFolderWhenTheProgramFolderIsNotWritable()

@@ -1,4 +1,6 @@
 #include "AddressTestFiles.h"
+#include "addressbook/AddressFileFormat.h"
+#include "addressbook/AddressFileLocation.h"
 #include "addressbook/Dataform.h"
 #include "app/Main.h"
 #include "common/ScriptedDialogs.h"
@@ -8,6 +10,8 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -40,6 +44,47 @@ QString bookWith(const QTemporaryDir& dir, int count)
 class DataformTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
+    void fileTooLargeIsReportedAndLeftAlone()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("Adressen.cat");
+        const QByteArray lineBreaks(2 + 5 * 100001, '\n');
+        writeBytes(path, lineBreaks);
+        ScriptedDialogs dialogs;
+        Dataform form(nullptr, path);
+        QCOMPARE(dialogs.messages.size(), 1);
+        QVERIFY(dialogs.messages[0].text.contains("te groot"));
+        QVERIFY(!form.OkKnop->isEnabled());
+        QCOMPARE(readBytes(path), lineBreaks);
+    }
+
+    void savingMovesTheBookToTheDataFolderAndSaysSoOnce()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        QTemporaryDir dir;
+        const QString path = folderWithoutRoomForTemporaryFiles(dir.path()) + "/Adressen.cat";
+        writeBytes(path, AddressFileFormat::format({"Oud", {}}));
+        const QString moved = QDir(AddressFile::dataFolder()).filePath("Adressen.cat");
+        QFile::remove(moved);
+        ScriptedDialogs dialogs;
+        {
+            Dataform form(nullptr, path);
+            form.Afz->setText("Nieuw");
+            form.OkKnop_Click();
+            QCOMPARE(form.result(), int(QDialog::Accepted));
+        }
+        QCOMPARE(dialogs.messages.size(), 1);
+        QVERIFY(dialogs.messages[0].text.contains(QDir::toNativeSeparators(moved)));
+        QCOMPARE(AddressFile::load(moved)->senderLine, QString("Nieuw"));
+        QCOMPARE(AddressFile::pathIn(QFileInfo(path).path(), AddressFile::dataFolder()), moved);
+        {
+            Dataform again(nullptr, moved);
+            again.OkKnop_Click();
+        }
+        QCOMPARE(dialogs.messages.size(), 1);
+        QFile::remove(moved);
+    }
+
     void opensWithTheFileOrEmpty()
     {
         QTemporaryDir dir;

@@ -193,6 +193,25 @@ private Q_SLOTS:
         click(9, {5, 5});
         QCOMPARE(firstMismatch(*main, {{0, 0, White}, {4, 4, White}, {5, 5, Black}, {5, 0, Black}, {0, 5, Black}}),
                  QString());
+        // A wider pen grows the square outward by (width - 1) / 2: 10..19 becomes 8..21.
+        main->Slider1->setValue(5);
+        click(9, {30, 30});
+        QCOMPARE(firstMismatch(*main, {{18, 18, White}, {31, 31, White}, {17, 17, Black}, {32, 25, Black}}),
+                 QString());
+    }
+
+    void thinEllipseDragsDrawTheirCentreLine()
+    {
+        // One pixel high: a flat stroke across the drag, not two dots.
+        main->Knop[5]->click();
+        drag(*main, {{100, 100}, {120, 101}});
+        QCOMPARE(firstMismatch(*main, {{100, 100, Black}, {110, 101, Black}, {120, 100, Black}, {110, 102, White},
+                                       {121, 100, White}}),
+                 QString());
+        // A 2 x 2 drag draws its box instead of nothing.
+        main->card.clear();
+        drag(*main, {{200, 200}, {201, 201}});
+        QCOMPARE(pixelsNotWhite(main->card.image()), 4);
     }
 
     void pickerTakesTheComponentsUnchanged()

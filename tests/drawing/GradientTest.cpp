@@ -59,6 +59,48 @@ private Q_SLOTS:
         QVERIFY(pixel(tiny, 1, 0).r > 150 && pixel(tiny, 1, 2).b > 200);
     }
 
+    void bandStepsAndTheFirstBandAreExact()
+    {
+        // At one twip a pixel the bands do not overlap: the step shows as the
+        // rows (columns) left white between them. 350 / 120 and 470 / 160
+        // round to a step of 3. The first band has the end colour, each
+        // later one the colour computed at the band before it.
+        CardSurface rows(4, 350), columns(470, 4);
+        GradientLinear(rows, RGB(0, 0, 0), 0, RGB(210, 140, 70), 1);
+        GradientLinear(columns, RGB(0, 0, 0), 1, RGB(235, 47, 94), 1);
+        const Rgb white{255, 255, 255};
+        const auto along = [&](const CardSurface& s, int i) { return &s == &rows ? pixel(s, 2, i) : pixel(s, i, 2); };
+        for (const CardSurface* s : {&rows, &columns}) {
+            QCOMPARE(along(*s, 1), white);
+            QCOMPARE(along(*s, 2), white);
+            QCOMPARE(along(*s, 3), (Rgb{0, 0, 0}));
+            QCOMPARE(along(*s, 4), white);
+        }
+        QCOMPARE(pixel(rows, 2, 0), (Rgb{210, 140, 70}));
+        QCOMPARE(pixel(rows, 2, 6), (Rgb{2, 1, 1}));
+        QCOMPARE(pixel(rows, 2, 348), (Rgb{207, 138, 69}));
+        QCOMPARE(pixel(columns, 0, 2), (Rgb{235, 47, 94}));
+        QCOMPARE(pixel(columns, 6, 2), (Rgb{2, 0, 1}));    // 1.5 rounds to the even 2
+        QCOMPARE(pixel(columns, 9, 2), (Rgb{3, 1, 1}));
+
+        // Diagonal: 880 / 100 rounds to 9, also the pen width. The band at p
+        // covers x + y up to p + 6, so (150, 100) last gets the band at 252,
+        // in the colour computed at 243.
+        CardSurface diagonal(450, 430);
+        GradientLinear(diagonal, RGB(0, 0, 0), 4, RGB(176, 88, 44), 1);
+        QCOMPARE(pixel(diagonal, 150, 100), (Rgb{49, 24, 12}));
+        QCOMPARE(pixel(diagonal, 100, 100), (Rgb{38, 19, 9}));
+    }
+
+    void circularColoursAreTruncatedTowardZero()
+    {
+        // Three discs; the innermost has A + (B - A) * 2 / 3 per component.
+        CardSurface surface(60, 40);
+        GradientCircular(surface, RGB(0, 100, 200), RGB(100, 0, 0), 3, -1, -1);
+        QCOMPARE(pixel(surface, 30, 20), (Rgb{66, 34, 67}));
+        QCOMPARE(pixel(surface, 0, 0), (Rgb{0, 100, 200}));
+    }
+
     void circularGradientRunsFromTheCornersToTheMiddle()
     {
         Main main;

@@ -1,8 +1,10 @@
 #include "SamplePictures.h"
 
 #include <QBuffer>
+#include <QImageWriter>
 #include <QPainter>
 #include <QtEndian>
+#include <algorithm>
 #include <cstdlib>
 
 namespace {
@@ -197,3 +199,65 @@ bool isNear(QRgb pixel, QColor expected, int tolerance)
     return std::abs(qRed(pixel) - expected.red()) <= tolerance && std::abs(qGreen(pixel) - expected.green()) <= tolerance
            && std::abs(qBlue(pixel) - expected.blue()) <= tolerance;
 }
+
+QByteArray progressiveJpeg(const QImage& image)
+{
+    QByteArray out;
+    QBuffer buffer(&out);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "jpeg");
+    writer.setProgressiveScanWrite(true);
+    writer.write(image);
+    return out;
+}
+
+QByteArray jpegClaimingSize(QByteArray jpeg, int width, int height)
+{
+    // The first frame header (baseline or progressive) holds the size after
+    // its length and precision.
+    int at = 2;
+    while (at + 4 < jpeg.size() && !(jpeg[at + 1] == char(0xC0) || jpeg[at + 1] == char(0xC2)))
+        at += 2 + ((uchar(jpeg[at + 2]) << 8) | uchar(jpeg[at + 3]));
+    const char size[] = {char(height >> 8), char(height), char(width >> 8), char(width)};
+    return jpeg.replace(at + 5, 4, QByteArray(size, 4));
+}
+
+QByteArray jpegWithScans(const QByteArray& jpeg, int scans)
+{
+    const int last = int(jpeg.lastIndexOf("\xFF\xDA"));
+    const QByteArray scan = jpeg.mid(last, jpeg.size() - 2 - last);
+    const int present = int(jpeg.count("\xFF\xDA"));
+    QByteArray out = jpeg.left(jpeg.size() - 2);
+    for (int i = present; i < scans; ++i)
+        out += scan;
+    return out + "\xFF\xD9";
+}
+
+QByteArray flatRle8Bmp(int width, int height)
+{
+    QByteArray rows;
+    for (int y = 0; y < height; ++y) {
+        for (int left = width; left > 0; left -= 255)
+            rows.append(char(std::min(left, 255))).append(char(0));
+        rows.append(char(0)).append(char(0));    // end of row
+    }
+    rows.append(char(0)).append(char(1));        // end of picture
+    QByteArray out("BM");
+    put32(out, quint32(14 + 40 + 8 + rows.size()));
+    put32(out, 0);
+    put32(out, 14 + 40 + 8);
+    put32(out, 40);
+    put32(out, quint32(width));
+    put32(out, quint32(height));
+    put16(out, 1);
+    put16(out, 8);
+    put32(out, 1);    // run-length encoded, 8 bits
+    put32(out, quint32(rows.size()));
+    put32(out, 0);
+    put32(out, 0);
+    put32(out, 2);
+    put32(out, 0);
+    out.append(QByteArray("\x20\x80\xC0\x00\xFF\xFF\xFF\x00", 8));
+    return out + rows;
+}
+

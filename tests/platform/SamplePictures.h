@@ -35,6 +35,16 @@ QByteArray encoded(const QImage& image, const char* format);
 // A JPEG of `image` carrying the EXIF orientation `orientation` (1 to 8).
 QByteArray jpegWithOrientation(const QImage& image, int orientation);
 
+// A progressive JPEG of `image`.
+QByteArray progressiveJpeg(const QImage& image);
+// The JPEG with its frame header claiming `width` x `height`.
+QByteArray jpegClaimingSize(QByteArray jpeg, int width, int height);
+// The JPEG with its last scan repeated until it has `scans` scans.
+QByteArray jpegWithScans(const QByteArray& jpeg, int scans);
+
+// An 8-bit run-length encoded BMP of one colour: a big picture in a small file.
+QByteArray flatRle8Bmp(int width, int height);
+
 // Two halves: `left` on the left, `right` on the right.
 QImage twoHalves(int width, int height, QColor left, QColor right);
 

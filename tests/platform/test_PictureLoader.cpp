@@ -3,6 +3,7 @@
 #include "platform/PictureLoader.h"
 
 #include <QTemporaryDir>
+#include <sys/stat.h>
 #include <QtTest>
 
 namespace {
@@ -98,9 +99,54 @@ private Q_SLOTS:
             const auto loaded = PictureLoader::loadFromData(huge, target);
             QVERIFY(loaded);
             QCOMPARE(QSize(loaded->width, loaded->height), QSize(12000, 8000));
-            QVERIFY(qint64(loaded->image.width()) * loaded->image.height() <= 25'000'000);
+            QVERIFY(qint64(loaded->image.width()) * loaded->image.height() * 4 <= 256 << 20);
             QVERIFY(loaded->image.width() >= 258 && loaded->image.height() >= 182);
         }
+    }
+
+    void picturesThatFitIn256MegabytesLoadInFull()
+    {
+        // 35 megapixels: 140 MB decoded, past Qt's own default limit.
+        const auto jpeg = PictureLoader::loadFromData(jpegClaiming(7000, 5000));
+        QVERIFY(jpeg);
+        QCOMPARE(jpeg->image.size(), QSize(7000, 5000));
+        const auto bmp = PictureLoader::loadFromData(flatRle8Bmp(7000, 5000), QSize(258, 182));
+        QVERIFY(bmp);
+        QCOMPARE(QSize(bmp->width, bmp->height), QSize(7000, 5000));
+        QVERIFY(isNear(bmp->image.pixel(100, 100), QColor(0xC0, 0x80, 0x20)));
+        // 68 megapixels would take 272 MB: refused, as a BMP cannot be reduced while decoding.
+        QVERIFY(!PictureLoader::loadFromData(flatRle8Bmp(8250, 8250), QSize(258, 182)));
+    }
+
+    void progressiveJpegsAreLimitedInScansAndMemory()
+    {
+        const QByteArray progressive = progressiveJpeg(twoHalves(64, 48, Qt::red, Qt::blue));
+        QVERIFY(progressive.count("\xFF\xDA") > 1);
+        // The scan bomb: a hundred scans still load, one more is refused.
+        const auto hundred = PictureLoader::loadFromData(jpegWithScans(progressive, 100));
+        QVERIFY(hundred);
+        QVERIFY(isNear(hundred->image.pixel(5, 5), Qt::red));
+        QVERIFY(!PictureLoader::loadFromData(jpegWithScans(progressive, 101)));
+        QVERIFY(!PictureLoader::loadFromData(jpegWithScans(progressive, 3000), QSize(258, 182)));
+
+        // The size bomb: 10000 x 10000 keeps 300 MB of coefficients whatever
+        // the decoding scale; a baseline file of that size still loads reduced.
+        for (QSize target : {QSize(), QSize(258, 182)})
+            QVERIFY(!PictureLoader::loadFromData(jpegClaimingSize(progressive, 10000, 10000), target));
+        QVERIFY(PictureLoader::loadFromData(jpegClaiming(10000, 10000), QSize(258, 182)));
+        // 8000 x 7000 keeps 168 MB of coefficients: decoded at half scale to fit.
+        const auto reduced = PictureLoader::loadFromData(jpegClaimingSize(progressive, 8000, 7000));
+        QVERIFY(reduced);
+        QCOMPARE(QSize(reduced->width, reduced->height), QSize(8000, 7000));
+        QCOMPARE(reduced->image.size(), QSize(4000, 3500));
+    }
+
+    void refusesFilesThatAreNotPlainFiles()
+    {
+        QTemporaryDir dir;
+        const QByteArray fifo = QFile::encodeName(dir.filePath("foto.jpg"));
+        QCOMPARE(mkfifo(fifo.constData(), 0600), 0);
+        QVERIFY(!PictureLoader::load(QFile::decodeName(fifo), QSize(258, 182)));    // would wait for a writer
     }
 
     void refusesDamagedAndHugeFiles_data()

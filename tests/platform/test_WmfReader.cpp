@@ -139,12 +139,36 @@ private Q_SLOTS:
         QVERIFY(WmfReader::read(patched(shapes().placeable(QRect(0, 0, 100, 100)), 22 + 12, {0xFF, 0xFF, 0xFF, 0xFF})));
     }
 
-    void finishesAMillionTinyRecords()
+    void limitsTheWorkNotTheTime()
     {
+        // A million records play; one more is refused.
         WmfBuilder b;
         for (int i = 0; i < 1'000'000; ++i)
             b.record(SetBkMode, {i & 1 ? 1 : 2});
         QVERIFY(WmfReader::read(b.placeable(QRect(0, 0, 100, 100))));
+        b.record(SetBkMode, {1});
+        QVERIFY(!WmfReader::read(b.placeable(QRect(0, 0, 100, 100))));
+
+        // 64 drawn pixels per pixel of the picture: 64 rectangles over the
+        // whole picture, whatever its size, but not 65.
+        WmfBuilder covers;
+        solidBrush(covers, 0, 0x0000FF);
+        for (int i = 0; i < 64; ++i)
+            covers.record(Rectangle, {100, 100, 0, 0});
+        for (QSize target : {QSize(), QSize(30, 30)})
+            QVERIFY(WmfReader::read(covers.placeable(QRect(0, 0, 100, 100)), target));
+        covers.record(Rectangle, {100, 100, 0, 0});
+        for (QSize target : {QSize(), QSize(30, 30)})
+            QVERIFY(!WmfReader::read(covers.placeable(QRect(0, 0, 100, 100)), target));
+
+        // States saved 1024 deep are fine; one more level is refused.
+        WmfBuilder nested;
+        for (int i = 0; i < 1024; ++i)
+            nested.record(SaveDc, {});
+        nested.record(Rectangle, {50, 50, 0, 0});
+        QVERIFY(WmfReader::read(nested.placeable(QRect(0, 0, 100, 100))));
+        nested.record(SaveDc, {});
+        QVERIFY(!WmfReader::read(nested.placeable(QRect(0, 0, 100, 100))));
     }
 
     void refusesMalformedFiles_data()
