@@ -35,12 +35,15 @@ public:
     bool askYesNo(QWidget* parent, const QString& text, const QString& title, Icon icon) override
     {
         QMessageBox box(toQtIcon(icon), title, text, QMessageBox::Yes | QMessageBox::No, parent);
+        box.setTextFormat(Qt::PlainText);
         box.setDefaultButton(QMessageBox::Yes);
         return box.exec() == QMessageBox::Yes;
     }
     void showMessage(QWidget* parent, const QString& text, const QString& title, Icon icon) override
     {
         QMessageBox box(toQtIcon(icon), title, text, QMessageBox::Ok, parent);
+        // Messages name files and addresses as the user wrote them.
+        box.setTextFormat(Qt::PlainText);
         box.exec();
     }
     QString openFileName(QWidget* parent, const QString& title, const QString& filter) override

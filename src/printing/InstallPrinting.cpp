@@ -15,11 +15,13 @@ void installPrinting(Main& main)
     printer->setObjectName("CommonDialog");
 
     QObject::connect(main.FilePrint, &QAction::triggered, &main, [&main, printer] {
+        const Main::Busy busy(main);
         Afdrukken window(main.state, main.card, *printer, [] { return AddressFile::load(); }, &main);
         window.exec();
     });
     QObject::connect(main.FileSetupPrinter, &QAction::triggered, &main, [&main, printer] { printer->setup(&main); });
     QObject::connect(main.FilePrintMarges, &QAction::triggered, &main, [&main] {
+        const Main::Busy busy(main);
         Printmarges window(main.state, &main);
         window.exec();
     });
