@@ -64,7 +64,8 @@ Titel::Titel(QWidget* parent)
     Label4->setToolTip(QStringLiteral(" Versie en handleiding "));
     placeInTwips(Label4, 990, 885);
 
-    KlokLabel = new QLabel(QStringLiteral("00:00:00"), this);
+    // A blank first, as every tick writes it, so the text stands clear of its label.
+    KlokLabel = new QLabel(QStringLiteral(" 00:00:00"), this);
     KlokLabel->setObjectName("KlokLabel");
     setTextColor(KlokLabel, QColor(0, 64, 0));
 
@@ -119,12 +120,17 @@ void Titel::placeClock()
     KlokLabel->setIndent(0);
     KlokLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     KlokLabel->setAttribute(Qt::WA_TransparentForMouseEvents); // a click there still starts
+    // Measured the way the label lays its lines out: the last line starts as
+    // far below the top as the whole text is taller than that line alone.
     const QFontMetrics metrics(Label1->font());
-    const QStringList lines = Label1->text().split(QLatin1Char('\n'));
     const QRect text = Label1->contentsRect().translated(Label1->pos());
-    const int left = text.left() + metrics.horizontalAdvance(lines.last());
-    const int top = text.top() + int(lines.size() - 1) * metrics.lineSpacing();
-    KlokLabel->setGeometry(left, top, width() - left, metrics.lineSpacing());
+    const QString lastLine = Label1->text().section(QLatin1Char('\n'), -1);
+    const auto heightOf = [&](const QString& lines) {
+        return metrics.boundingRect(QRect(0, 0, text.width(), 100000), int(Label1->alignment()), lines).height();
+    };
+    const int left = text.left() + metrics.horizontalAdvance(lastLine);
+    const int top = text.top() + heightOf(Label1->text()) - heightOf(lastLine);
+    KlokLabel->setGeometry(left, top, width() - left, heightOf(lastLine));
     KlokLabel->raise();
 }
 
