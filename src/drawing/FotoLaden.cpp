@@ -31,7 +31,7 @@ void FotoLaden(Main& main, double x1, double y1, double x2, double y2)
     main.state.photoWidth = loaded->width;
     main.state.photoHeight = loaded->height;
     main.setPhotoCaption(QFileInfo(path).fileName() + " / " + QString::number(main.state.photoWidth)
-                                + " x " + QString::number(main.state.photoHeight) + " pixels");
+                         + " x " + QString::number(main.state.photoHeight) + " pixels");
     main.card.paintPicture(main.BackPic, x1, y1, width, height);
     main.card.refresh();
     main.state.currentTool = 0;

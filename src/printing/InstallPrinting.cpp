@@ -19,7 +19,10 @@ void installPrinting(Main& main)
         Afdrukken window(main.state, main.card, *printer, [] { return AddressFile::load(); }, &main);
         window.exec();
     });
-    QObject::connect(main.FileSetupPrinter, &QAction::triggered, &main, [&main, printer] { printer->setup(&main); });
+    QObject::connect(main.FileSetupPrinter, &QAction::triggered, &main, [&main, printer] {
+        const Main::Busy busy(main);
+        printer->setup(&main);
+    });
     QObject::connect(main.FilePrintMarges, &QAction::triggered, &main, [&main] {
         const Main::Busy busy(main);
         Printmarges window(main.state, &main);
