@@ -11,9 +11,13 @@
 #include "printing/PrintRun.h"
 #include "printing/Printmarges.h"
 #include "printing/SessionPrinter.h"
+#include "platform/PageBreaks.h"
 #include "platform/Translations.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QApplication>
+#include <QScreen>
+#include <QTextFrame>
 #include <QDir>
 #include <QFile>
 #include <QPageLayout>
@@ -27,6 +31,7 @@
 #include <QTimer>
 #include <QUrl>
 #include <cstdio>
+#include <memory>
 
 namespace {
 
@@ -35,6 +40,27 @@ QImage grabWindow(QWidget& window)
     window.show();
     QCoreApplication::processEvents();
     return window.grab().toImage();
+}
+
+// QTextDocument::print lays an unpaged document out afresh on a copy: at the
+// printer's resolution, a page of the printer's size and 2 cm margins. Paging
+// such a copy shows where the headings fall; the breaks go to the original.
+void keepHeadingsWithText(QTextDocument& document, QPdfWriter& writer)
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const qreal sourceDpiX = screen ? screen->logicalDotsPerInchX() : 96;
+    const qreal sourceDpiY = screen ? screen->logicalDotsPerInchY() : 96;
+    std::unique_ptr<QTextDocument> paged(document.clone());
+    paged->documentLayout()->setPaintDevice(&writer);
+    QTextFrameFormat frame = paged->rootFrame()->frameFormat();
+    frame.setLeftMargin(int((2 / 2.54) * sourceDpiX));
+    frame.setRightMargin(int((2 / 2.54) * sourceDpiX));
+    frame.setTopMargin(int((2 / 2.54) * sourceDpiY));
+    frame.setBottomMargin(int((2 / 2.54) * sourceDpiY));
+    paged->rootFrame()->setFrameFormat(frame);
+    paged->setPageSize(QSizeF(writer.width(), writer.height()));
+    for (int block : keepHeadingsWithNext(*paged))
+        breakBefore(document, block);
 }
 
 bool writeManual(const QString& htmlPath, const QString& pdfPath)
@@ -95,6 +121,7 @@ bool writeManual(const QString& htmlPath, const QString& pdfPath)
     writer.setCreator(QStringLiteral("Prentvel"));
     writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(18, 18, 18, 18), QPageLayout::Millimeter));
     writer.setResolution(300);
+    keepHeadingsWithText(document, writer);
     document.print(&writer);
     return QFile::exists(pdfPath);
 }

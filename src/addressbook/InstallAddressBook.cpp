@@ -8,6 +8,7 @@
 void installAddressBook(Main& main)
 {
     QObject::connect(main.ToolsDatabase, &QAction::triggered, &main, [&main] {
+        const Main::Busy busy(main);
         Dataform form(&main);
         form.exec();
     });

@@ -21,6 +21,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QSlider>
 #include <QTimer>
 #include <algorithm>
@@ -90,10 +91,10 @@ void Main::connectEvents()
     LayoutBijsnijden->setChecked(Settings::cropPhotos());
     connect(LayoutBijsnijden, &QAction::toggled, this, [](bool on) { Settings::setCropPhotos(on); });
     connect(HelpHelp, &QAction::triggered, this, &Main::HelpHelp_Click);
-    connect(HelpHelppdf, &QAction::triggered, this, [] { OpenDocument(manualPath()); });
-    connect(HelpSoftware, &QAction::triggered, this, [] { OpenDocument(SoftwarePageAddress); });
-    connect(HelpZilverhoek, &QAction::triggered, this, [] { OpenDocument(SecondSiteAddress); });
-    connect(HelpDownload, &QAction::triggered, this, [] { OpenDocument(DownloadPageAddress); });
+    connect(HelpHelppdf, &QAction::triggered, this, [this] { OpenDocument(this, manualPath()); });
+    connect(HelpSoftware, &QAction::triggered, this, [this] { OpenDocument(this, SoftwarePageAddress); });
+    connect(HelpZilverhoek, &QAction::triggered, this, [this] { OpenDocument(this, SecondSiteAddress); });
+    connect(HelpDownload, &QAction::triggered, this, [this] { OpenDocument(this, DownloadPageAddress); });
     connect(KlokTimer, &QTimer::timeout, this, &Main::KlokTimer_Timer);
     connect(BarTimer, &QTimer::timeout, this, &Main::BarTimer_Timer);
 }
@@ -152,7 +153,7 @@ void Main::LayoutKaart_Click(int index)
 {
     CardHistory::Change change(history);
     setToolButtonsEnabled(false);
-    Label1->setText("Tekenknoppen");
+    setToolCaption("Tekenknoppen");
     for (QAction* entry : LayoutKaart)
         if (entry && entry->isCheckable())
             entry->setChecked(false);
@@ -184,7 +185,7 @@ void Main::FileNieuw_Click()
     card.clear();
     InfoLabel->setText("Kies een layout...");
     setToolButtonsEnabled(false);
-    Label1->setText("Tekenknoppen");
+    setToolCaption("Tekenknoppen");
     state.currentTool = 0;
     for (QAction* entry : LayoutKaart)
         if (entry && entry->isCheckable())
@@ -196,8 +197,41 @@ void Main::FileNieuw_Click()
     state.frameHeight = 365;
 }
 
+void Main::setToolCaption(const QString& caption)
+{
+    Label1->setText(caption);
+    Label1->adjustSize();
+}
+
+void Main::setPhotoCaption(const QString& caption)
+{
+    // A menu entry takes "&" as the sign of a shortcut letter.
+    QString shown = caption;
+    NaamEnGrootte->setText(shown.replace(QLatin1Char('&'), QLatin1String("&&")));
+}
+
+void Main::leaveBusy()
+{
+    if (--busyDepth_ > 0 || !closeRequested_)
+        return;
+    closeRequested_ = false;
+    // Asked from the event loop, after the handler that held the window busy has returned.
+    QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
+}
+
 void Main::closeEvent(QCloseEvent* event)
 {
+    if (isBusy()) {
+        closeRequested_ = true;
+        event->ignore();
+        return;
+    }
+    // A second request while the question is open needs no second question.
+    if (askingToClose_) {
+        event->ignore();
+        return;
+    }
+    const QScopedValueRollback<bool> asking(askingToClose_, true);
     if (!Dialogs::askYesNo(this, "Wilt u dit programma nu afsluiten?", " Exit programma", Dialogs::Icon::Question)) {
         event->ignore();
         return;
@@ -238,6 +272,13 @@ void Main::startProgressStrip()
     BarTimer->start();
     Bar->show();
     Bar->raise();
+}
+
+void Main::stopProgressStrip()
+{
+    BarTimer->stop();
+    barSurface.clear();
+    Bar->hide();
 }
 
 void Main::BarTimer_Timer()

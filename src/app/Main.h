@@ -149,6 +149,29 @@ public:
     void BarTimer_Timer();
     // Switches the progress timer on and shows the strip (the filters call this).
     void startProgressStrip();
+    // Switches the progress timer off and hides the strip, cleared for the next run.
+    void stopProgressStrip();
+
+    // Work that lets window events run meanwhile (filters, effects, gradients,
+    // the modal windows) holds the main window busy for its lifetime. A close
+    // request that comes in the meantime is kept and asked once the work is
+    // done, so the window is never deleted under running work.
+    class Busy {
+    public:
+        explicit Busy(Main& main) : main_(main) { ++main_.busyDepth_; }
+        ~Busy() { main_.leaveBusy(); }
+        Busy(const Busy&) = delete;
+        Busy& operator=(const Busy&) = delete;
+
+    private:
+        Main& main_;
+    };
+    bool isBusy() const { return busyDepth_ > 0; }
+
+    // The caption under the tool buttons, at its full width.
+    void setToolCaption(const QString& caption);
+    // The photo's name and size on the menu bar, shown as written.
+    void setPhotoCaption(const QString& caption);
 
     // Swatches follow the shared colours.
     void paintSwatches();
@@ -162,4 +185,9 @@ private:
     void buildControls();
     void buildMenus();
     void connectEvents();
+    void leaveBusy();
+
+    int busyDepth_ = 0;
+    bool closeRequested_ = false;
+    bool askingToClose_ = false;
 };

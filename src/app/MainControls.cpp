@@ -63,6 +63,7 @@ void Main::buildControls()
     HelpLabel->hide();
     Label12 = makeLabel(Voorkant, "Label12", "Voorbeeld");
     Label12->setAttribute(Qt::WA_TransparentForMouseEvents);
+    Label12->setTextFormat(Qt::PlainText); // the card gets the text as typed, tags and all
     Label12->hide();
     Layer = makeLabel(Voorkant, "Layer");
     Layer->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -132,6 +133,7 @@ void Main::buildControls()
     placeInTwips(Label6, 120, 600);
     ComboSize = make<QComboBox>(Frame4, "ComboSize");
     ComboSize->setEditable(true);
+    ComboSize->setInsertPolicy(QComboBox::NoInsert);
     setBackground(ComboSize, textPanelGreen);
     for (int size = 8; size <= 100; size += 2)
         ComboSize->addItem(QString::number(size));
@@ -150,6 +152,7 @@ void Main::buildControls()
     placeInTwips(CheckVer, 1800, 1890, 1500, 300);
     ListFonts = make<QComboBox>(Frame4, "ListFonts");
     ListFonts->setEditable(true);
+    ListFonts->setInsertPolicy(QComboBox::NoInsert);
     setBackground(ListFonts, textPanelGreen);
     ListFonts->clear();
     ListFonts->addItems(QFontDatabase::families());

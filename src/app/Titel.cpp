@@ -1,13 +1,13 @@
 #include "app/Titel.h"
 
 #include "app/Main.h"
+#include "app/OverPrentvel.h"
 #include "app/StartInfo.h"
 #include "app/StartPhoto.h"
 #include "app/Twips.h"
 #include "editor/ClockAndHelp.h"
 #include "platform/BusyPointer.h"
 #include "platform/ClickableLabel.h"
-#include "platform/DesktopShell.h"
 #include "platform/Dialogs.h"
 #include "platform/PictureBox.h"
 #include "platform/Rounding.h"
@@ -54,20 +54,20 @@ Titel::Titel(QWidget* parent)
     Image1->setPixmap(QPixmap::fromImage(startPhoto()));
     Image1->setCursor(Qt::PointingHandCursor);
 
-    Label4 = new ClickableLabel(QStringLiteral("Contact per e-mail"), this);
+    Label4 = new ClickableLabel(QStringLiteral("Over Prentvel"), this);
     Label4->setObjectName("Label4");
     setTextColor(Label4, QColor(30, 60, 110));
     QFont contact = Label4->font();
     contact.setUnderline(true);
     Label4->setFont(contact);
     Label4->setCursor(Qt::PointingHandCursor);
-    Label4->setToolTip(QStringLiteral(" Stuur een e-mail "));
+    Label4->setToolTip(QStringLiteral(" Versie en handleiding "));
     placeInTwips(Label4, 990, 885);
 
-    KlokLabel = new QLabel(QStringLiteral("00:00:00"), this);
+    // A blank first, as every tick writes it, so the text stands clear of its label.
+    KlokLabel = new QLabel(QStringLiteral(" 00:00:00"), this);
     KlokLabel->setObjectName("KlokLabel");
     setTextColor(KlokLabel, QColor(0, 64, 0));
-    placeInTwips(KlokLabel, 1485, 3870, 2700, 240);
 
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         dpi = dpiFromLogicalDpi(screen->logicalDotsPerInchX());
@@ -80,6 +80,7 @@ Titel::Titel(QWidget* parent)
     placeInTwips(Label1, 300, 2100, 3900, 2100);
     QString text = informationText(gatherStartInfo(dpi));
     Label1->setText(text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    placeClock();
 
     Label2 = new QLabel(this);
     Label2->setObjectName("Label2");
@@ -107,7 +108,30 @@ Titel::Titel(QWidget* parent)
 
     connect(Image1, &ClickableLabel::clicked, this, [this] { Start(); });
     connect(Label1, &ClickableLabel::clicked, this, [this] { Start(); });
-    connect(Label4, &ClickableLabel::clicked, this, [] { OpenDocument(QStringLiteral("mailto:")); });
+    connect(Label4, &ClickableLabel::clicked, this, &Titel::Label4_Click);
+}
+
+void Titel::placeClock()
+{
+    // The clock stands on the information text's last line, "Time / Date..... :",
+    // right after it and in the same face.
+    KlokLabel->setFont(Label1->font());
+    KlokLabel->setMargin(0);
+    KlokLabel->setIndent(0);
+    KlokLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    KlokLabel->setAttribute(Qt::WA_TransparentForMouseEvents); // a click there still starts
+    // Measured the way the label lays its lines out: the last line starts as
+    // far below the top as the whole text is taller than that line alone.
+    const QFontMetrics metrics(Label1->font());
+    const QRect text = Label1->contentsRect().translated(Label1->pos());
+    const QString lastLine = Label1->text().section(QLatin1Char('\n'), -1);
+    const auto heightOf = [&](const QString& lines) {
+        return metrics.boundingRect(QRect(0, 0, text.width(), 100000), int(Label1->alignment()), lines).height();
+    };
+    const int left = text.left() + metrics.horizontalAdvance(lastLine);
+    const int top = text.top() + heightOf(Label1->text()) - heightOf(lastLine);
+    KlokLabel->setGeometry(left, top, width() - left, heightOf(lastLine));
+    KlokLabel->raise();
 }
 
 bool Titel::event(QEvent* event)
@@ -124,6 +148,13 @@ void Titel::Form_Activate()
         return;
     warned_ = true;
     Dialogs::showMessage(this, resolutionWarning(dpi), QStringLiteral(" Error"), Dialogs::Icon::Critical);
+}
+
+void Titel::Label4_Click()
+{
+    auto* window = new OverPrentvel(this);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->open();
 }
 
 void Titel::Timer1_Timer()

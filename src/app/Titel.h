@@ -33,6 +33,8 @@ public:
     // screen; returns the main window. Clicks during the animation are ignored.
     Main* Start();
     void Timer1_Timer();
+    // Opens the window "Over Prentvel".
+    void Label4_Click();
 
 Q_SIGNALS:
     void mainWindowOpened(Main* main);
@@ -41,6 +43,8 @@ protected:
     bool event(QEvent* event) override;
 
 private:
+    void placeClock();
+
     bool warned_ = false;
     bool starting_ = false;
 };

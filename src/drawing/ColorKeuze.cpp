@@ -6,6 +6,7 @@
 
 void openColorPalette(Main& main, int leftTwips, int topTwips)
 {
+    const Main::Busy busy(main);
     ColorKeuze window(main.state.paletteColor, &main);
     window.move(twipsToPixels(leftTwips), twipsToPixels(topTwips));
     window.exec();

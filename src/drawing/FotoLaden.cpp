@@ -33,8 +33,8 @@ void FotoLaden(Main& main, double x1, double y1, double x2, double y2)
     main.BackPic = loaded->image;
     main.state.photoWidth = loaded->width;
     main.state.photoHeight = loaded->height;
-    main.NaamEnGrootte->setText(QFileInfo(path).fileName() + " / " + QString::number(main.state.photoWidth)
-                                + " x " + QString::number(main.state.photoHeight) + " pixels");
+    main.setPhotoCaption(QFileInfo(path).fileName() + " / " + QString::number(main.state.photoWidth)
+                         + " x " + QString::number(main.state.photoHeight) + " pixels");
     const bool crop = main.LayoutBijsnijden->isChecked();
     main.card.paintPhoto(photoForFrame(main.BackPic, {width, height}, crop), QRectF(x1, y1, width, height));
     main.card.refresh();

@@ -19,6 +19,9 @@ constexpr int CircularSteps = 255;
 // old colour) and replaces the whole card.
 void GradientRichting_Click(Main& main, int index)
 {
+    if (main.isBusy())
+        return;
+    const Main::Busy working(main);
     CardHistory::Change change(main.history);
     Rgb& fill = main.state.fillColor;
     fill.g = std::max(fill.g - 1, 0);
@@ -55,6 +58,7 @@ void installGradientsAndFrames(Main& main)
     QObject::connect(main.EditLijst[2], &QAction::triggered, &main, [&main] { decorate(main, drawCentreDiamond); });
 
     QObject::connect(main.ToolsConfig, &QAction::triggered, &main, [&main] {
+        const Main::Busy busy(main);
         Config window(main.state, &main);
         window.exec();
     });

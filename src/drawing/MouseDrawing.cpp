@@ -66,8 +66,7 @@ void Knop_Click(Main& main, int n)
     if (n < 1 || n > ToolCount)
         return;
     const ToolDescription& tool = toolDescription(n);
-    main.Label1->setText(tool.name);
-    main.Label1->adjustSize();
+    main.setToolCaption(tool.name);
     main.InfoLabel->setText(tool.help);
 }
 

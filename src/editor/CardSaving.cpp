@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QTemporaryDir>
 
 const char* const BmpFilter = "Bitmap (*.bmp)|*.bmp";
 const char* const JpgFilter = "Jpg format (*.jpg)|*.jpg";
@@ -26,11 +27,19 @@ QString notWritten(const QString& path)
 }
 }
 
-QString temporaryBitmapPath(const QString& programFolder)
+TemporaryBitmap::TemporaryBitmap(const QString& programFolder)
 {
-    const QString folder = isFolderWritable(programFolder) ? programFolder : QDir::tempPath();
-    return QDir(folder).filePath(QString::fromLatin1(TemporaryBitmapName));
+    const QString name = QString::fromLatin1(TemporaryBitmapName);
+    if (isFolderWritable(programFolder)) {
+        path_ = QDir(programFolder).filePath(name);
+        return;
+    }
+    privateFolder_ = std::make_unique<QTemporaryDir>(QDir(QDir::tempPath()).filePath(QStringLiteral("prentvel-XXXXXX")));
+    if (privateFolder_->isValid())
+        path_ = QDir(privateFolder_->path()).filePath(name);
 }
+
+TemporaryBitmap::~TemporaryBitmap() = default;
 
 QString saveCardAsBmp(const QImage& card, const QString& path)
 {
@@ -40,7 +49,7 @@ QString saveCardAsBmp(const QImage& card, const QString& path)
 QString saveCardAsJpeg(const QImage& card, const QString& path, int quality, const QString& temporaryBitmap)
 {
     if (!writeImageFile(card, temporaryBitmap, "bmp"))
-        return notWritten(temporaryBitmap);
+        return notWritten(temporaryBitmap.isEmpty() ? QDir::tempPath() : temporaryBitmap);
     if (!QFileInfo::exists(temporaryBitmap))
         return QStringLiteral("File save not as JPG!");
     const bool converted = BmpToJpeg(temporaryBitmap, path, quality);
@@ -71,7 +80,8 @@ void FileSaveAs_Click(Main& main, int index)
                 card.setDotsPerMeterX(PrintCopyDotsPerMetre);
                 card.setDotsPerMeterY(PrintCopyDotsPerMetre);
             }
-            failure = saveCardAsJpeg(card, path, main.state.jpegQuality, temporaryBitmapPath(programFolder()));
+            const TemporaryBitmap bitmap(programFolder());
+            failure = saveCardAsJpeg(card, path, main.state.jpegQuality, bitmap.path());
         }
     }
     if (!failure.isEmpty())

@@ -4,15 +4,35 @@
 #include <QImage>
 #include <QString>
 
+#include <memory>
+
+class QTemporaryDir;
+
 class Main;
 
 extern const char* const BmpFilter;
 extern const char* const JpgFilter;
 extern const char* const TemporaryBitmapName; // "mydummy.bmp"
 
-// Where a JPEG save writes its temporary bitmap: in the program folder, or in
-// the system's temporary folder when the program folder is not writable.
-QString temporaryBitmapPath(const QString& programFolder);
+// Where a JPEG save writes its temporary bitmap: "mydummy.bmp" in the program
+// folder, or, when that folder is not writable, the same name in a private
+// folder of its own under the system's temporary folder, so that no file of
+// another user can stand in the way. The private folder and all in it go with
+// the object.
+class TemporaryBitmap {
+public:
+    explicit TemporaryBitmap(const QString& programFolder);
+    ~TemporaryBitmap();
+    TemporaryBitmap(const TemporaryBitmap&) = delete;
+    TemporaryBitmap& operator=(const TemporaryBitmap&) = delete;
+
+    // Empty when no private folder could be made.
+    QString path() const { return path_; }
+
+private:
+    std::unique_ptr<QTemporaryDir> privateFolder_;
+    QString path_;
+};
 
 // What went wrong, as the user is told; empty when the card was saved.
 QString saveCardAsBmp(const QImage& card, const QString& path);

@@ -59,7 +59,7 @@ void openPhotoFile(Main& main, const QString& path)
     state.photoWidth = picture->width;
     state.photoHeight = picture->height;
     const QFileInfo file(path);
-    main.NaamEnGrootte->setText(photoCaption(file.fileName(), state.photoWidth, state.photoHeight, file.size()));
+    main.setPhotoCaption(photoCaption(file.fileName(), state.photoWidth, state.photoHeight, file.size()));
 
     if (!paintsIntoFrame)
         return;

@@ -74,7 +74,7 @@ void EditConvert_Click(Main& main, int index)
     }
     main.card.refresh();
     showNormalPointer();
-    main.Bar->hide();
+    main.stopProgressStrip();
 }
 
 void EditContrastConvert_Click(Main& main, int index)

@@ -11,7 +11,13 @@ void connectEntries(Main& main, const std::array<QAction*, N>& actions, void (*h
 {
     for (std::size_t index = 0; index < N; ++index) {
         if (QAction* action = actions[index])
-            QObject::connect(action, &QAction::triggered, &main, [&main, handler, index] { handler(main, int(index)); });
+            QObject::connect(action, &QAction::triggered, &main, [&main, handler, index] {
+                // A filter chosen while other work runs (its events are let through) is refused.
+                if (main.isBusy())
+                    return;
+                const Main::Busy busy(main);
+                handler(main, int(index));
+            });
     }
 }
 }

@@ -1,13 +1,16 @@
 #include "platform/DesktopShell.h"
 
+#include "platform/Dialogs.h"
+
 #include <QDesktopServices>
+#include <QDir>
 #include <QFileInfo>
 #include <QUrl>
 
 namespace {
-std::function<void(const QString&)>& opener()
+std::function<bool(const QString&)>& opener()
 {
-    static std::function<void(const QString&)> current;
+    static std::function<bool(const QString&)> current;
     return current;
 }
 
@@ -18,18 +21,38 @@ QUrl urlFor(const QString& target)
         return url;
     return QUrl::fromLocalFile(QFileInfo(target).absoluteFilePath());
 }
-}
 
-void OpenDocument(const QString& target)
+bool isWebAddress(const QUrl& url)
 {
-    if (opener()) {
-        opener()(target);
-        return;
-    }
-    QDesktopServices::openUrl(urlFor(target));
+    return !url.isLocalFile();
+}
 }
 
-void DesktopShell::setOpener(std::function<void(const QString&)> newOpener)
+bool OpenDocument(const QString& target)
+{
+    if (opener())
+        return opener()(target);
+    const QUrl url = urlFor(target);
+    // The desktop's opener runs on its own and reports nothing about a missing file.
+    if (url.isLocalFile() && !QFileInfo(url.toLocalFile()).isFile())
+        return false;
+    return QDesktopServices::openUrl(url);
+}
+
+void OpenDocument(QWidget* owner, const QString& target)
+{
+    if (OpenDocument(target))
+        return;
+    const QUrl url = urlFor(target);
+    const QString text = isWebAddress(url)
+        ? QStringLiteral("Het adres %1 kon niet worden geopend.\nEr is geen webbrowser gevonden die het kan tonen.")
+              .arg(url.toString())
+        : QStringLiteral("Het bestand %1 kon niet worden geopend.\nHet bestaat niet, of er is geen programma gevonden dat het kan tonen.")
+              .arg(QDir::toNativeSeparators(url.toLocalFile()));
+    Dialogs::showMessage(owner, text, QStringLiteral(" Openen"), Dialogs::Icon::Warning);
+}
+
+void DesktopShell::setOpener(std::function<bool(const QString&)> newOpener)
 {
     opener() = std::move(newOpener);
 }

@@ -48,6 +48,7 @@ public:
     bool askYesNo(QWidget* parent, const QString& text, const QString& title, Icon icon) override
     {
         QMessageBox box(toQtIcon(icon), title, text, QMessageBox::Yes | QMessageBox::No, parent);
+        box.setTextFormat(Qt::PlainText);
         box.setDefaultButton(QMessageBox::Yes);
         // Dutch answers even where no Dutch translation of Qt is installed.
         box.button(QMessageBox::Yes)->setText(QStringLiteral("Ja"));
@@ -57,6 +58,8 @@ public:
     void showMessage(QWidget* parent, const QString& text, const QString& title, Icon icon) override
     {
         QMessageBox box(toQtIcon(icon), title, text, QMessageBox::Ok, parent);
+        // Messages name files and addresses as the user wrote them.
+        box.setTextFormat(Qt::PlainText);
         box.exec();
     }
     QString openFileName(QWidget* parent, const QString& title, const QString& filter, const QString& start) override

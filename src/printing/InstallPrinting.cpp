@@ -17,14 +17,19 @@ void installPrinting(Main& main)
     printer->setObjectName("CommonDialog");
 
     QObject::connect(main.FilePrint, &QAction::triggered, &main, [&main, printer] {
+        const Main::Busy busy(main);
         Afdrukken window(main.state, main.card, *printer, [] { return AddressFile::load(); }, &main);
         window.exec();
         // The next opening, in this run or a later one, starts at the mode last shown.
         main.state.printMode = window.VScroll1->value();
         Settings::setPrintMode(main.state.printMode);
     });
-    QObject::connect(main.FileSetupPrinter, &QAction::triggered, &main, [&main, printer] { printer->setup(&main); });
+    QObject::connect(main.FileSetupPrinter, &QAction::triggered, &main, [&main, printer] {
+        const Main::Busy busy(main);
+        printer->setup(&main);
+    });
     QObject::connect(main.FilePrintMarges, &QAction::triggered, &main, [&main, printer] {
+        const Main::Busy busy(main);
         Printmarges window(main.state, &main);
         window.setPrinter(printer);
         window.exec();

@@ -3,28 +3,30 @@
 #include "platform/Rounding.h"
 
 #include <QLocale>
-
-#include <cmath>
+#include <QRegularExpression>
 
 namespace LabelSettingsInput {
 
 std::optional<double> number(const QString& text)
 {
+    static const QRegularExpression plainDecimal(QStringLiteral("^[0-9]*[.,]?[0-9]*$"));
     QString plain = text.trimmed();
-    plain.replace(QLatin1Char(','), QLatin1Char('.'));
-    if (plain.isEmpty())
+    if (plain.size() > MaxLength || !plain.contains(QRegularExpression(QStringLiteral("[0-9]")))
+        || !plainDecimal.match(plain).hasMatch())
         return std::nullopt;
+    plain.replace(QLatin1Char(','), QLatin1Char('.'));
     bool ok = false;
     const double value = QLocale::c().toDouble(plain, &ok);
-    // Four typed characters never exceed 9999, except through an exponent.
-    if (!ok || !std::isfinite(value) || std::abs(value) > 9999)
+    // The box shows the stored value again: ".125" would come back as "0.125",
+    // too long for the box to keep.
+    if (!ok || QString::number(value).size() > MaxLength)
         return std::nullopt;
     return value;
 }
 
 bool keepsTypedText(const QString& text)
 {
-    return text.isEmpty() || (text.size() < 5 && number(text).has_value());
+    return text.isEmpty() || (text.size() <= MaxLength && number(text).has_value());
 }
 
 std::variant<Values, QString> read(const QString& left, const QString& top, const QString& width,

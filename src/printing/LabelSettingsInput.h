@@ -7,9 +7,12 @@
 
 namespace LabelSettingsInput {
 
-// The number a text box holds: a decimal with a point or a comma, optional
-// sign and exponent, spaces around it ignored, no larger than 9999 either way.
-// Nothing for anything else.
+// The longest text a box keeps.
+constexpr int MaxLength = 4;
+
+// The number a text box holds: digits with at most one decimal point or comma,
+// spaces around them ignored, that fit in four characters both as typed and as
+// the number is shown again. Nothing for anything else (signs, exponents).
 std::optional<double> number(const QString& text);
 
 // Whether a text box may keep what was typed: empty, or a number of at most

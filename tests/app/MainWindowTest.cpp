@@ -5,14 +5,17 @@
 #include "editor/CardLayouts.h"
 #include "editor/ClockAndHelp.h"
 #include "platform/DesktopShell.h"
+#include "platform/EventPump.h"
 #include "platform/PictureBox.h"
 #include "platform/Wait.h"
 
 #include <QAction>
 #include <QComboBox>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QMenuBar>
+#include <QPointer>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -253,20 +256,110 @@ private Q_SLOTS:
         QVERIFY(!main.HelpHelp->isChecked());
     }
 
-    void linksOpenThroughTheDesktop()
+    void linksOpenThroughTheDesktopOrSayWhyNot()
     {
         Main main;
+        ScriptedDialogs dialogs;
         QStringList opened;
-        DesktopShell::setOpener([&](const QString& target) { opened << target; });
-        main.HelpHelppdf->trigger();
-        main.HelpSoftware->trigger();
-        main.HelpZilverhoek->trigger();
-        main.HelpDownload->trigger();
-        DesktopShell::setOpener({});
+        bool desktopOpens = true;
+        DesktopShell::setOpener([&](const QString& target) {
+            opened << target;
+            return desktopOpens;
+        });
+        QAction* const entries[] = {main.HelpHelppdf, main.HelpSoftware, main.HelpZilverhoek, main.HelpDownload};
+        for (QAction* entry : entries)
+            entry->trigger();
         QCOMPARE(opened.size(), 4);
         QVERIFY(opened.at(0).endsWith("/help.pdf"));
         for (int i = 1; i < 4; ++i)
             QVERIFY(opened.at(i).startsWith("https://"));
+        QVERIFY(dialogs.messages.isEmpty());
+
+        // Nothing on the desktop can open them: each message names what was asked for.
+        desktopOpens = false;
+        for (QAction* entry : entries)
+            entry->trigger();
+        QCOMPARE(dialogs.messages.size(), 4);
+        QVERIFY(dialogs.messages.at(0).text.startsWith("Het bestand "));
+        for (int i = 0; i < 4; ++i)
+            QVERIFY2(dialogs.messages.at(i).text.contains(opened.at(i)), qPrintable(dialogs.messages.at(i).text));
+        QVERIFY(dialogs.messages.at(1).text.startsWith("Het adres https://"));
+
+        // Without a test opener a missing manual is reported, not handed to the desktop.
+        DesktopShell::setOpener({});
+        QVERIFY(!OpenDocument(QDir(QDir::tempPath()).filePath("bestaat-niet/help.pdf")));
+    }
+
+    void closeDuringAFilterIsAskedOnceTheFilterIsDone()
+    {
+        ScriptedDialogs dialogs;
+        QPointer<Main> main = new Main;
+        main->setAttribute(Qt::WA_DeleteOnClose);
+        main->show();
+        main->card.filledBox(0, 0, 200, 200, RGB(200, 0, 0));
+        // The close request arrives with the events the filter lets run.
+        int pumped = 0;
+        qsizetype askedDuringFilter = 0;
+        EventPump::setHook([&] {
+            if (++pumped == 10)
+                QTimer::singleShot(0, main, [&] { main->close(); });
+            QCoreApplication::processEvents();
+            askedDuringFilter = std::max(askedDuringFilter, dialogs.messages.size());
+        });
+        dialogs.answers = {true};
+        main->EditConvert[10]->trigger(); // Blur
+        EventPump::setHook({});
+        QVERIFY(pumped > 10);
+        QCOMPARE(askedDuringFilter, qsizetype(0));
+        QVERIFY(main);
+        QVERIFY(main->card.point(200, 100) != qint64(RGB(200, 0, 0))); // the filter ran to its end
+        QVERIFY(!main->BarTimer->isActive() && main->Bar->isHidden());
+        QTRY_COMPARE(dialogs.messages.size(), qsizetype(1));
+        QCOMPARE(dialogs.messages.first().text, QString("Wilt u dit programma nu afsluiten?"));
+        QTRY_VERIFY(main.isNull());
+    }
+
+    void filterChosenDuringAFilterIsRefused()
+    {
+        Main main;
+        main.card.filledBox(0, 0, 514, 364, RGB(10, 20, 30));
+        bool nested = false, stripKept = false;
+        EventPump::setHook([&] {
+            if (nested)
+                return;
+            nested = true;
+            main.EditConvert[1]->trigger(); // Negative, while Grayscale runs
+            stripKept = !main.Bar->isHidden() && main.BarTimer->isActive();
+        });
+        main.EditConvert[0]->trigger();
+        EventPump::setHook({});
+        QVERIFY(nested && stripKept);
+        const QRgb grey = main.card.image().pixel(5, 5);
+        QVERIFY(qRed(grey) == qGreen(grey) && qRed(grey) < 128); // grey, not negative
+    }
+
+    void transparantStopsTheProgressTimer()
+    {
+        Main main;
+        main.EditConvert[16]->trigger();
+        QVERIFY(!main.BarTimer->isActive());
+        QVERIFY(main.Bar->isHidden());
+    }
+
+    void toolCaptionGetsItsFullWidthBack()
+    {
+        Main main;
+        main.LayoutKaart_Click(18);
+        main.Knop[8]->click(); // Spray: a short name
+        QCOMPARE(main.Label1->text(), QString("Spray"));
+        main.LayoutKaart_Click(18);
+        QCOMPARE(main.Label1->text(), QString("Tekenknoppen"));
+        QVERIFY(main.Label1->width() >= main.Label1->sizeHint().width());
+        main.Knop[2]->click();
+        ScriptedDialogs dialogs;
+        dialogs.answers = {true};
+        main.FileNieuw_Click();
+        QVERIFY(main.Label1->width() >= main.Label1->sizeHint().width());
     }
 
     void clockAndCornerPictures()

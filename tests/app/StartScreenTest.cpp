@@ -1,9 +1,14 @@
 #include "app/Main.h"
+#include "app/OverPrentvel.h"
 #include "app/StartInfo.h"
 #include "app/Titel.h"
 #include "common/ScriptedDialogs.h"
 #include "common/TestRegistry.h"
 #include "platform/ClickableLabel.h"
+#include "platform/DesktopShell.h"
+#include "platform/ProgramFolder.h"
+
+#include <QPushButton>
 
 #include <QApplication>
 #include <QLocale>
@@ -62,6 +67,71 @@ private Q_SLOTS:
         QCOMPARE(lines.at(3), QString("Filesize............. : 12.345 Bytes"));
         QCOMPARE(lines.at(5), QString("Screen............. : 1280 x 1024 pixels"));
         QCOMPARE(lines.at(7), QString("Time / Date..... :"));
+    }
+
+    void clockStandsOnTheTimeLineRightOfItsLabel()
+    {
+        Titel titel;
+        titel.show();
+        // Ink rows of each label drawn on its own, and the ink's left and right
+        // edge within its last run of rows (the last line of text).
+        const auto ink = [&](QLabel* label) {
+            QImage image(titel.size(), QImage::Format_RGB32);
+            image.fill(Qt::white);
+            label->render(&image, label->pos(), QRegion(), QWidget::DrawChildren);
+            QList<int> rows;
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x)
+                    if ((image.pixel(x, y) & 0xFFFFFF) != 0xFFFFFF) {
+                        if (!rows.isEmpty() && rows.last() < y - 1)
+                            rows.clear(); // a blank row: a new line of text starts
+                        rows << y;
+                        break;
+                    }
+            int left = image.width(), right = -1;
+            for (int y : rows)
+                for (int x = 0; x < image.width(); ++x)
+                    if ((image.pixel(x, y) & 0xFFFFFF) != 0xFFFFFF) {
+                        left = std::min(left, x);
+                        right = std::max(right, x);
+                    }
+            return std::make_tuple(rows, left, right);
+        };
+        titel.KlokLabel->setText(" 9:05:07 / 04-03-2026");
+        const auto [clockRows, clockLeft, clockRight] = ink(titel.KlokLabel);
+        // The last line of the information text is "Time / Date..... :".
+        const auto [lineRows, lineLeft, lineRight] = ink(titel.Label1);
+        QVERIFY(!clockRows.isEmpty() && !lineRows.isEmpty());
+        QVERIFY2(clockRows.first() <= lineRows.last() && clockRows.last() >= lineRows.first(),
+                 qPrintable(QString("clock rows %1-%2, line rows %3-%4").arg(clockRows.first()).arg(clockRows.last())
+                                .arg(lineRows.first()).arg(lineRows.last())));
+        QVERIFY(std::abs(clockRows.last() - lineRows.last()) <= 2); // one baseline
+        QVERIFY(clockLeft > lineRight && clockLeft - lineRight < 12);
+        QVERIFY(clockRight < titel.width());
+        QCOMPARE(titel.KlokLabel->font().pointSize(), 8);
+    }
+
+    void overPrentvelShowsVersionPlatformAndTheManual()
+    {
+        Titel titel;
+        QCOMPARE(titel.Label4->text(), QString("Over Prentvel"));
+        titel.show();
+        QTest::mouseClick(titel.Label4, Qt::LeftButton);
+        auto* about = titel.findChild<OverPrentvel*>("OverPrentvel");
+        QVERIFY(about && about->isVisible());
+        QCOMPARE(about->windowTitle(), QString(" Over Prentvel"));
+        QCOMPARE(about->VersieLabel->text(), QString("Versie 1.0.0.0"));
+        QVERIFY(about->PlatformLabel->text().startsWith("Platform: "));
+        QStringList opened;
+        DesktopShell::setOpener([&](const QString& target) {
+            opened << target;
+            return true;
+        });
+        about->HandleidingKnop->click();
+        DesktopShell::setOpener({});
+        QCOMPARE(opened, QStringList{manualPath()});
+        about->SluitenKnop->click();
+        QVERIFY(!about->isVisible());
     }
 
     void startPlaysTheStripAndOpensTheMainWindow()

@@ -49,9 +49,32 @@ private Q_SLOTS:
         QCOMPARE(dialogs.messages.size(), 2);
         QVERIFY(dialogs.messages.at(0).text.startsWith("De kaart is niet opgeslagen"));
         QVERIFY(!QFile::exists(dir.filePath("weg/kaart.bmp")));
-        QVERIFY(!QFile::exists(temporaryBitmapPath(programFolder())));
-        QCOMPARE(temporaryBitmapPath(dir.filePath("bestaat-niet")), QDir(QDir::tempPath()).filePath("mydummy.bmp"));
-        QCOMPARE(temporaryBitmapPath(dir.path()), QDir(dir.path()).filePath("mydummy.bmp"));
+        QVERIFY(!QFile::exists(QDir(programFolder()).filePath("mydummy.bmp")));
+        QCOMPARE(TemporaryBitmap(dir.path()).path(), QDir(dir.path()).filePath("mydummy.bmp"));
+    }
+
+    void jpegSaveGetsPastAForeignTemporaryFile()
+    {
+        // The program folder cannot take the bitmap, and something not ours
+        // already holds its name in the shared temporary folder.
+        const QByteArray savedTemp = qgetenv("TMPDIR");
+        QVERIFY(QDir(dir.path()).mkpath("tmp/mydummy.bmp"));
+        qputenv("TMPDIR", dir.filePath("tmp").toLocal8Bit());
+        QString used;
+        QString failure;
+        {
+            const TemporaryBitmap bitmap(dir.filePath("bestaat-niet"));
+            used = bitmap.path();
+            QImage card(515, 365, QImage::Format_RGB32);
+            card.fill(Qt::blue);
+            failure = saveCardAsJpeg(card, dir.filePath("kaart.jpg"), 90, used);
+        }
+        qputenv("TMPDIR", savedTemp);
+        QVERIFY2(failure.isEmpty(), qPrintable(failure));
+        QVERIFY(used.startsWith(dir.filePath("tmp/")));
+        QVERIFY(!QFile::exists(used));
+        QCOMPARE(QDir(dir.filePath("tmp")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{"mydummy.bmp"});
+        QCOMPARE(QImage(dir.filePath("kaart.jpg")).size(), QSize(515, 365));
     }
 };
 

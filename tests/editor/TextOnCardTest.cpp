@@ -8,6 +8,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 
@@ -68,6 +69,31 @@ private Q_SLOTS:
             QVERIFY(preview.adjusted(-2, -2, 2, 2).contains(inkBounds(card)));
             main.ToolsUndo_Click();
             QCOMPARE(inkBounds(main.card.image()), QRect());
+        }
+    }
+
+    void markupIsPreviewedAsTheCardGetsIt()
+    {
+        Main main;
+        prepare(main, "<b>HH</b>");
+        main.PlaatsKnop->click();
+        movePreview(main, 300, 200);
+        const QRect preview = main.Label12->geometry();
+        placeTextAt(main, 300, 200);
+        QVERIFY(preview.adjusted(-2, -2, 2, 2).contains(inkBounds(main.card.image())));
+    }
+
+    void typedSizesAndFontsStayOutOfTheLists()
+    {
+        Main main;
+        for (QComboBox* box : {main.ComboSize, main.ListFonts}) {
+            const int items = box->count();
+            box->setFocus();
+            box->lineEdit()->selectAll();
+            QTest::keyClicks(box->lineEdit(), "77");
+            QTest::keyClick(box->lineEdit(), Qt::Key_Return);
+            QCOMPARE(box->count(), items);
+            QCOMPARE(box->currentText(), QString("77"));
         }
     }
 

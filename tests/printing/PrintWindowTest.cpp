@@ -340,6 +340,32 @@ private Q_SLOTS:
         QVERIFY(QFile::exists(dir.filePath("etiketten.pdf")));
     }
 
+    void closingTheProgramDuringTheScanAsksOnceThePrintWindowIsClosed()
+    {
+        QTemporaryDir dir;
+        ScriptedDialogs dialogs;
+        QPointer<Main> main = new Main;
+        main->setAttribute(Qt::WA_DeleteOnClose);
+        main->findChild<SessionPrinter*>("CommonDialog")->printer().setOutputFileName(dir.filePath("kaart.pdf"));
+        qsizetype askedWhilePrinting = -1;
+        QTimer::singleShot(0, [&] {
+            auto* window = qobject_cast<Afdrukken*>(QApplication::activeModalWidget());
+            QVERIFY(window);
+            QTimer::singleShot(100, main, [&] { main->close(); }); // during the scan animation
+            window->PrintKnop_Click();
+            askedWhilePrinting = dialogs.messages.size();
+            window->ExitKnop_Click();
+        });
+        dialogs.files << dir.filePath("kaart.pdf");
+        dialogs.answers = {true};
+        main->FilePrint->trigger();
+        QCOMPARE(askedWhilePrinting, qsizetype(0));
+        QVERIFY(QFile::exists(dir.filePath("kaart.pdf")));
+        QTRY_COMPARE(dialogs.messages.size(), qsizetype(1));
+        QCOMPARE(dialogs.messages.first().title, QString(" Exit programma"));
+        QTRY_VERIFY(main.isNull());
+    }
+
     void menuEntriesOpenBothWindowsModal()
     {
         Main main;

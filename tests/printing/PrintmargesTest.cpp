@@ -34,7 +34,9 @@ private Q_SLOTS:
         QCOMPARE(window.MargeText[3]->text(), QString("66"));
         QCOMPARE(window.Combo1->currentText(), QString("21"));
         const struct { const char* typed; const char* kept; } cases[] = {
-            {"abc", ""}, {"12345", ""}, {"1234", "1234"}, {"12,5", "12,5"}, {"-", ""}, {"1e99", ""}, {"", ""}};
+            {"abc", ""}, {"12345", ""}, {"1234", "1234"}, {"12,5", "12,5"}, {"-", ""}, {"1e99", ""}, {"", ""},
+            // Only plain decimals that come back in four characters: ".125" would be shown as "0.125".
+            {".125", ""}, {"1e-3", ""}, {"-5", ""}, {"1.2.", ""}, {".5", ".5"}, {"7.", "7."}};
         for (const auto& c : cases) {
             window.MargeText[1]->setText(c.typed);
             QCOMPARE(window.MargeText[1]->text(), QString(c.kept));

@@ -1,0 +1,64 @@
+#include "app/OverPrentvel.h"
+
+#include "platform/DesktopShell.h"
+#include "platform/ProgramFolder.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QSysInfo>
+#include <QVBoxLayout>
+
+QString versionLine()
+{
+    return QStringLiteral("Versie %1").arg(QStringLiteral(PRENTVEL_VERSION));
+}
+
+QString platformLine()
+{
+    return QStringLiteral("Platform: %1, %2 (%3-bit)")
+        .arg(QSysInfo::prettyProductName(), QSysInfo::currentCpuArchitecture())
+        .arg(QSysInfo::WordSize);
+}
+
+OverPrentvel::OverPrentvel(QWidget* parent)
+    : QDialog(parent)
+{
+    setObjectName("OverPrentvel");
+    setWindowTitle(QStringLiteral(" Over Prentvel"));
+
+    auto* name = new QLabel(QStringLiteral("Prentvel"), this);
+    name->setObjectName("NaamLabel");
+    QFont bold = name->font();
+    bold.setBold(true);
+    bold.setPointSizeF(bold.pointSizeF() * 1.5);
+    name->setFont(bold);
+    auto* purpose = new QLabel(QStringLiteral("Zelf prentbriefkaarten ontwerpen en afdrukken."), this);
+    purpose->setObjectName("OmschrijvingLabel");
+    VersieLabel = new QLabel(versionLine(), this);
+    VersieLabel->setObjectName("VersieLabel");
+    PlatformLabel = new QLabel(platformLine(), this);
+    PlatformLabel->setObjectName("PlatformLabel");
+    PlatformLabel->setTextFormat(Qt::PlainText);
+
+    HandleidingKnop = new QPushButton(QStringLiteral("Handleiding"), this);
+    HandleidingKnop->setObjectName("HandleidingKnop");
+    HandleidingKnop->setToolTip(QStringLiteral(" Opent de handleiding (help.pdf) "));
+    SluitenKnop = new QPushButton(QStringLiteral("Sluiten"), this);
+    SluitenKnop->setObjectName("SluitenKnop");
+    SluitenKnop->setDefault(true);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(HandleidingKnop);
+    buttons->addWidget(SluitenKnop);
+    auto* layout = new QVBoxLayout(this);
+    for (QLabel* label : {name, purpose, VersieLabel, PlatformLabel})
+        layout->addWidget(label);
+    layout->addSpacing(8);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    connect(HandleidingKnop, &QPushButton::clicked, this, [this] { OpenDocument(this, manualPath()); });
+    connect(SluitenKnop, &QPushButton::clicked, this, &QDialog::accept);
+}

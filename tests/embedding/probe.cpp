@@ -1,0 +1,6 @@
+#include "platform/Rounding.h"
+
+long long probe()
+{
+    return roundHalfEven(2.5);
+}

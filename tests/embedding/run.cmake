@@ -1,0 +1,15 @@
+# Configures the outer project in a fresh folder and compiles its probe.
+file(REMOVE_RECURSE ${OUTER_BINARY})
+set(options -DPRENTVEL_SOURCE=${PRENTVEL_SOURCE} -DQt6_DIR=${QT6_DIR} -DCMAKE_CXX_COMPILER=${CXX})
+if(LAUNCHER)
+    list(APPEND options -DCMAKE_CXX_COMPILER_LAUNCHER=${LAUNCHER})
+endif()
+execute_process(COMMAND ${CMAKE_COMMAND} -S ${OUTER_SOURCE} -B ${OUTER_BINARY} -G ${GENERATOR} ${options}
+                RESULT_VARIABLE configured)
+if(NOT configured EQUAL 0)
+    message(FATAL_ERROR "the outer project did not configure")
+endif()
+execute_process(COMMAND ${CMAKE_COMMAND} --build ${OUTER_BINARY} --target probe RESULT_VARIABLE built)
+if(NOT built EQUAL 0)
+    message(FATAL_ERROR "the probe did not compile against the core's headers")
+endif()
