@@ -2,7 +2,10 @@
 
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QRegularExpression>
 #include <QStringList>
+
+#include <algorithm>
 
 namespace Dialogs {
 namespace {
@@ -19,14 +22,29 @@ QMessageBox::Icon toQtIcon(Icon icon)
     return QMessageBox::NoIcon;
 }
 
-QString runFileDialog(QWidget* parent, const QString& title, const QString& filter, QFileDialog::AcceptMode mode)
+QString runFileDialog(QWidget* parent, const QString& title, const QString& filter, QFileDialog::AcceptMode mode,
+                      int* type = nullptr)
 {
     QFileDialog dialog(parent, title);
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
-    dialog.setNameFilters(toQtFilter(filter).split(";;"));
+    const QStringList nameFilters = toQtFilter(filter).split(";;");
+    dialog.setNameFilters(nameFilters);
+    if (type) {
+        // A name typed without extension gets the chosen type's one, before the
+        // dialog asks about overwriting.
+        const auto followType = [&dialog](const QString& nameFilter) {
+            const qsizetype dot = nameFilter.indexOf(QLatin1String("*."));
+            const qsizetype end = nameFilter.indexOf(QRegularExpression(QStringLiteral("[ )]")), dot);
+            dialog.setDefaultSuffix(dot < 0 ? QString() : nameFilter.mid(dot + 2, end - dot - 2));
+        };
+        followType(nameFilters.value(0));
+        QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, followType);
+    }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return QString();
+    if (type)
+        *type = std::max(0, int(nameFilters.indexOf(dialog.selectedNameFilter())));
     return dialog.selectedFiles().constFirst();
 }
 
@@ -50,6 +68,10 @@ public:
     QString saveFileName(QWidget* parent, const QString& title, const QString& filter) override
     {
         return runFileDialog(parent, title, filter, QFileDialog::AcceptSave);
+    }
+    QString saveFileNameAndType(QWidget* parent, const QString& title, const QString& filter, int& type) override
+    {
+        return runFileDialog(parent, title, filter, QFileDialog::AcceptSave, &type);
     }
 };
 
@@ -76,6 +98,11 @@ QString openFileName(QWidget* parent, const QString& title, const QString& filte
 QString saveFileName(QWidget* parent, const QString& title, const QString& filter)
 {
     return current->saveFileName(parent, title, filter);
+}
+
+QString saveFileNameAndType(QWidget* parent, const QString& title, const QString& filter, int& type)
+{
+    return current->saveFileNameAndType(parent, title, filter, type);
 }
 
 void setHandler(Handler* handler)

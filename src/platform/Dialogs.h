@@ -22,12 +22,20 @@ public:
     virtual QString openFileName(QWidget* parent, const QString& title, const QString& filter) = 0;
     // Full path to save to, or empty when cancelled; overwriting is confirmed by the dialog.
     virtual QString saveFileName(QWidget* parent, const QString& title, const QString& filter) = 0;
+    // Like saveFileName, and `type` receives the file type chosen in the dialog:
+    // the index, from 0, of its pair in `filter`.
+    virtual QString saveFileNameAndType(QWidget* parent, const QString& title, const QString& filter, int& type)
+    {
+        type = 0;
+        return saveFileName(parent, title, filter);
+    }
 };
 
 bool askYesNo(QWidget* parent, const QString& text, const QString& title, Icon icon = Icon::Question);
 void showMessage(QWidget* parent, const QString& text, const QString& title, Icon icon = Icon::Information);
 QString openFileName(QWidget* parent, const QString& title, const QString& filter);
 QString saveFileName(QWidget* parent, const QString& title, const QString& filter);
+QString saveFileNameAndType(QWidget* parent, const QString& title, const QString& filter, int& type);
 
 // Replaces the handler; nullptr brings back the real dialogs.
 void setHandler(Handler* handler);
