@@ -60,6 +60,10 @@ std::optional<QString> decode(const QByteArray& bytes)
     }
     if (!text || !looksLikeText(*text))
         return std::nullopt;
+    // UTF-16 may hold halves of characters; write those as the replacement
+    // character now, as any later conversion would.
+    if (!text->isValidUtf16())
+        text = QString::fromUtf8(text->toUtf8());
     return text;
 }
 

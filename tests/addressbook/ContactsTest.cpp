@@ -234,6 +234,15 @@ private Q_SLOTS:
             QVERIFY(line.size() <= 76);
     }
 
+    void manualRepeatsTheColumnTable()
+    {
+        const QString manual = QString::fromUtf8(readBytes(PRENTVEL_SOURCE_DIR "/manual/handleiding.html"));
+        for (const CsvContacts::ColumnKind& kind : CsvContacts::columnNames()) {
+            const QString row = QStringLiteral("<tr><td>%1</td><td>%2</td></tr>").arg(kind.kind, kind.names.join(", "));
+            QVERIFY2(manual.contains(row), qPrintable(row));
+        }
+    }
+
     void replacesLettersTheFileCannotHold()
     {
         QCOMPARE(Contacts::toWindows1252Letters(QStringLiteral("Łódź, Čapek, Đorđe, Ørsted, Dvořák")),
