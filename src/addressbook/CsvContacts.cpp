@@ -115,7 +115,10 @@ constexpr qsizetype maxColumns = 1000;
 // doubled quotes and line breaks. Fields past maxColumns are dropped.
 class CsvScanner {
 public:
-    CsvScanner(const QString& text, QChar separator) : text_(text), separator_(separator) {}
+    CsvScanner(const QString& text, QChar separator, qsizetype start)
+        : text_(text), separator_(separator), position_(start)
+    {
+    }
 
     bool unbalanced() const { return unbalanced_; }
 
@@ -154,7 +157,7 @@ public:
 private:
     const QString& text_;
     QChar separator_;
-    qsizetype position_ = 0;
+    qsizetype position_;
     bool unbalanced_ = false;
 
     bool readQuoted(QString& field)
@@ -250,7 +253,16 @@ ContactImport read(const QByteArray& bytes)
     if (!text)
         return ContactText::failure(QStringLiteral("Het bestand is geen tekstbestand met contacten."));
 
-    CsvScanner scanner(*text, detectSeparator(*text));
+    // Spreadsheets may name the separator in a first line "sep=;".
+    QChar separator = detectSeparator(*text);
+    qsizetype start = 0;
+    if (text->startsWith(QLatin1String("sep="), Qt::CaseInsensitive) && text->size() > 4) {
+        separator = text->at(4);
+        start = 5;
+        while (start < text->size() && (text->at(start) == QLatin1Char('\r') || text->at(start) == QLatin1Char('\n')))
+            ++start;
+    }
+    CsvScanner scanner(*text, separator, start);
     QStringList row;
     while (scanner.next(row) && holdsOnlyBlanks(row)) {
     }

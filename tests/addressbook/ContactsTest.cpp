@@ -80,6 +80,9 @@ private Q_SLOTS:
                     {"Els Kort", "Het \"Hof\" 2", "Breda", "-"}}
             << 0;
 
+        QTest::newRow("separator named in the first line")
+            << QByteArray("sep=;\r\nNaam;Adres, straat en huisnummer, toevoeging\r\nJan, Piet;Weg 1\r\n")
+            << Rows{{"Jan, Piet", "Weg 1", "-", "-"}} << 0;
         QTest::newRow("tabs, UTF-16 with BOM")
             << utf16le(QStringLiteral("Display Name\tHome Address\tHome ZipCode\tHome City\tHome Country\r\n"
                                       "Ána Núñez\tCalle 7\t28001\tMadrid\tSpanje\r\n"))
