@@ -107,8 +107,14 @@ QString storedField(QString text)
 
 }
 
-bool add(ContactImport& result, const Contact& contact)
+bool add(ContactImport& result, const Contact& read)
 {
+    // "-" is how the address book writes an empty field, also in its exports.
+    const auto meaningful = [](const QString& field) {
+        return field.trimmed() == QLatin1String("-") ? QString() : field;
+    };
+    const Contact contact{meaningful(read.name), meaningful(read.street), meaningful(read.postalCode),
+                          meaningful(read.city), meaningful(read.country)};
     if (contact.name.trimmed().isEmpty())
         return true;
     if (result.records.size() + result.withoutAddress >= AddressBookLimits::MaxRecords) {

@@ -33,8 +33,8 @@ struct Contact {
 
 // Adds `contact` to `result`: as a record when it has a name and an address
 // (street, postal code or city), counted in withoutAddress when it has a name
-// but no address, left out when it has no name. Line breaks inside a field
-// become ", ". False once there are more contacts than an address book holds;
+// but no address, left out when it has no name. A field of only "-" counts as
+// empty; line breaks inside a field become ", ". False once there are more contacts than an address book holds;
 // `result` then carries the error.
 bool add(ContactImport& result, const Contact& contact);
 
