@@ -73,7 +73,7 @@ void Dataform::ExportKnop_Click()
     }
     int type = 0;
     QString path = Dialogs::saveFileNameAndType(this, QStringLiteral("Contacten exporteren"),
-                                                QStringLiteral("Contacten (CSV)|*.csv|Contacten (vCard)|*.vcf"), type);
+                                                QStringLiteral("CSV-bestand|*.csv|vCard-bestand|*.vcf"), type);
     if (path.isEmpty())
         return;
     const QString suffix = QFileInfo(path).suffix().toLower();
