@@ -1,6 +1,7 @@
 #include "addressbook/Dataform.h"
 
 #include "addressbook/DataformPictures.h"
+#include "addressbook/ImportPlan.h"
 #include "app/Twips.h"
 #include "platform/BusyPointer.h"
 #include "platform/Dialogs.h"
@@ -61,8 +62,8 @@ Dataform::Dataform(QWidget* parent, const QString& addressFilePath)
     setObjectName("Dataform");
     setWindowTitle(QStringLiteral(" Adressenbestand"));
     setFont(QFont(QStringLiteral("Liberation Sans"), 8));
-    // The outer size is 6000 x 4200 twips, frame and caption bar included.
-    setFixedSize(twipsToPixels(6000) - 8, twipsToPixels(4200) - 30);
+    // The outer size is 6000 x 4680 twips, frame and caption bar included.
+    setFixedSize(twipsToPixels(6000) - 8, twipsToPixels(4680) - 30);
     buildControls();
     connectButtons();
     loadAddressBook();
@@ -71,7 +72,7 @@ Dataform::Dataform(QWidget* parent, const QString& addressFilePath)
 void Dataform::buildControls()
 {
     Frame1 = make<QGroupBox>(this, "Frame1");
-    placeInTwips(Frame1, 75, 0, 5775, 3660);
+    placeInTwips(Frame1, 75, 0, 5775, 4140);
 
     Image1 = make<QLabel>(Frame1, "Image1");
     Image1->setPixmap(DataformPictures::addressCard());
@@ -140,6 +141,28 @@ void Dataform::buildControls()
     // The strips lie behind their buttons.
     Label1->lower();
     Label2->lower();
+    buildContactControls();
+}
+
+void Dataform::buildContactControls()
+{
+    ZoekText = make<QLineEdit>(Frame1, "ZoekText");
+    placeInTwips(ZoekText, 135, 3660, 2100, 330);
+    zoekPalette_ = ZoekText->palette();
+    ZoekLabel = make<QLabel>(Frame1, "ZoekLabel", "Zoeken");
+    setTextColor(ZoekLabel, captionColor);
+    placeInTwips(ZoekLabel, 2310, 3720);
+    ImportKnop = makeButton(Frame1, "ImportKnop", QStringLiteral("Importeren..."),
+                            QStringLiteral(" Adressen uit een CSV- of vCard-bestand toevoegen "));
+    placeInTwips(ImportKnop, 3030, 3660, 1290, 330);
+    ExportKnop = makeButton(Frame1, "ExportKnop", QStringLiteral("Exporteren..."),
+                            QStringLiteral(" Alle adressen als CSV- of vCard-bestand opslaan "));
+    placeInTwips(ExportKnop, 4320, 3660, 1290, 330);
+
+    connect(ZoekText, &QLineEdit::textChanged, this, &Dataform::ZoekText_Change);
+    connect(ZoekText, &QLineEdit::returnPressed, this, &Dataform::ZoekText_Enter);
+    connect(ImportKnop, &QPushButton::clicked, this, &Dataform::ImportKnop_Click);
+    connect(ExportKnop, &QPushButton::clicked, this, &Dataform::ExportKnop_Click);
 }
 
 void Dataform::connectButtons()
@@ -204,6 +227,12 @@ void Dataform::AddKnop_Click()
 {
     if (Tekstbox[1]->text().trimmed().isEmpty())
         return;
+    AddressBook grown = bookToSave();
+    grown.records.append({Tekstbox[1]->text(), Tekstbox[2]->text(), Tekstbox[3]->text(), Tekstbox[4]->text()});
+    if (!ImportPlan::fits(grown)) {
+        Dialogs::showMessage(this, ImportPlan::overLimitMessage(), QStringLiteral(" Toevoegen"), Dialogs::Icon::Warning);
+        return;
+    }
     for (int i = 1; i <= 4; ++i) {
         Lijstbox[i].append(storedField(Tekstbox[i]->text()));
         Tekstbox[i]->clear();
@@ -282,6 +311,8 @@ AddressBook Dataform::bookToSave() const
 
 void Dataform::OkKnop_Click()
 {
+    if (!replaceLettersBeforeSaving())
+        return;
     std::optional<QString> savedTo;
     {
         BusyPointer busy;

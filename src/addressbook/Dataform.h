@@ -39,6 +39,10 @@ public:
     QLabel* Label2 = nullptr;
     QPushButton* CancelKnop = nullptr;
     QPushButton* OkKnop = nullptr;
+    QLineEdit* ZoekText = nullptr;
+    QLabel* ZoekLabel = nullptr;
+    QPushButton* ImportKnop = nullptr;
+    QPushButton* ExportKnop = nullptr;
 
     // The working copy of the records: record k is element k of Lijstbox[1..4].
     std::array<QStringList, 5> Lijstbox;
@@ -57,6 +61,10 @@ public:
     void DeleteKnop_Click();
     void OkKnop_Click();
     void CancelKnop_Click();
+    void ImportKnop_Click();
+    void ExportKnop_Click();
+    void ZoekText_Change();
+    void ZoekText_Enter();  // the next match, wrapping round
 
 private:
     QString addressFilePath_;
@@ -67,4 +75,10 @@ private:
     void setRecordLabel(const QString& text);
     bool showsRecord() const;
     AddressBook bookToSave() const;
+
+    // Import, export, search and the letters the file cannot hold (DataformContacts.cpp).
+    QPalette zoekPalette_;
+    void buildContactControls();
+    void showSearchResult(int record);
+    bool replaceLettersBeforeSaving();
 };

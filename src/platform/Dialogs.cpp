@@ -4,7 +4,10 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QRegularExpression>
 #include <QStringList>
+
+#include <algorithm>
 
 namespace Dialogs {
 namespace {
@@ -22,7 +25,7 @@ QMessageBox::Icon toQtIcon(Icon icon)
 }
 
 QString runFileDialog(QWidget* parent, const QString& title, const QString& filter, const QString& start,
-                      QFileDialog::AcceptMode mode, Overwrite overwrite = Overwrite::DialogAsks)
+                      QFileDialog::AcceptMode mode, Overwrite overwrite = Overwrite::DialogAsks, int* type = nullptr)
 {
     QFileDialog dialog(parent, title);
     dialog.setAcceptMode(mode);
@@ -37,9 +40,23 @@ QString runFileDialog(QWidget* parent, const QString& title, const QString& filt
         }
     }
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
-    dialog.setNameFilters(toQtFilter(filter).split(";;"));
+    const QStringList nameFilters = toQtFilter(filter).split(";;");
+    dialog.setNameFilters(nameFilters);
+    if (type) {
+        // A name typed without extension gets the chosen type's one, before the
+        // dialog asks about overwriting.
+        const auto followType = [&dialog](const QString& nameFilter) {
+            const qsizetype dot = nameFilter.indexOf(QLatin1String("*."));
+            const qsizetype end = nameFilter.indexOf(QRegularExpression(QStringLiteral("[ )]")), dot);
+            dialog.setDefaultSuffix(dot < 0 ? QString() : nameFilter.mid(dot + 2, end - dot - 2));
+        };
+        followType(nameFilters.value(0));
+        QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, followType);
+    }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return QString();
+    if (type)
+        *type = std::max(0, int(nameFilters.indexOf(dialog.selectedNameFilter())));
     return dialog.selectedFiles().constFirst();
 }
 
@@ -71,6 +88,10 @@ public:
     {
         return runFileDialog(parent, title, filter, start, QFileDialog::AcceptSave, overwrite);
     }
+    QString saveFileNameAndType(QWidget* parent, const QString& title, const QString& filter, int& type) override
+    {
+        return runFileDialog(parent, title, filter, QString(), QFileDialog::AcceptSave, Overwrite::DialogAsks, &type);
+    }
 };
 
 RealDialogs realDialogs;
@@ -97,6 +118,11 @@ QString saveFileName(QWidget* parent, const QString& title, const QString& filte
                      Overwrite overwrite)
 {
     return current->saveFileName(parent, title, filter, start, overwrite);
+}
+
+QString saveFileNameAndType(QWidget* parent, const QString& title, const QString& filter, int& type)
+{
+    return current->saveFileNameAndType(parent, title, filter, type);
 }
 
 void setHandler(Handler* handler)

@@ -27,6 +27,13 @@ public:
     // the dialog unless the caller asks the question itself.
     virtual QString saveFileName(QWidget* parent, const QString& title, const QString& filter,
                                  const QString& start, Overwrite overwrite) = 0;
+    // Like saveFileName, and `type` receives the file type chosen in the dialog:
+    // the index, from 0, of its pair in `filter`.
+    virtual QString saveFileNameAndType(QWidget* parent, const QString& title, const QString& filter, int& type)
+    {
+        type = 0;
+        return saveFileName(parent, title, filter, QString(), Overwrite::DialogAsks);
+    }
 };
 
 bool askYesNo(QWidget* parent, const QString& text, const QString& title, Icon icon = Icon::Question);
@@ -34,6 +41,7 @@ void showMessage(QWidget* parent, const QString& text, const QString& title, Ico
 QString openFileName(QWidget* parent, const QString& title, const QString& filter, const QString& start = QString());
 QString saveFileName(QWidget* parent, const QString& title, const QString& filter, const QString& start = QString(),
                      Overwrite overwrite = Overwrite::DialogAsks);
+QString saveFileNameAndType(QWidget* parent, const QString& title, const QString& filter, int& type);
 
 // Replaces the handler; nullptr brings back the real dialogs.
 void setHandler(Handler* handler);

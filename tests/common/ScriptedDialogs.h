@@ -25,6 +25,9 @@ public:
     // Paths for the coming file dialogs, in order; when none is left the dialog is cancelled.
     QStringList files;
 
+    // File types chosen in the coming save dialogs that report one; 0 when none is left.
+    QList<int> fileTypes;
+
     QList<Message> messages;
     QStringList fileFilters;
     QStringList fileStarts;   // what each file dialog proposed
@@ -46,6 +49,11 @@ public:
                          Dialogs::Overwrite) override
     {
         return nextFile(filter, start);
+    }
+    QString saveFileNameAndType(QWidget*, const QString&, const QString& filter, int& type) override
+    {
+        type = fileTypes.isEmpty() ? 0 : fileTypes.takeFirst();
+        return nextFile(filter, QString());
     }
 
 private:
