@@ -164,7 +164,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("error");
         QTest::newRow("empty") << QByteArray("\r\n  \r\n") << "a.csv" << "Het bestand is leeg.";
-        QTest::newRow("binary") << QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\0\0\0\x10", 24) << "a.csv"
+        QTest::newRow("binary") << QByteArray::fromHex("89504e470d0a1a0a0000000d4948445200000010") << "a.csv"
                                 << "Het bestand is geen tekstbestand";
         QTest::newRow("unbalanced quote") << QByteArray("Naam;Adres\nJan;\"Weg 1\nPiet;Laan 2\n") << "a.csv"
                                           << "Het bestand is onvolledig: een aanhalingsteken";

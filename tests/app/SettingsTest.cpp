@@ -117,10 +117,11 @@ private Q_SLOTS:
 
     void damagedSettingsGiveStartValues()
     {
+        static const char binary[] = "\x00\xff\xfe[labels\n=\n\x01\x02 left";
         const QByteArray damaged[] = {
             "[labels]\nleft=abc\ntop=12.3456\nwidth=-5\nheight=0\nperSheet=999\n"
             "[printing]\noffsetX=55\noffsetY=nan\nmode=nine\n[folders]\nphotos=/bestaat/niet\n",
-            QByteArray("\x00\xff\xfe[labels\n=\n\x01\x02 left", 24),
+            QByteArray(binary, sizeof binary - 1),
         };
         for (const QByteArray& bytes : damaged) {
             TemporarySettings settings;
