@@ -1,5 +1,7 @@
 #include "addressbook/AddressFile.h"
 
+#include "platform/SafeFile.h"
+
 #include "addressbook/AddressBookLimits.h"
 #include "addressbook/AddressFileFormat.h"
 #include "addressbook/AddressFileLocation.h"
@@ -8,7 +10,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 namespace {
@@ -87,22 +88,7 @@ bool save(const AddressBook& book)
 
 bool save(const AddressBook& book, const QString& filePath)
 {
-    // The new contents go to a file beside the old one, which is renamed over
-    // it only when everything has been written.
-    const QFileInfo existing(filePath);
-    if (existing.exists() && !existing.isFile())
-        return false;
-    const QByteArray bytes = AddressFileFormat::format(book);
-    QSaveFile file(filePath);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    // A full disk may only show when the buffer is flushed; commit() would not
-    // notice it and would put an empty file in place of the old one.
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return writeFileAtomically(filePath, AddressFileFormat::format(book));
 }
 
 std::optional<QString> saveOrMove(const AddressBook& book, const QString& filePath, const QString& dataFolder)

@@ -83,6 +83,17 @@ ContactImport failure(const QString& message)
     return result;
 }
 
+std::optional<QString> readableText(const QByteArray& bytes, QString& error)
+{
+    error = checkBytes(bytes);
+    if (!error.isEmpty())
+        return std::nullopt;
+    std::optional<QString> text = decode(bytes);
+    if (!text)
+        error = QStringLiteral("Het bestand is geen tekstbestand met contacten.");
+    return text;
+}
+
 QString joined(std::initializer_list<QString> parts)
 {
     QStringList kept;

@@ -22,6 +22,10 @@ QString checkBytes(const QByteArray& bytes);
 // The import's answer for a failure: `message` and no records.
 ContactImport failure(const QString& message);
 
+// The text of a contacts file after checkBytes and decode, or nothing with
+// `error` set to the Dutch sentence that says why it cannot be read.
+std::optional<QString> readableText(const QByteArray& bytes, QString& error);
+
 // One contact as read from a file, fields not yet trimmed.
 struct Contact {
     QString name;

@@ -4,10 +4,10 @@
 #include "addressbook/ContactText.h"
 #include "addressbook/CsvContacts.h"
 #include "addressbook/VCardContacts.h"
+#include "platform/SafeFile.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace {
 
@@ -44,18 +44,7 @@ ContactImport importFile(const QString& path)
 
 bool exportFile(const QList<AddressRecord>& records, const QString& path)
 {
-    // Never put a file in the place of a folder, FIFO or device.
-    if (QFileInfo(path).exists() && !QFileInfo(path).isFile())
-        return false;
-    const QByteArray bytes = isVCardName(path) ? VCardContacts::write(records) : CsvContacts::write(records);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return writeFileAtomically(path, isVCardName(path) ? VCardContacts::write(records) : CsvContacts::write(records));
 }
 
 }

@@ -247,11 +247,10 @@ namespace CsvContacts {
 
 ContactImport read(const QByteArray& bytes)
 {
-    if (const QString error = ContactText::checkBytes(bytes); !error.isEmpty())
-        return ContactText::failure(error);
-    const std::optional<QString> text = ContactText::decode(bytes);
+    QString error;
+    const std::optional<QString> text = ContactText::readableText(bytes, error);
     if (!text)
-        return ContactText::failure(QStringLiteral("Het bestand is geen tekstbestand met contacten."));
+        return ContactText::failure(error);
 
     // Spreadsheets may name the separator in a first line "sep=;".
     QChar separator = detectSeparator(*text);

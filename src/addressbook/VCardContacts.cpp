@@ -330,11 +330,10 @@ bool looksLikeVCard(const QByteArray& bytes)
 
 ContactImport read(const QByteArray& bytes)
 {
-    if (const QString error = ContactText::checkBytes(bytes); !error.isEmpty())
-        return ContactText::failure(error);
-    const std::optional<QString> text = ContactText::decode(bytes);
+    QString error;
+    const std::optional<QString> text = ContactText::readableText(bytes, error);
     if (!text)
-        return ContactText::failure(QStringLiteral("Het bestand is geen tekstbestand met contacten."));
+        return ContactText::failure(error);
 
     ContactImport result;
     LineJoiner lines(*text);
