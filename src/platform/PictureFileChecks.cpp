@@ -28,6 +28,28 @@ bool skipSubBlocks(ByteReader& r)
 
 }
 
+namespace {
+
+// Where the entropy-coded data from `pos` on ends: the first 0xFF that is not
+// a stuffed 0, a fill byte or a restart marker. -1 when the file ends first.
+qint64 endOfScanData(const uchar* p, qint64 size, qint64 pos)
+{
+    for (;;) {
+        const void* next = std::memchr(p + pos, 0xFF, size_t(size - pos));
+        if (!next)
+            return -1;
+        pos = static_cast<const uchar*>(next) - p;
+        if (pos + 1 >= size)
+            return -1;
+        const uchar following = p[pos + 1];
+        if (following != 0 && following != 0xFF && (following < 0xD0 || following > 0xD7))
+            return pos;
+        pos += following == 0xFF ? 1 : 2;
+    }
+}
+
+}
+
 bool PictureFileChecks::jpegIsComplete(const QByteArray& data)
 {
     const uchar* p = bytesOf(data);
@@ -60,20 +82,9 @@ bool PictureFileChecks::jpegIsComplete(const QByteArray& data)
         // end-of-image marker is complete without reading through the scans.
         if (p[size - 2] == 0xFF && p[size - 1] == 0xD9)
             return true;
-        // Entropy-coded data: 0xFF is followed by a stuffed 0 or a restart
-        // marker inside it; any other marker ends it.
-        for (;;) {
-            const void* next = std::memchr(p + pos, 0xFF, size_t(size - pos));
-            if (!next)
-                return false;
-            pos = static_cast<const uchar*>(next) - p;
-            if (pos + 1 >= size)
-                return false;
-            const uchar following = p[pos + 1];
-            if (following != 0 && (following < 0xD0 || following > 0xD7))
-                break;
-            pos += 2;
-        }
+        pos = endOfScanData(p, size, pos);
+        if (pos < 0)
+            return false;
     }
     return false;
 }
@@ -184,20 +195,9 @@ PictureFileChecks::JpegLayout PictureFileChecks::jpegLayout(const QByteArray& da
         if (marker != 0xDA)
             continue;
         ++layout.scans;
-        // Skip the entropy-coded data up to the next marker that is neither a
-        // stuffed 0 nor a restart marker.
-        for (;;) {
-            const void* next = std::memchr(p + pos, 0xFF, size_t(size - pos));
-            if (!next)
-                return layout;
-            pos = static_cast<const uchar*>(next) - p;
-            if (pos + 1 >= size)
-                return layout;
-            const uchar following = p[pos + 1];
-            if (following != 0 && following != 0xFF && (following < 0xD0 || following > 0xD7))
-                break;
-            pos += following == 0xFF ? 1 : 2;
-        }
+        pos = endOfScanData(p, size, pos);
+        if (pos < 0)
+            return layout;
     }
     return layout;
 }

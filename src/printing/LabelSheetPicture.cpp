@@ -34,6 +34,22 @@ void drawLetter(QPainter& p, const QString& letter, QPointF centre)
     p.drawText(QRectF(centre.x() - 8, centre.y() - 8, 16, 16), Qt::AlignCenter, letter);
 }
 
+// A picture of `size` on the window's grey.
+QImage blankPicture(QSize size)
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(QColor(236, 236, 236));
+    return image;
+}
+
+// Starts `p` on `image`, antialiased and scaled from a drawing made for `design` units.
+void beginDrawing(QPainter& p, QImage& image, QSizeF design)
+{
+    p.begin(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(image.width() / design.width(), image.height() / design.height());
+}
+
 // A thin dotted guide from an edge to its arrow.
 void drawGuide(QPainter& p, QPointF from, QPointF to)
 {
@@ -45,13 +61,9 @@ void drawGuide(QPainter& p, QPointF from, QPointF to)
 
 QImage labelSheetPicture(QSize size)
 {
-    QImage image(size, QImage::Format_RGB32);
-    image.fill(QColor(236, 236, 236));
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-
-    // Drawn for 240 x 260, scaled to the picture.
-    p.scale(size.width() / 240.0, size.height() / 260.0);
+    QImage image = blankPicture(size);
+    QPainter p;
+    beginDrawing(p, image, QSizeF(240, 260));
 
     const QPointF corner(38, 38);
     const QRectF labelOne(48, 50, 116, 88);
@@ -102,12 +114,9 @@ QImage labelSheetPicture(QSize size)
 
 QImage alignmentPicture(QSize size)
 {
-    QImage image(size, QImage::Format_RGB32);
-    image.fill(QColor(236, 236, 236));
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    // Drawn for 240 x 80, scaled to the picture.
-    p.scale(size.width() / 240.0, size.height() / 80.0);
+    QImage image = blankPicture(size);
+    QPainter p;
+    beginDrawing(p, image, QSizeF(240, 80));
 
     // A sheet corner with the print where it should be (grey) and moved (black).
     const QPointF corner(12, 4);
