@@ -2,7 +2,7 @@
 
 #include "addressbook/DataformPictures.h"
 #include "addressbook/ImportPlan.h"
-#include "app/Twips.h"
+#include "platform/Twips.h"
 #include "platform/BusyPointer.h"
 #include "platform/Dialogs.h"
 

@@ -6,7 +6,7 @@
 #include "addressbook/ImportPlan.h"
 #include "addressbook/NearestLetters.h"
 #include "addressbook/RecordSearch.h"
-#include "app/Twips.h"
+#include "platform/Twips.h"
 #include "platform/BusyPointer.h"
 #include "platform/Dialogs.h"
 

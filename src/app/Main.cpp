@@ -1,10 +1,10 @@
 #include "app/Main.h"
 
 #include "app/Plaatjes.h"
-#include "app/StateSettings.h"
-#include "app/Settings.h"
+#include "editor/StateSettings.h"
+#include "platform/Settings.h"
 #include "app/Subsystems.h"
-#include "app/Twips.h"
+#include "platform/Twips.h"
 #include "editor/CardLayouts.h"
 #include "editor/ClockAndHelp.h"
 #include "platform/ClickableLabel.h"

@@ -2,7 +2,7 @@
 // The card editor's main window: it owns the card surface `Voorkant`, its undo
 // history, the photo buffer `BackPic` and the shared editor state, and carries
 // every control and menu entry under its design name.
-#include "app/EditorState.h"
+#include "editor/EditorState.h"
 #include "editor/CardHistory.h"
 #include "platform/CardSurface.h"
 

@@ -2,7 +2,7 @@
 #include "app/Main.h"
 
 #include "app/Plaatjes.h"
-#include "app/Twips.h"
+#include "platform/Twips.h"
 #include "platform/ClickableLabel.h"
 #include "platform/ComboText.h"
 #include "platform/PictureBox.h"

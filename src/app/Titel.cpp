@@ -4,7 +4,7 @@
 #include "app/OverPrentvel.h"
 #include "app/StartInfo.h"
 #include "app/StartPhoto.h"
-#include "app/Twips.h"
+#include "platform/Twips.h"
 #include "editor/ClockAndHelp.h"
 #include "platform/BusyPointer.h"
 #include "platform/ClickableLabel.h"

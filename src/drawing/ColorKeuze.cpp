@@ -1,7 +1,7 @@
 #include "drawing/ColorKeuze.h"
 
 #include "app/Main.h"
-#include "app/Twips.h"
+#include "platform/Twips.h"
 #include "drawing/ColorKeuzeWindow.h"
 
 void openColorPalette(Main& main, int leftTwips, int topTwips)

@@ -1,6 +1,6 @@
 #include "drawing/ColorKeuzeWindow.h"
 
-#include "app/Twips.h"
+#include "platform/Twips.h"
 #include "drawing/PaletteColors.h"
 #include "platform/PictureBox.h"
 

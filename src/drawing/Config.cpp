@@ -1,7 +1,7 @@
 #include "drawing/Config.h"
 
-#include "app/EditorState.h"
-#include "app/Twips.h"
+#include "editor/EditorState.h"
+#include "platform/Twips.h"
 #include "platform/PictureBox.h"
 
 #include <QGroupBox>

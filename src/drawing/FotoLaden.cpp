@@ -1,7 +1,7 @@
 #include "drawing/FotoLaden.h"
 
 #include "app/Main.h"
-#include "app/Settings.h"
+#include "platform/Settings.h"
 #include "editor/PhotoCrop.h"
 #include "platform/BusyPointer.h"
 #include "platform/Dialogs.h"

@@ -1,7 +1,7 @@
 #include "app/Subsystems.h"
 
 #include "app/Main.h"
-#include "app/Twips.h"
+#include "platform/Twips.h"
 #include "drawing/ColorKeuze.h"
 #include "drawing/MouseDrawing.h"
 #include "drawing/ToolActions.h"

@@ -1,7 +1,7 @@
 #include "app/Subsystems.h"
 
 #include "app/Main.h"
-#include "app/Twips.h"
+#include "platform/Twips.h"
 #include "drawing/Config.h"
 #include "drawing/Frames.h"
 #include "drawing/Gradients.h"

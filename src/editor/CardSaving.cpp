@@ -1,7 +1,7 @@
 #include "editor/CardSaving.h"
 
 #include "app/Main.h"
-#include "app/Settings.h"
+#include "platform/Settings.h"
 #include "platform/BmpToJpeg.h"
 #include "platform/BusyPointer.h"
 #include "platform/Dialogs.h"

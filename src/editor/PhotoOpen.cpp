@@ -1,7 +1,7 @@
 #include "editor/PhotoOpen.h"
 
 #include "app/Main.h"
-#include "app/Settings.h"
+#include "platform/Settings.h"
 #include "editor/CardLayouts.h"
 #include "editor/PhotoCrop.h"
 #include "platform/BusyPointer.h"

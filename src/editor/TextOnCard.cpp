@@ -1,7 +1,7 @@
 #include "editor/TextOnCard.h"
 
 #include "app/Main.h"
-#include "app/Twips.h"
+#include "platform/Twips.h"
 #include "platform/ClickableLabel.h"
 #include "platform/Dialogs.h"
 

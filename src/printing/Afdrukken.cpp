@@ -1,7 +1,7 @@
 #include "printing/Afdrukken.h"
 
-#include "app/EditorState.h"
-#include "app/Twips.h"
+#include "editor/EditorState.h"
+#include "platform/Twips.h"
 #include "platform/BusyPointer.h"
 #include "platform/CardSurface.h"
 #include "platform/Dialogs.h"

@@ -2,7 +2,7 @@
 
 #include "addressbook/AddressFile.h"
 #include "app/Main.h"
-#include "app/Settings.h"
+#include "platform/Settings.h"
 #include "printing/Afdrukken.h"
 #include "printing/Printmarges.h"
 #include "printing/SessionPrinter.h"

@@ -1,9 +1,9 @@
 #include "printing/Printmarges.h"
 
-#include "app/EditorState.h"
-#include "app/Settings.h"
-#include "app/StateSettings.h"
-#include "app/Twips.h"
+#include "editor/EditorState.h"
+#include "platform/Settings.h"
+#include "editor/StateSettings.h"
+#include "platform/Twips.h"
 #include "platform/BusyPointer.h"
 #include "platform/ComboText.h"
 #include "platform/DecimalSpinBox.h"

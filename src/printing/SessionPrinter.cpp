@@ -1,6 +1,6 @@
 #include "printing/SessionPrinter.h"
 
-#include "app/Settings.h"
+#include "platform/Settings.h"
 #include "platform/Dialogs.h"
 #include "printing/PrinterDevicePage.h"
 

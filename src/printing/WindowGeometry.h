@@ -1,7 +1,7 @@
 #pragma once
 // The print windows are laid out by their outer size in twips, caption and
 // borders included; Qt sizes the client area, so those are taken off here.
-#include "app/Twips.h"
+#include "platform/Twips.h"
 
 #include <QWidget>
 

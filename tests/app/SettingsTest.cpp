@@ -1,7 +1,7 @@
 // What the program remembers between runs: written as the user changes it,
 // read by a new main window, and start values from a damaged settings file.
 #include "app/Main.h"
-#include "app/Settings.h"
+#include "platform/Settings.h"
 #include "common/ScriptedDialogs.h"
 #include "common/TemporarySettings.h"
 #include "common/TestRegistry.h"

@@ -1,7 +1,7 @@
 #pragma once
 // Points the program's remembered settings at a fresh folder for one test and
 // back to the previous folder afterwards.
-#include "app/Settings.h"
+#include "platform/Settings.h"
 
 #include <QDir>
 #include <QFileInfo>

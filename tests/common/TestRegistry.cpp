@@ -1,7 +1,7 @@
 #include "common/TestRegistry.h"
 
 #include "common/ScriptedDialogs.h"
-#include "app/Settings.h"
+#include "platform/Settings.h"
 #include "platform/Translations.h"
 
 #include <QApplication>

@@ -1,6 +1,6 @@
 // "Foto's bijsnijden": photos keep their shape in their frame.
 #include "app/Main.h"
-#include "app/Settings.h"
+#include "platform/Settings.h"
 #include "common/ScriptedDialogs.h"
 #include "common/TestRegistry.h"
 #include "editor/PhotoCrop.h"

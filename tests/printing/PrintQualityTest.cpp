@@ -2,7 +2,7 @@
 // print window, the card is embedded at more than 300 pixels per inch.
 #include "common/ScriptedDialogs.h"
 #include "common/TestRegistry.h"
-#include "app/EditorState.h"
+#include "editor/EditorState.h"
 #include "platform/CardSurface.h"
 #include "printing/Afdrukken.h"
 #include "printing/PrintRun.h"

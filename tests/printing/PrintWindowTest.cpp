@@ -3,7 +3,7 @@
 #include "RecordingPage.h"
 #include "common/ScriptedDialogs.h"
 #include "common/TestRegistry.h"
-#include "app/EditorState.h"
+#include "editor/EditorState.h"
 #include "app/Main.h"
 #include "platform/CardSurface.h"
 #include "printing/AfdrukVoorbeeld.h"

@@ -1,7 +1,7 @@
 // The label settings window: typing rules, Reset, Cancel and Opslaan.
 #include "common/ScriptedDialogs.h"
 #include "common/TestRegistry.h"
-#include "app/EditorState.h"
+#include "editor/EditorState.h"
 #include "printing/Printmarges.h"
 
 #include <QComboBox>

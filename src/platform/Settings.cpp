@@ -1,6 +1,6 @@
-#include "app/Settings.h"
+#include "platform/Settings.h"
 
-#include "app/EditorState.h"
+#include "platform/LabelSheetStart.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -37,7 +37,6 @@ QString folder(const char* key)
     return !path.isEmpty() && QFileInfo(path).isDir() ? path : QString();
 }
 
-const EditorState startValues;
 constexpr double LargestLength = 9999;
 constexpr int LabelBoxCharacters = 4;
 
@@ -50,16 +49,16 @@ double labelLength(const char* key, double start, double lowest)
 
 }
 
-double labelLeft() { return labelLength("labels/left", startValues.labelLeft, -999); }
+double labelLeft() { return labelLength("labels/left", LabelSheetStart::Left, -999); }
 void setLabelLeft(double value) { store("labels/left", value); }
-double labelTop() { return labelLength("labels/top", startValues.labelTop, -999); }
+double labelTop() { return labelLength("labels/top", LabelSheetStart::Top, -999); }
 void setLabelTop(double value) { store("labels/top", value); }
 // Width and height must be positive, or every label would land on one spot.
-double labelWidth() { return labelLength("labels/width", startValues.labelWidth, 0.001); }
+double labelWidth() { return labelLength("labels/width", LabelSheetStart::Width, 0.001); }
 void setLabelWidth(double value) { store("labels/width", value); }
-double labelHeight() { return wholeNumber("labels/height", int(startValues.labelHeight), 1, int(LargestLength)); }
+double labelHeight() { return wholeNumber("labels/height", int(LabelSheetStart::Height), 1, int(LargestLength)); }
 void setLabelHeight(double value) { store("labels/height", value); }
-int labelsPerSheet() { return wholeNumber("labels/perSheet", startValues.labelsPerSheet, 1, 255); }
+int labelsPerSheet() { return wholeNumber("labels/perSheet", LabelSheetStart::PerSheet, 1, 255); }
 void setLabelsPerSheet(int value) { store("labels/perSheet", value); }
 double offsetX() { return number("printing/offsetX", 0, -MaxOffset, MaxOffset); }
 void setOffsetX(double value) { store("printing/offsetX", value); }

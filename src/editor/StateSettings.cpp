@@ -1,7 +1,7 @@
-#include "app/StateSettings.h"
+#include "editor/StateSettings.h"
 
-#include "app/EditorState.h"
-#include "app/Settings.h"
+#include "editor/EditorState.h"
+#include "platform/Settings.h"
 
 void loadRememberedSettings(EditorState& state)
 {

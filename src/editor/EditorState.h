@@ -2,6 +2,7 @@
 // The card editor's shared state: one plain struct owned by the main window,
 // read and written directly by the parts of the program that need it.
 #include "platform/Colors.h"
+#include "platform/LabelSheetStart.h"
 
 #include <QString>
 
@@ -40,11 +41,11 @@ struct EditorState {
     int progressPercent = 0;
 
     // Label sheet geometry (millimetres) and labels per sheet.
-    double labelLeft = 12;
-    double labelTop = 20;
-    double labelWidth = 66;
-    double labelHeight = 38;
-    int labelsPerSheet = 21;
+    double labelLeft = LabelSheetStart::Left;
+    double labelTop = LabelSheetStart::Top;
+    double labelWidth = LabelSheetStart::Width;
+    double labelHeight = LabelSheetStart::Height;
+    int labelsPerSheet = LabelSheetStart::PerSheet;
 
     // Printer alignment: everything printed moves this far (mm), right and down.
     double offsetX = 0;
