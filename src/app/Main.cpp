@@ -1,6 +1,8 @@
 #include "app/Main.h"
 
+#include "app/MainContext.h"
 #include "app/Plaatjes.h"
+#include "platform/BusyGuard.h"
 #include "editor/StateSettings.h"
 #include "platform/Settings.h"
 #include "app/Subsystems.h"
@@ -33,6 +35,8 @@ Main::Main(QWidget* parent)
       barSurface(242, 22)
 {
     setObjectName("Main");
+    context_ = std::make_unique<MainContext>(*this);
+    connect(&BusyGuard::notifier(), &BusyNotifier::freed, this, &Main::askKeptCloseRequest);
     // The window is designed around an 8-point sans-serif face.
     setFont(QFont(QStringLiteral("Liberation Sans"), 8));
     loadRememberedSettings(state);
@@ -210,9 +214,19 @@ void Main::setPhotoCaption(const QString& caption)
     NaamEnGrootte->setText(shown.replace(QLatin1Char('&'), QLatin1String("&&")));
 }
 
-void Main::leaveBusy()
+CardContext& Main::context()
 {
-    if (--busyDepth_ > 0 || !closeRequested_)
+    return *context_;
+}
+
+bool Main::isBusy()
+{
+    return BusyGuard::held();
+}
+
+void Main::askKeptCloseRequest()
+{
+    if (!closeRequested_)
         return;
     closeRequested_ = false;
     // Asked from the event loop, after the handler that held the window busy has returned.

@@ -2,12 +2,16 @@
 // The card editor's main window: it owns the card surface `Voorkant`, its undo
 // history, the photo buffer `BackPic` and the shared editor state, and carries
 // every control and menu entry under its design name.
-#include "editor/EditorState.h"
 #include "editor/CardHistory.h"
+#include "editor/EditorState.h"
 #include "platform/CardSurface.h"
 
 #include <QMainWindow>
 #include <array>
+#include <memory>
+
+class CardContext;
+class MainContext;
 
 class ClickableLabel;
 class PictureBox;
@@ -152,21 +156,13 @@ public:
     // Switches the progress timer off and hides the strip, cleared for the next run.
     void stopProgressStrip();
 
-    // Work that lets window events run meanwhile (filters, effects, gradients,
-    // the modal windows) holds the main window busy for its lifetime. A close
-    // request that comes in the meantime is kept and asked once the work is
-    // done, so the window is never deleted under running work.
-    class Busy {
-    public:
-        explicit Busy(Main& main) : main_(main) { ++main_.busyDepth_; }
-        ~Busy() { main_.leaveBusy(); }
-        Busy(const Busy&) = delete;
-        Busy& operator=(const Busy&) = delete;
+    // What the subsystems are handed instead of the window's widgets.
+    CardContext& context();
 
-    private:
-        Main& main_;
-    };
-    bool isBusy() const { return busyDepth_ > 0; }
+    // While work that lets window events run holds the busy guard (BusyGuard),
+    // a close request is kept and asked once the guard is let go, so the
+    // window is never deleted under running work.
+    static bool isBusy();
 
     // The caption under the tool buttons, at its full width.
     void setToolCaption(const QString& caption);
@@ -185,9 +181,9 @@ private:
     void buildControls();
     void buildMenus();
     void connectEvents();
-    void leaveBusy();
+    void askKeptCloseRequest();
 
-    int busyDepth_ = 0;
+    std::unique_ptr<MainContext> context_;
     bool closeRequested_ = false;
     bool askingToClose_ = false;
 };

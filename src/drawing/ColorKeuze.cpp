@@ -1,13 +1,15 @@
 #include "drawing/ColorKeuze.h"
 
-#include "app/Main.h"
-#include "platform/Twips.h"
 #include "drawing/ColorKeuzeWindow.h"
+#include "editor/CardContext.h"
+#include "editor/EditorState.h"
+#include "platform/BusyGuard.h"
+#include "platform/Twips.h"
 
-void openColorPalette(Main& main, int leftTwips, int topTwips)
+void openColorPalette(CardContext& context, int leftTwips, int topTwips)
 {
-    const Main::Busy busy(main);
-    ColorKeuze window(main.state.paletteColor, &main);
+    const BusyGuard busy(BusyGuard::Kind::Hold);
+    ColorKeuze window(context.state().paletteColor, context.window());
     window.move(twipsToPixels(leftTwips), twipsToPixels(topTwips));
     window.exec();
 }

@@ -1,8 +1,8 @@
 #pragma once
 // The colour palette window.
-class Main;
+class CardContext;
 
 // Shows the palette modally with its top-left corner at (left, top) twips on
 // the screen; the picked colour (or the last one under the pointer) is left in
-// main.state.paletteColor.
-void openColorPalette(Main& main, int leftTwips, int topTwips);
+// the editor state's paletteColor.
+void openColorPalette(CardContext& context, int leftTwips, int topTwips);

@@ -1,13 +1,15 @@
 #include "drawing/FotoLaden.h"
 
-#include "app/Main.h"
+#include "editor/CardContext.h"
+#include "editor/CardHistory.h"
+#include "editor/EditorState.h"
+#include "platform/CardSurface.h"
 #include "platform/Settings.h"
 #include "editor/PhotoCrop.h"
 #include "platform/BusyPointer.h"
 #include "platform/Dialogs.h"
 #include "platform/PhotoForCard.h"
 
-#include <QAction>
 #include <QFileInfo>
 #include <cmath>
 
@@ -15,28 +17,30 @@ namespace {
 const char* const PhotoFilter = "Foto ( Jpg, Bmp, Gif, Wmf )|*.jpg;*.bmp;*.gif;*.wmf";
 }
 
-void FotoLaden(Main& main, double x1, double y1, double x2, double y2)
+void FotoLaden(CardContext& context, double x1, double y1, double x2, double y2)
 {
-    const QString path = Dialogs::openFileName(&main, "Foto importeren", PhotoFilter, Settings::photoFolder());
+    const QString path = Dialogs::openFileName(context.window(), "Foto importeren", PhotoFilter, Settings::photoFolder());
     if (path.isEmpty())
         return;
     Settings::setPhotoFolder(QFileInfo(path).absolutePath());
-    CardHistory::Change change(main.history);
+    EditorState& state = context.state();
+    CardHistory::Change change(context.history());
     BusyPointer busy;
-    main.state.photoFileName = path;
+    state.photoFileName = path;
     const double width = x2 - x1;
     const double height = y2 - y1;
     const QSize target(std::isfinite(width) ? int(std::ceil(width)) : 0, std::isfinite(height) ? int(std::ceil(height)) : 0);
     const std::optional<LoadedPicture> loaded = loadPhotoForCard(path, target);
     if (!loaded)
         return;
-    main.BackPic = loaded->image;
-    main.state.photoWidth = loaded->width;
-    main.state.photoHeight = loaded->height;
-    main.setPhotoCaption(QFileInfo(path).fileName() + " / " + QString::number(main.state.photoWidth)
-                         + " x " + QString::number(main.state.photoHeight) + " pixels");
-    const bool crop = main.LayoutBijsnijden->isChecked();
-    main.card.paintPhoto(photoForFrame(main.BackPic, {width, height}, crop), QRectF(x1, y1, width, height));
-    main.card.refresh();
-    main.state.currentTool = 0;
+    QImage& photo = context.photoBuffer();
+    photo = loaded->image;
+    state.photoWidth = loaded->width;
+    state.photoHeight = loaded->height;
+    context.setPhotoCaption(QFileInfo(path).fileName() + " / " + QString::number(state.photoWidth) + " x "
+                            + QString::number(state.photoHeight) + " pixels");
+    CardSurface& card = context.card();
+    card.paintPhoto(photoForFrame(photo, {width, height}, state.cropPhotos), QRectF(x1, y1, width, height));
+    card.refresh();
+    state.currentTool = 0;
 }

@@ -1,7 +1,7 @@
 #pragma once
 // Photo import: a photo from disk stretched into a rectangle dragged on the card.
-class Main;
+class CardContext;
 
 // Asks for a photo and paints it into the rectangle from (x1, y1) to (x2, y2);
 // a cancelled dialog or an unreadable file leaves the card as it was.
-void FotoLaden(Main& main, double x1, double y1, double x2, double y2);
+void FotoLaden(CardContext& context, double x1, double y1, double x2, double y2);

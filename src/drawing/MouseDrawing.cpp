@@ -1,16 +1,16 @@
 #include "drawing/MouseDrawing.h"
 
-#include "app/Main.h"
+#include "editor/CardContext.h"
+#include "editor/CardHistory.h"
+#include "editor/EditorState.h"
 #include "drawing/FotoLaden.h"
 #include "drawing/ToolActions.h"
 #include "drawing/ToolTable.h"
 #include "editor/TextPlacer.h"
 #include "platform/Rounding.h"
 
-#include <QLabel>
 #include <QLocale>
 #include <QScopeGuard>
-#include <QSlider>
 #include <algorithm>
 #include <cmath>
 
@@ -40,47 +40,48 @@ QString shortest(double v)
     return QString::number(v, 'g', QLocale::FloatingPointShortest);
 }
 
-void pickInto(Main& main, Rgb& target, double x, double y)
+void pickInto(CardContext& context, Rgb& target, double x, double y)
 {
-    if (const auto picked = ToolActions::pickColor(main.card, x, y)) {
+    if (const auto picked = ToolActions::pickColor(context.card(), x, y)) {
         target = *picked;
-        main.paintSwatches();
+        context.colorsChanged();
     }
 }
 
 // The straight-line tool shows its band by inverting; inverting the same line
 // again takes it off the card.
-void removeRubberBand(Main& main)
+void removeRubberBand(CardContext& context)
 {
-    if (main.card.drawMode != CardSurface::DrawMode::Invert)
+    CardSurface& card = context.card();
+    if (card.drawMode != CardSurface::DrawMode::Invert)
         return;
-    const EditorState& s = main.state;
-    main.card.line(s.dragStartX, s.dragStartY, s.dragLastX, s.dragLastY, s.drawColor.value());
+    const EditorState& s = context.state();
+    card.line(s.dragStartX, s.dragStartY, s.dragLastX, s.dragLastY, s.drawColor.value());
 }
 
 }
 
-void Knop_Click(Main& main, int n)
+void Knop_Click(CardContext& context, int n)
 {
-    main.state.currentTool = n;
+    context.state().currentTool = n;
     if (n < 1 || n > ToolCount)
         return;
     const ToolDescription& tool = toolDescription(n);
-    main.setToolCaption(tool.name);
-    main.InfoLabel->setText(tool.help);
+    context.setToolCaption(tool.name);
+    context.setInformation(tool.help);
 }
 
-void Voorkant_MouseDown(Main& main, int button, int, double x, double y)
+void Voorkant_MouseDown(CardContext& context, int button, int, double x, double y)
 {
-    EditorState& s = main.state;
+    EditorState& s = context.state();
     if (s.currentLayout != DrawingLayout)
         return;
-    CardSurface& card = main.card;
+    CardSurface& card = context.card();
     // Everything until the button comes up again is one change.
-    main.history.openDrag(button);
+    context.history().openDrag(button);
     s.dragStartX = x;
     s.dragStartY = y;
-    card.lineWidth = main.Slider1->value();
+    card.lineWidth = s.lineWidth;
 
     if (button == LeftButton) {
         switch (s.currentTool) {
@@ -96,30 +97,28 @@ void Voorkant_MouseDown(Main& main, int button, int, double x, double y)
             ToolActions::erase(card, x, y, s.eraserSize);
             break;
         case Picker:
-            pickInto(main, s.drawColor, x, y);
+            pickInto(context, s.drawColor, x, y);
             break;
         default:
-            if (usesRubberFrame(s.currentTool)) {
-                main.Layer->setGeometry(whole(x), whole(y), 0, 0);
-                main.Layer->show();
-            }
+            if (usesRubberFrame(s.currentTool))
+                context.overlays().showRubberFrame(QRect(whole(x), whole(y), 0, 0));
             break;
         }
     } else if (button == RightButton && s.currentTool == Picker) {
-        pickInto(main, s.fillColor, x, y);
+        pickInto(context, s.fillColor, x, y);
     }
     card.refresh();
 }
 
-void Voorkant_MouseMove(Main& main, int button, int, double x, double y)
+void Voorkant_MouseMove(CardContext& context, int button, int, double x, double y)
 {
-    EditorState& s = main.state;
-    movePreview(main, x, y);
-    main.CorLabel->setText("Coordinaten : X = " + shortest(x) + ", Y = " + shortest(y));
+    EditorState& s = context.state();
+    movePreview(context, x, y);
+    context.overlays().showCoordinates("Coordinaten : X = " + shortest(x) + ", Y = " + shortest(y));
 
     if (s.currentLayout != DrawingLayout || button != LeftButton)
         return;
-    CardSurface& card = main.card;
+    CardSurface& card = context.card();
     switch (s.currentTool) {
     case Freehand:
         card.line(s.dragStartX, s.dragStartY, x, y, s.drawColor.value());
@@ -144,8 +143,8 @@ void Voorkant_MouseMove(Main& main, int button, int, double x, double y)
             // The frame only opens to the right and downwards.
             x = std::max(x, s.dragStartX);
             y = std::max(y, s.dragStartY);
-            main.Layer->setGeometry(whole(s.dragStartX), whole(s.dragStartY),
-                                    whole(x - s.dragStartX) + 1, whole(y - s.dragStartY) + 1);
+            context.overlays().showRubberFrame(QRect(whole(s.dragStartX), whole(s.dragStartY),
+                                                     whole(x - s.dragStartX) + 1, whole(y - s.dragStartY) + 1));
         }
         break;
     }
@@ -154,29 +153,30 @@ void Voorkant_MouseMove(Main& main, int button, int, double x, double y)
     card.refresh();
 }
 
-void Voorkant_MouseUp(Main& main, int button, int, double x, double y)
+void Voorkant_MouseUp(CardContext& context, int button, int, double x, double y)
 {
-    const auto endDrag = qScopeGuard([&main, button] { main.history.closeDrag(button); });
-    EditorState& s = main.state;
-    CardSurface& card = main.card;
+    const auto endDrag = qScopeGuard([&context, button] { context.history().closeDrag(button); });
+    EditorState& s = context.state();
+    CardSurface& card = context.card();
+    CardOverlays& overlays = context.overlays();
     if (s.placingText) {
         // A straight-line band or the rubber frame of this click must not stay
         // behind, and the text must not be printed inverted.
-        removeRubberBand(main);
+        removeRubberBand(context);
         card.drawMode = CardSurface::DrawMode::Copy;
         card.lineWidth = 1;
-        main.Layer->hide();
-        placeTextAt(main, x, y);
-        main.Label12->hide();
+        overlays.hideRubberFrame();
+        placeTextAt(context, x, y);
+        overlays.hideTextPreview();
         s.placingText = false;
-        main.InfoLabel->setText("Informatie...");
+        context.setInformation("Informatie...");
         card.refresh();
         return;
     }
     if (s.currentLayout != DrawingLayout)
         return;
 
-    removeRubberBand(main);
+    removeRubberBand(context);
     card.drawMode = CardSurface::DrawMode::Copy;
     if (button == LeftButton) {
         const bool dragged = ToolActions::opensRightAndDown(s.dragStartX, s.dragStartY, x, y);
@@ -202,13 +202,13 @@ void Voorkant_MouseUp(Main& main, int button, int, double x, double y)
             break;
         case PhotoImport:
             if (dragged)
-                FotoLaden(main, s.dragStartX, s.dragStartY, x, y);
+                FotoLaden(context, s.dragStartX, s.dragStartY, x, y);
             break;
         default:
             break;
         }
     }
     card.lineWidth = 1;
-    main.Layer->hide();
+    overlays.hideRubberFrame();
     card.refresh();
 }

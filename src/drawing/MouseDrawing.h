@@ -1,13 +1,13 @@
 #pragma once
 // Mouse handling of the card: the drawing tools in the drawing layout, the
 // text preview and coordinates in every layout, and the click that places text.
-class Main;
+class CardContext;
 
 constexpr int DrawingLayout = 18;
 
-void Voorkant_MouseDown(Main& main, int button, int shift, double x, double y);
-void Voorkant_MouseMove(Main& main, int button, int shift, double x, double y);
-void Voorkant_MouseUp(Main& main, int button, int shift, double x, double y);
+void Voorkant_MouseDown(CardContext& context, int button, int shift, double x, double y);
+void Voorkant_MouseMove(CardContext& context, int button, int shift, double x, double y);
+void Voorkant_MouseUp(CardContext& context, int button, int shift, double x, double y);
 
 // Tool button n: selects the tool and shows its name and help text.
-void Knop_Click(Main& main, int n);
+void Knop_Click(CardContext& context, int n);

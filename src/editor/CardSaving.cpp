@@ -1,6 +1,8 @@
 #include "editor/CardSaving.h"
 
-#include "app/Main.h"
+#include "editor/CardContext.h"
+#include "editor/EditorState.h"
+#include "platform/CardSurface.h"
 #include "platform/Settings.h"
 #include "platform/BmpToJpeg.h"
 #include "platform/BusyPointer.h"
@@ -59,11 +61,11 @@ QString saveCardAsJpeg(const QImage& card, const QString& path, int quality, con
     return converted ? QString() : notWritten(path);
 }
 
-void FileSaveAs_Click(Main& main, int index)
+void FileSaveAs_Click(CardContext& context, int index)
 {
     if (index < 1 || index > 3)
         return;
-    const QString path = Dialogs::saveFileName(&main, QStringLiteral("Kaart Opslaan"),
+    const QString path = Dialogs::saveFileName(context.window(), QStringLiteral("Kaart Opslaan"),
                                                QString::fromLatin1(index == 1 ? BmpFilter : JpgFilter),
                                                Settings::cardFolder());
     if (path.isEmpty())
@@ -72,18 +74,19 @@ void FileSaveAs_Click(Main& main, int index)
     QString failure;
     {
         BusyPointer busy;
+        const CardSurface& surface = context.card();
         if (index == 1) {
-            failure = saveCardAsBmp(main.card.image(), path);
+            failure = saveCardAsBmp(surface.image(), path);
         } else {
-            QImage card = index == 3 && main.card.hasPrintCopy() ? main.card.printImage() : main.card.image();
+            QImage card = index == 3 && surface.hasPrintCopy() ? surface.printImage() : surface.image();
             if (index == 3) {
                 card.setDotsPerMeterX(PrintCopyDotsPerMetre);
                 card.setDotsPerMeterY(PrintCopyDotsPerMetre);
             }
             const TemporaryBitmap bitmap(programFolder());
-            failure = saveCardAsJpeg(card, path, main.state.jpegQuality, bitmap.path());
+            failure = saveCardAsJpeg(card, path, context.state().jpegQuality, bitmap.path());
         }
     }
     if (!failure.isEmpty())
-        Dialogs::showMessage(&main, failure, ProgramName, Dialogs::Icon::None);
+        Dialogs::showMessage(context.window(), failure, ProgramName, Dialogs::Icon::None);
 }

@@ -8,7 +8,7 @@
 
 class QTemporaryDir;
 
-class Main;
+class CardContext;
 
 extern const char* const BmpFilter;
 extern const char* const JpgFilter;
@@ -44,4 +44,4 @@ constexpr int PrintCopyDotsPerMetre = 13829;
 
 // The menu action: index 1 "Als Bmp", index 2 "Als Jpg", index 3 "Als Jpg
 // (afdrukkwaliteit)", the print copy.
-void FileSaveAs_Click(Main& main, int index);
+void FileSaveAs_Click(CardContext& context, int index);

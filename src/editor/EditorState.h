@@ -29,6 +29,22 @@ struct EditorState {
     Rgb layerColor{0, 0, 0};   // colour of the rubber-band frame
     Rgb paletteColor{0, 0, 0}; // last colour under the pointer on the palette
 
+    // Values that live in the main window's controls, kept current by its
+    // handlers: the line width, "Foto's bijsnijden" and the text panel.
+    int lineWidth = 1;
+    bool cropPhotos = false;
+    struct TextChoice {
+        QString text;
+        QString size; // as typed; checked when the text is used
+        QString fontName;
+        bool bold = false;
+        bool italic = false;
+        bool underline = false;
+        bool vertical = false;
+        bool halo = false; // "Schaduwrand om tekst"
+    };
+    TextChoice textChoice;
+
     // Saving.
     int jpegQuality = 90;
 

@@ -1,6 +1,9 @@
 #include "editor/PhotoOpen.h"
 
-#include "app/Main.h"
+#include "editor/CardContext.h"
+#include "editor/CardHistory.h"
+#include "editor/EditorState.h"
+#include "platform/CardSurface.h"
 #include "platform/Settings.h"
 #include "editor/CardLayouts.h"
 #include "editor/PhotoCrop.h"
@@ -9,7 +12,6 @@
 #include "platform/PhotoForCard.h"
 #include "platform/Rounding.h"
 
-#include <QAction>
 #include <QFileInfo>
 
 namespace {
@@ -23,25 +25,25 @@ QString photoCaption(const QString& fileName, int width, int height, qint64 byte
     return QStringLiteral("%1 / %2 x %3 pixels / %4 Bytes").arg(fileName).arg(width).arg(height).arg(bytes);
 }
 
-void FileOpen_Click(Main& main)
+void FileOpen_Click(CardContext& context)
 {
-    if (main.state.currentLayout == FreeDrawingLayout)
+    if (context.state().currentLayout == FreeDrawingLayout)
         return;
-    const QString path = Dialogs::openFileName(&main, QStringLiteral("Open Foto / Kaart"), QString::fromLatin1(PhotoFilter),
+    const QString path = Dialogs::openFileName(context.window(), QStringLiteral("Open Foto / Kaart"), QString::fromLatin1(PhotoFilter),
                                                Settings::photoFolder());
     if (path.isEmpty())
         return;
     Settings::setPhotoFolder(QFileInfo(path).absolutePath());
-    openPhotoFile(main, path);
+    openPhotoFile(context, path);
 }
 
-void openPhotoFile(Main& main, const QString& path)
+void openPhotoFile(CardContext& context, const QString& path)
 {
-    EditorState& state = main.state;
+    EditorState& state = context.state();
     if (state.currentLayout == FreeDrawingLayout || path.isEmpty())
         return;
 
-    CardHistory::Change change(main.history);
+    CardHistory::Change change(context.history());
     BusyPointer busy;
     state.photoFileName = path;
 
@@ -55,16 +57,18 @@ void openPhotoFile(Main& main, const QString& path)
     if (!picture || picture->image.isNull())
         return;
 
-    main.BackPic = picture->image;
+    QImage& photo = context.photoBuffer();
+    photo = picture->image;
     state.photoWidth = picture->width;
     state.photoHeight = picture->height;
     const QFileInfo file(path);
-    main.setPhotoCaption(photoCaption(file.fileName(), state.photoWidth, state.photoHeight, file.size()));
+    context.setPhotoCaption(photoCaption(file.fileName(), state.photoWidth, state.photoHeight, file.size()));
 
     if (!paintsIntoFrame)
         return;
-    const QImage photo = photoForFrame(main.BackPic, {state.frameWidth, state.frameHeight}, main.LayoutBijsnijden->isChecked());
-    main.card.paintPhoto(photo, QRectF(state.frameX, state.frameY, state.frameWidth, state.frameHeight));
-    main.card.refresh();
+    CardSurface& card = context.card();
+    card.paintPhoto(photoForFrame(photo, {state.frameWidth, state.frameHeight}, state.cropPhotos),
+                    QRectF(state.frameX, state.frameY, state.frameWidth, state.frameHeight));
+    card.refresh();
     advanceFrame(state.currentLayout, state.frameX, state.frameY);
 }

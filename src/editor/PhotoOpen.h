@@ -3,7 +3,7 @@
 // layout and moves on to the next frame.
 #include <QString>
 
-class Main;
+class CardContext;
 
 // The file dialog's filter; matching ignores case, and .jpeg files are offered too.
 extern const char* const PhotoFilter;
@@ -12,9 +12,9 @@ extern const char* const PhotoFilter;
 QString photoCaption(const QString& fileName, int width, int height, qint64 bytes);
 
 // The menu action: asks for a file, then opens it.
-void FileOpen_Click(Main& main);
+void FileOpen_Click(CardContext& context);
 
 // Opens one picture file as the menu action does after its dialog (also used
 // when a file is dropped on the card). A file that cannot be read ends the
 // operation quietly, with the card and the frame position unchanged.
-void openPhotoFile(Main& main, const QString& path);
+void openPhotoFile(CardContext& context, const QString& path);

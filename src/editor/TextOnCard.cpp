@@ -1,64 +1,50 @@
 #include "editor/TextOnCard.h"
 
-#include "app/Main.h"
-#include "platform/Twips.h"
-#include "platform/ClickableLabel.h"
+#include "editor/CardContext.h"
+#include "editor/EditorState.h"
 #include "platform/Dialogs.h"
 
-#include <QCheckBox>
-#include <QComboBox>
-#include <QLabel>
+#include <QColor>
+#include <QFont>
 
-std::optional<TextFont> chosenTextFont(Main& main)
+std::optional<TextFont> chosenTextFont(CardContext& context)
 {
-    const std::optional<int> size = parseTextSize(main.ComboSize->currentText());
+    const EditorState::TextChoice& choice = context.state().textChoice;
+    const std::optional<int> size = parseTextSize(choice.size);
     if (!size) {
-        Dialogs::showMessage(&main,
+        Dialogs::showMessage(context.window(),
                              QStringLiteral("De grootte van de tekst moet een heel getal van %1 tot %2 zijn.")
                                  .arg(SmallestTextSize).arg(LargestTextSize),
                              QStringLiteral(" Tekst"), Dialogs::Icon::Information);
         return std::nullopt;
     }
-    return TextFont{main.ListFonts->currentText(), *size, main.CheckBold->isChecked(), main.CheckItalic->isChecked(),
-                    main.CheckOnderstreept->isChecked()};
+    return TextFont{choice.fontName, *size, choice.bold, choice.italic, choice.underline};
 }
 
-TextInk chosenTextInk(const Main& main)
+TextInk chosenTextInk(CardContext& context)
 {
-    return TextInk{main.Check1->isChecked(), main.state.drawColor.value(), main.state.fillColor.value()};
+    const EditorState& state = context.state();
+    return TextInk{state.textChoice.halo, state.drawColor.value(), state.fillColor.value()};
 }
 
-void Text1_DblClick(Main& main)
+void PlaatsKnop_Click(CardContext& context)
 {
-    main.Text1->clear();
-}
-
-void PlaatsKnop_Click(Main& main)
-{
-    const QString text = main.Text1->text();
+    EditorState& state = context.state();
+    const QString text = state.textChoice.text;
     if (text.trimmed().isEmpty())
         return;
-    const std::optional<TextFont> font = chosenTextFont(main);
+    const std::optional<TextFont> font = chosenTextFont(context);
     if (!font)
         return;
 
-    // The preview shows the text as large as it will be printed on the card,
-    // whose text sizes are points at 96 dots per inch.
-    QLabel* preview = main.Label12;
+    // The preview shows the text as large as it will be printed on the card.
     QFont previewFont(font->name);
-    previewFont.setPointSizeF(font->size * 96.0 / preview->logicalDpiY());
+    previewFont.setPointSizeF(font->size);
     previewFont.setBold(font->bold);
     previewFont.setItalic(font->italic);
     previewFont.setUnderline(font->underline);
-    preview->setFont(previewFont);
-    preview->setAutoFillBackground(false);
-    preview->setMargin(0);
-    preview->setIndent(0);
-    setTextColor(preview, main.state.fillColor.color());
-    preview->setText(text + QLatin1Char(' '));
-    preview->adjustSize();
-    preview->show();
+    context.overlays().showTextPreview(text + QLatin1Char(' '), previewFont, state.fillColor.color());
 
-    main.state.placingText = true;
-    main.InfoLabel->setText(QStringLiteral("Klik op de linkermuisknop om de tekst te plaatsen"));
+    state.placingText = true;
+    context.setInformation(QStringLiteral("Klik op de linkermuisknop om de tekst te plaatsen"));
 }

@@ -1,12 +1,12 @@
 #include "editor/TextPlacer.h"
 
-#include "app/Main.h"
+#include "editor/CardContext.h"
+#include "editor/CardHistory.h"
+#include "editor/EditorState.h"
 #include "editor/TextOnCard.h"
-#include "platform/ClickableLabel.h"
 #include "platform/Rounding.h"
 
-#include <QCheckBox>
-#include <QLabel>
+#include <QPoint>
 
 namespace {
 constexpr int PreviewGap = 5;
@@ -19,26 +19,28 @@ QPointF previewTopLeft(double x, double y, QSizeF size)
     return QPointF(x - size.width() - PreviewGap, y - size.height() - PreviewGap);
 }
 
-void movePreview(Main& main, double x, double y)
+void movePreview(CardContext& context, double x, double y)
 {
-    const QPointF place = previewTopLeft(x, y, main.Label12->size());
-    main.Label12->move(int(roundHalfEven(place.x())), int(roundHalfEven(place.y())));
+    CardOverlays& overlays = context.overlays();
+    const QPointF place = previewTopLeft(x, y, overlays.textPreviewSize());
+    overlays.moveTextPreview(QPoint(int(roundHalfEven(place.x())), int(roundHalfEven(place.y()))));
 }
 
-void placeTextAt(Main& main, double x, double y)
+void placeTextAt(CardContext& context, double x, double y)
 {
-    const std::optional<TextFont> font = chosenTextFont(main);
+    const std::optional<TextFont> font = chosenTextFont(context);
     if (!font)
         return;
-    CardHistory::Change change(main.history);
-    const QString text = main.Text1->text();
-    const TextInk ink = chosenTextInk(main);
-    if (main.CheckVer->isChecked()) {
-        MaakTekstVertikaal(main.card, text, *font, QuarterTurn, int(roundHalfEven(x - VerticalTextGap)),
+    CardHistory::Change change(context.history());
+    const EditorState::TextChoice& choice = context.state().textChoice;
+    const QString text = choice.text;
+    const TextInk ink = chosenTextInk(context);
+    if (choice.vertical) {
+        MaakTekstVertikaal(context.card(), text, *font, QuarterTurn, int(roundHalfEven(x - VerticalTextGap)),
                            int(roundHalfEven(y - VerticalTextGap)), ink);
         return;
     }
     // Where the preview stands, so the text lands exactly there.
-    const QPointF place = previewTopLeft(x, y, main.Label12->size());
-    MaakTekst(main.card, *font, ink, double(roundHalfEven(place.x())), double(roundHalfEven(place.y())), text);
+    const QPointF place = previewTopLeft(x, y, context.overlays().textPreviewSize());
+    MaakTekst(context.card(), *font, ink, double(roundHalfEven(place.x())), double(roundHalfEven(place.y())), text);
 }

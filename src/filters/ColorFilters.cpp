@@ -51,7 +51,7 @@ void applyCurve(FilterPixels& pixels, FilterProgress& progress, const ToneCurve&
 
 }
 
-void Negative(FilterPixels& pixels, int& progressVariable)
+void Negative(FilterPixels& pixels, Progress& progressVariable)
 {
     FilterProgress progress(progressVariable, pixels);
     forEveryPixel(pixels, progress, [](const std::uint8_t*, std::uint8_t* out) {
@@ -61,7 +61,7 @@ void Negative(FilterPixels& pixels, int& progressVariable)
     });
 }
 
-void Grayscale(FilterPixels& pixels, int& progressVariable)
+void Grayscale(FilterPixels& pixels, Progress& progressVariable)
 {
     FilterProgress progress(progressVariable, pixels);
     const GreyTable grey = greyTable();
@@ -71,7 +71,7 @@ void Grayscale(FilterPixels& pixels, int& progressVariable)
     });
 }
 
-void Brightness(FilterPixels& pixels, int& progressVariable, int p)
+void Brightness(FilterPixels& pixels, Progress& progressVariable, int p)
 {
     FilterProgress progress(progressVariable, pixels);
     const double factor = (p + 100) / 100.0;
@@ -81,7 +81,7 @@ void Brightness(FilterPixels& pixels, int& progressVariable, int p)
     applyCurve(pixels, progress, curve);
 }
 
-void SwapColors(FilterPixels& pixels, int& progressVariable, int p)
+void SwapColors(FilterPixels& pixels, Progress& progressVariable, int p)
 {
     FilterProgress progress(progressVariable, pixels);
     // For each p, the old channel (0 blue, 1 green, 2 red) that feeds new blue, green, red.
@@ -130,7 +130,7 @@ void balanceChannels(int& b, int& g, int& r)
     }
 }
 
-void Contrast(FilterPixels& pixels, int& progressVariable, int p)
+void Contrast(FilterPixels& pixels, Progress& progressVariable, int p)
 {
     FilterProgress progress(progressVariable, pixels);
     progress.start();
@@ -178,7 +178,7 @@ void Contrast(FilterPixels& pixels, int& progressVariable, int p)
     progress.finish();
 }
 
-void AddNoise(FilterPixels& pixels, int& progressVariable, int p)
+void AddNoise(FilterPixels& pixels, Progress& progressVariable, int p)
 {
     FilterProgress progress(progressVariable, pixels);
     const double spread = 2.0 * p + 1;

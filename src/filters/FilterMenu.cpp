@@ -1,13 +1,14 @@
 #include "filters/FilterMenu.h"
 
-#include "app/Main.h"
+#include "editor/CardContext.h"
+#include "editor/CardHistory.h"
+#include "editor/EditorState.h"
 #include "filters/RunFilter.h"
 #include "filters/SurfaceEffects.h"
 #include "platform/BusyPointer.h"
 #include "platform/Colors.h"
-#include "platform/PictureBox.h"
+#include "platform/Progress.h"
 
-#include <QProgressBar>
 #include <array>
 
 namespace {
@@ -41,63 +42,61 @@ const std::array<ConvertEntry, 18> convertEntries = {{
     {Action::Sepia, 12, 0},                      // 17 Sepia: grey first
 }};
 
-void runOnCard(Main& main, int number, int parameter)
+void runOnCard(CardContext& context, int number, int parameter)
 {
-    RunFilter(number, main.card, parameter, main.state.progressPercent);
+    RunFilter(number, context.card(), parameter, context.filterProgress());
 }
 
 }
 
-void EditConvert_Click(Main& main, int index)
+void EditConvert_Click(CardContext& context, int index)
 {
     if (index < 0 || index >= int(convertEntries.size()))
         return;
     const ConvertEntry& entry = convertEntries[std::size_t(index)];
-    CardHistory::Change change(main.history);
-    showBusyPointer();
-    main.startProgressStrip();
+    CardHistory::Change change(context.history());
+    BusyPointer busy;
+    const ShownProgress strip(context.filterProgress());
     switch (entry.action) {
     case Action::Nothing:
         break;
     case Action::Filter:
-        runOnCard(main, entry.number, entry.parameter);
+        runOnCard(context, entry.number, entry.parameter);
         break;
     case Action::TransparentOverlay: {
-        const Rgb fill = main.state.fillColor;
-        Transparent(main.card, main.ProgBar, fill.r, fill.g, fill.b);
+        const Rgb fill = context.state().fillColor;
+        Transparent(context.card(), &context.effectProgress(), fill.r, fill.g, fill.b);
         break;
     }
     case Action::Sepia:
-        runOnCard(main, entry.number, entry.parameter);
-        SepiaTone(main.card, main.ProgBar);
+        runOnCard(context, entry.number, entry.parameter);
+        SepiaTone(context.card(), &context.effectProgress());
         break;
     }
-    main.card.refresh();
-    showNormalPointer();
-    main.stopProgressStrip();
+    context.card().refresh();
 }
 
-void EditContrastConvert_Click(Main& main, int index)
+void EditContrastConvert_Click(CardContext& context, int index)
 {
-    CardHistory::Change change(main.history);
+    CardHistory::Change change(context.history());
     if (index == 1 || index == 2)
-        runOnCard(main, 17, index == 1 ? 10 : -10);
-    main.card.refresh();
+        runOnCard(context, 17, index == 1 ? 10 : -10);
+    context.card().refresh();
 }
 
-void EditSwap_Click(Main& main, int index)
+void EditSwap_Click(CardContext& context, int index)
 {
-    CardHistory::Change change(main.history);
+    CardHistory::Change change(context.history());
     if (index >= 1 && index <= 5)
-        runOnCard(main, 16, index);
-    main.card.refresh();
+        runOnCard(context, 16, index);
+    context.card().refresh();
 }
 
-void EditFlipConvert_Click(Main& main, int index)
+void EditFlipConvert_Click(CardContext& context, int index)
 {
-    CardHistory::Change change(main.history);
-    showBusyPointer();
-    CardSurface& card = main.card;
+    CardHistory::Change change(context.history());
+    BusyPointer busy;
+    CardSurface& card = context.card();
     switch (index) {
     case 0:
         FlipHorizontal(card);
@@ -106,17 +105,16 @@ void EditFlipConvert_Click(Main& main, int index)
         FlipVertical(card);
         break;
     case 2:
-        MirrorRight(card, main.ProgBar);
+        MirrorRight(card, &context.effectProgress());
         break;
     case 3:
-        MirrorDown(card, main.ProgBar);
+        MirrorDown(card, &context.effectProgress());
         break;
     case 4:
-        TiltCard(card, main.BackPic, main.ProgBar);
+        TiltCard(card, context.photoBuffer(), &context.effectProgress());
         break;
     default:
         break;
     }
-    main.card.refresh();
-    showNormalPointer();
+    context.card().refresh();
 }

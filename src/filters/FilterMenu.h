@@ -1,8 +1,8 @@
 #pragma once
 // The filter entries of the "Bewerken" menu.
-class Main;
+class CardContext;
 
-void EditConvert_Click(Main& main, int index);
-void EditContrastConvert_Click(Main& main, int index);
-void EditSwap_Click(Main& main, int index);
-void EditFlipConvert_Click(Main& main, int index);
+void EditConvert_Click(CardContext& context, int index);
+void EditContrastConvert_Click(CardContext& context, int index);
+void EditSwap_Click(CardContext& context, int index);
+void EditFlipConvert_Click(CardContext& context, int index);

@@ -5,7 +5,7 @@
 // byte that no filter reads or changes; rows run top-down. Filters write
 // `work`, which goes back into the image at the end of the run; `source`
 // keeps the picture as it was when the run began.
-#include "platform/EventPump.h"
+#include "platform/Progress.h"
 #include "platform/Random.h"
 
 #include <QImage>
@@ -52,22 +52,18 @@ struct FilterPixels {
 // A pass that covers only part of a run maps 0..100 onto its share.
 class FilterProgress {
 public:
-    FilterProgress(int& progress, const FilterPixels& pixels)
+    FilterProgress(Progress& progress, const FilterPixels& pixels)
         : progress_(progress), from_(pixels.progressFrom), to_(pixels.progressTo)
     {
     }
-    void start() { progress_ = from_; }
-    void report(int percent)
-    {
-        progress_ = from_ + percent * (to_ - from_) / 100;
-        EventPump::letEventsRun();
-    }
+    void start() { progress_.show(from_); }
+    void report(int percent) { progress_.step(from_ + percent * (to_ - from_) / 100); }
     // `row` counts from 1: the number of rows done.
     void afterRow(int row, int height) { report(row * 100 / height); }
     void finish() { report(100); }
 
 private:
-    int& progress_;
+    Progress& progress_;
     int from_;
     int to_;
 };

@@ -31,7 +31,7 @@ inline int neighbourSum(const std::uint8_t* at, Taps t)
 // from the byte `at` in the buffer read (`work` when in place, else
 // `source`); all three channels of a pixel are computed before any is stored.
 template <typename ChannelValue>
-void filterInnerPixels(FilterPixels& pixels, bool inPlace, int& progressVariable, ChannelValue value)
+void filterInnerPixels(FilterPixels& pixels, bool inPlace, Progress& progressVariable, ChannelValue value)
 {
     FilterProgress progress(progressVariable, pixels);
     progress.start();
@@ -60,28 +60,28 @@ SplitRgb SplitColor(int colour)
     return {colour % 256, (colour / 256) & 255, (colour / 65536) & 255};
 }
 
-void Sharpen(FilterPixels& pixels, int& progress, int p)
+void Sharpen(FilterPixels& pixels, Progress& progress, int p)
 {
     filterInnerPixels(pixels, true, progress, [p](const std::uint8_t* at, Taps t, int) {
         return clampToByte((at[0] * (p + 24) - 2 * neighbourSum(at, t)) / (p + 8));
     });
 }
 
-void Blur(FilterPixels& pixels, int& progress)
+void Blur(FilterPixels& pixels, Progress& progress)
 {
     filterInnerPixels(pixels, true, progress, [](const std::uint8_t* at, Taps t, int) {
         return neighbourSum(at, t) / 8;
     });
 }
 
-void Edge(FilterPixels& pixels, int& progress, int p)
+void Edge(FilterPixels& pixels, Progress& progress, int p)
 {
     filterInnerPixels(pixels, true, progress, [p](const std::uint8_t* at, Taps t, int) {
         return clampToByte((at[0] * (p + 9) - neighbourSum(at, t)) / (p + 1));
     });
 }
 
-void Contour(FilterPixels& pixels, int& progress, int colour)
+void Contour(FilterPixels& pixels, Progress& progress, int colour)
 {
     const SplitRgb split = SplitColor(colour);
     const int added[3] = {split.blue, split.green, split.red};
@@ -90,7 +90,7 @@ void Contour(FilterPixels& pixels, int& progress, int colour)
     });
 }
 
-void Relief(FilterPixels& pixels, int& progress)
+void Relief(FilterPixels& pixels, Progress& progress)
 {
     // Light from the top-left: the pixel plus its upper-left neighbours minus its lower-right ones.
     filterInnerPixels(pixels, false, progress, [](const std::uint8_t* at, Taps t, int) {
@@ -100,7 +100,7 @@ void Relief(FilterPixels& pixels, int& progress)
     });
 }
 
-void Pixelize(FilterPixels& pixels, int& progressVariable, int p)
+void Pixelize(FilterPixels& pixels, Progress& progressVariable, int p)
 {
     FilterProgress progress(progressVariable, pixels);
     progress.start();
@@ -136,7 +136,7 @@ void Pixelize(FilterPixels& pixels, int& progressVariable, int p)
     progress.finish();
 }
 
-void Aquarel(FilterPixels& pixels, int& progressVariable)
+void Aquarel(FilterPixels& pixels, Progress& progressVariable)
 {
     FilterProgress progress(progressVariable, pixels);
     progress.start();
@@ -208,7 +208,7 @@ void Aquarel(FilterPixels& pixels, int& progressVariable)
     progress.finish();
 }
 
-void Defuse(FilterPixels& pixels, int& progressVariable, int p)
+void Defuse(FilterPixels& pixels, Progress& progressVariable, int p)
 {
     FilterProgress progress(progressVariable, pixels);
     progress.start();

@@ -5,18 +5,18 @@
 // The others read the untouched copy of the picture.
 #include "filters/FilterPixels.h"
 
-void Sharpen(FilterPixels& pixels, int& progress, int p);
-void Blur(FilterPixels& pixels, int& progress);
-void Edge(FilterPixels& pixels, int& progress, int p);
+void Sharpen(FilterPixels& pixels, Progress& progress, int p);
+void Blur(FilterPixels& pixels, Progress& progress);
+void Edge(FilterPixels& pixels, Progress& progress, int p);
 // `colour` (0x00BBGGRR) is added to every channel's outline value.
-void Contour(FilterPixels& pixels, int& progress, int colour);
-void Relief(FilterPixels& pixels, int& progress);
+void Contour(FilterPixels& pixels, Progress& progress, int colour);
+void Relief(FilterPixels& pixels, Progress& progress);
 // Averages blocks of p x p pixels aligned at the top-left corner.
-void Pixelize(FilterPixels& pixels, int& progress, int p);
+void Pixelize(FilterPixels& pixels, Progress& progress, int p);
 // Gives each pixel the mean of the calmest of the four 3 x 3 windows it is a corner of.
-void Aquarel(FilterPixels& pixels, int& progress);
+void Aquarel(FilterPixels& pixels, Progress& progress);
 // Moves pixels at random by up to p / 2 in each direction.
-void Defuse(FilterPixels& pixels, int& progress, int p);
+void Defuse(FilterPixels& pixels, Progress& progress, int p);
 
 struct SplitRgb {
     int red;

@@ -4,14 +4,13 @@
 #include "filters/FilterPixels.h"
 #include "filters/NeighbourhoodFilters.h"
 #include "filters/ScatterFilter.h"
+#include "platform/BusyGuard.h"
 #include "platform/CardSurface.h"
 
 #include <cstdlib>
 #include <cstring>
 
 namespace {
-
-bool filterBusy = false;
 
 // The share of a run on both copies that the screen copy's pass counts for:
 // it has a sixteenth of the print copy's pixels.
@@ -27,7 +26,7 @@ FilterPixels& runBuffers(Copy copy)
     return copy == Copy::Screen ? screen : print;
 }
 
-using Filter = void (*)(FilterPixels&, int& progress, int parameter);
+using Filter = void (*)(FilterPixels&, Progress& progress, int parameter);
 
 struct NumberedFilter {
     int number;
@@ -40,19 +39,19 @@ bool anyParameter(int) { return true; }
 
 const NumberedFilter filters[] = {
     {1, Sharpen, [](int p) { return p != -8 && std::abs(p) <= 1000000; }},
-    {2, [](FilterPixels& px, int& progress, int) { Negative(px, progress); }, anyParameter},
-    {3, [](FilterPixels& px, int& progress, int) { Blur(px, progress); }, anyParameter},
+    {2, [](FilterPixels& px, Progress& progress, int) { Negative(px, progress); }, anyParameter},
+    {3, [](FilterPixels& px, Progress& progress, int) { Blur(px, progress); }, anyParameter},
     {4, Defuse, [](int p) { return std::abs(p) <= 1000000; }},
     {6, Edge, [](int p) { return p != -1 && std::abs(p) <= 1000000; }},
     {7, Contour, anyParameter},
-    {12, [](FilterPixels& px, int& progress, int) { Grayscale(px, progress); }, anyParameter},
-    {13, [](FilterPixels& px, int& progress, int) { Relief(px, progress); }, anyParameter},
+    {12, [](FilterPixels& px, Progress& progress, int) { Grayscale(px, progress); }, anyParameter},
+    {13, [](FilterPixels& px, Progress& progress, int) { Relief(px, progress); }, anyParameter},
     {14, Brightness, anyParameter},
     {15, Pixelize, [](int p) { return p >= 1; }},
     {16, SwapColors, anyParameter},
     {17, Contrast, [](int p) { return std::abs(p) <= 1000000; }},
     {23, Scattered, [](int p) { return p != 0; }},
-    {24, [](FilterPixels& px, int& progress, int) { Aquarel(px, progress); }, anyParameter},
+    {24, [](FilterPixels& px, Progress& progress, int) { Aquarel(px, progress); }, anyParameter},
     {29, AddNoise, [](int p) { return std::abs(p) <= 1000000; }},
 };
 
@@ -64,13 +63,6 @@ const NumberedFilter* findFilter(int number)
     return nullptr;
 }
 
-class BusyFlag {
-public:
-    BusyFlag() { filterBusy = true; }
-    ~BusyFlag() { filterBusy = false; }
-    BusyFlag(const BusyFlag&) = delete;
-    BusyFlag& operator=(const BusyFlag&) = delete;
-};
 
 const NumberedFilter* acceptedFilter(int number, int parameter)
 {
@@ -79,7 +71,7 @@ const NumberedFilter* acceptedFilter(int number, int parameter)
 }
 
 // Copies `image` (blue, green, red, fourth byte) into both buffers and runs the filter over them.
-void runPass(const NumberedFilter& filter, const QImage& image, FilterPixels& pixels, int parameter, int& progress)
+void runPass(const NumberedFilter& filter, const QImage& image, FilterPixels& pixels, int parameter, Progress& progress)
 {
     pixels.width = image.width();
     pixels.height = image.height();
@@ -117,19 +109,26 @@ QImage inBlueGreenRedLayout(QImage image)
 
 }
 
-bool filterIsBusy()
-{
-    return filterBusy;
-}
-
 void RunFilter(int filterNumber, QImage& image, int parameter, int& progress)
 {
-    if (filterBusy)
+    NumberProgress display(progress);
+    RunFilter(filterNumber, image, parameter, display);
+}
+
+void RunFilter(int filterNumber, CardSurface& card, int parameter, int& progress)
+{
+    NumberProgress display(progress);
+    RunFilter(filterNumber, card, parameter, display);
+}
+
+void RunFilter(int filterNumber, QImage& image, int parameter, Progress& progress)
+{
+    if (BusyGuard::working())
         return;
     const NumberedFilter* filter = acceptedFilter(filterNumber, parameter);
     if (!filter || image.isNull())
         return;
-    BusyFlag busy;
+    const BusyGuard busy;
 
     ensureBlueGreenRedLayout(image);
     FilterPixels& pixels = runBuffers(Copy::Screen);
@@ -142,18 +141,20 @@ void RunFilter(int filterNumber, QImage& image, int parameter, int& progress)
         copyResult(pixels, image);
 }
 
-void RunFilter(int filterNumber, CardSurface& card, int parameter, int& progress)
+void RunFilter(int filterNumber, CardSurface& card, int parameter, Progress& progress)
 {
-    if (filterBusy)
+    if (BusyGuard::working())
         return;
     const NumberedFilter* filter = acceptedFilter(filterNumber, parameter);
     if (!filter || card.image().isNull())
         return;
     if (!card.hasPrintCopy()) {
-        RunFilter(filterNumber, card.mutableImage(), parameter, progress);
+        QImage screen = card.image();
+        RunFilter(filterNumber, screen, parameter, progress);
+        card.setImages(screen, QImage());
         return;
     }
-    BusyFlag busy;
+    const BusyGuard busy;
 
     // Both copies as they are now: events during the screen pass must not
     // bring a later print copy into the run.

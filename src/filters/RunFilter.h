@@ -6,13 +6,17 @@
 // 16 SwapColors 17 Contrast   23 Scattered  24 Aquarel    29 AddNoise
 //
 // `progress` receives 0..100 while the filter works; after every row the
-// window gets a chance to handle its events (EventPump). A call made while
-// another run is under way (from such an event) returns at once and changes
-// nothing. The fourth byte of every pixel is left as it was.
+// window gets a chance to handle its events (Progress::step). A run holds the
+// busy guard: a call made while other work is under way (from such an event)
+// returns at once and changes nothing. The fourth byte of every pixel is left
+// as it was.
 #include <QImage>
 
 class CardSurface;
+class Progress;
 
+void RunFilter(int filterNumber, QImage& image, int parameter, Progress& progress);
+// The same, with the figure kept in a plain integer.
 void RunFilter(int filterNumber, QImage& image, int parameter, int& progress);
 
 // The same filter over both copies of the card in one run: the screen copy
@@ -20,7 +24,5 @@ void RunFilter(int filterNumber, QImage& image, int parameter, int& progress);
 // where neighbours, blocks and moves are a screen pixel's block apart and the
 // random numbers and decisions are the screen's. Both results are written
 // back together at the end, so the copies never disagree.
+void RunFilter(int filterNumber, CardSurface& card, int parameter, Progress& progress);
 void RunFilter(int filterNumber, CardSurface& card, int parameter, int& progress);
-
-// True while a numbered filter runs.
-bool filterIsBusy();

@@ -58,7 +58,7 @@ void scatterLikeScreen(FilterPixels& pixels, const FilterPixels& screen, FilterP
 
 }
 
-void Scattered(FilterPixels& pixels, int& progressVariable, int p)
+void Scattered(FilterPixels& pixels, Progress& progressVariable, int p)
 {
     FilterProgress progress(progressVariable, pixels);
     const ScreenPass* pass = pixels.screenPass;

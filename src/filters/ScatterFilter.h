@@ -5,4 +5,4 @@
 // it must not be 0.
 #include "filters/FilterPixels.h"
 
-void Scattered(FilterPixels& pixels, int& progress, int p);
+void Scattered(FilterPixels& pixels, Progress& progress, int p);

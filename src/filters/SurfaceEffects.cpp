@@ -3,9 +3,9 @@
 #include "filters/FilterPixels.h"
 #include "platform/CardSurface.h"
 #include "platform/Colors.h"
+#include "platform/Progress.h"
 
 #include <QPainter>
-#include <QProgressBar>
 #include <cstdlib>
 
 namespace {
@@ -16,30 +16,28 @@ constexpr int CardHeight = CardSurface::CardHeight;
 // The share of an effect on both copies that the screen copy counts for.
 constexpr int ScreenProgressShare = 5;
 
-// Shows the bar while it lives; set() after each outer pass; hidden at 0 at the end.
-// An effect on both copies moves it along once: set() maps 0..100 into the
-// share of the copy being worked on.
+// Shows the display while it lives; set() after each outer pass; hidden at 0
+// at the end. An effect on both copies moves it along once: set() maps
+// 0..100 into the share of the copy being worked on.
 class BarProgress {
 public:
-    explicit BarProgress(QProgressBar* bar) : bar_(bar)
+    explicit BarProgress(Progress* display) : display_(display)
     {
-        if (bar_)
-            bar_->setVisible(true);
+        if (display_)
+            display_->begin();
     }
     ~BarProgress()
     {
-        if (bar_) {
-            bar_->setVisible(false);
-            bar_->setValue(0);
-        }
+        if (display_)
+            display_->end();
     }
     BarProgress(const BarProgress&) = delete;
     BarProgress& operator=(const BarProgress&) = delete;
 
     void set(int value)
     {
-        if (bar_)
-            bar_->setValue(from_ + value * (to_ - from_) / 100);
+        if (display_)
+            display_->show(from_ + value * (to_ - from_) / 100);
     }
     void setShare(int from, int to)
     {
@@ -48,7 +46,7 @@ public:
     }
 
 private:
-    QProgressBar* bar_;
+    Progress* display_;
     int from_ = 0;
     int to_ = 100;
 };
@@ -181,9 +179,9 @@ void sepiaTone(QImage& card, int scale, BarProgress& progress)
 // Runs `effect(image, scale, progress)` on the screen copy and then on the
 // print copy, and writes both back together.
 template <typename Effect>
-void onBothCopies(CardSurface& card, QProgressBar* progBar, Effect effect)
+void onBothCopies(CardSurface& card, Progress* display, Effect effect)
 {
-    BarProgress progress(progBar);
+    BarProgress progress(display);
     QImage screen = card.image();
     if (!card.hasPrintCopy()) {
         effect(screen, 1, progress);
@@ -210,34 +208,34 @@ void FlipVertical(QImage& card)
     card = std::move(card).mirrored(false, true);
 }
 
-void MirrorRight(QImage& card, QProgressBar* progBar)
+void MirrorRight(QImage& card, Progress* progress)
 {
-    BarProgress progress(progBar);
-    mirrorRight(card, 1, progress);
+    BarProgress bar(progress);
+    mirrorRight(card, 1, bar);
 }
 
-void MirrorDown(QImage& card, QProgressBar* progBar)
+void MirrorDown(QImage& card, Progress* progress)
 {
-    BarProgress progress(progBar);
-    mirrorDown(card, 1, progress);
+    BarProgress bar(progress);
+    mirrorDown(card, 1, bar);
 }
 
-void TiltCard(QImage& card, QImage& backPic, QProgressBar* progBar)
+void TiltCard(QImage& card, QImage& backPic, Progress* progress)
 {
-    BarProgress progress(progBar);
-    tiltCard(card, backPic, 1, progress);
+    BarProgress bar(progress);
+    tiltCard(card, backPic, 1, bar);
 }
 
-void Transparent(QImage& card, QProgressBar* progBar, int red, int green, int blue)
+void Transparent(QImage& card, Progress* progress, int red, int green, int blue)
 {
-    BarProgress progress(progBar);
-    transparent(card, 1, progress, RGB(red, green, blue));
+    BarProgress bar(progress);
+    transparent(card, 1, bar, RGB(red, green, blue));
 }
 
-void SepiaTone(QImage& card, QProgressBar* progBar)
+void SepiaTone(QImage& card, Progress* progress)
 {
-    BarProgress progress(progBar);
-    sepiaTone(card, 1, progress);
+    BarProgress bar(progress);
+    sepiaTone(card, 1, bar);
 }
 
 void FlipHorizontal(CardSurface& card)
@@ -250,34 +248,34 @@ void FlipVertical(CardSurface& card)
     onBothCopies(card, nullptr, [](QImage& image, int, BarProgress&) { FlipVertical(image); });
 }
 
-void MirrorRight(CardSurface& card, QProgressBar* progBar)
+void MirrorRight(CardSurface& card, Progress* progress)
 {
-    onBothCopies(card, progBar, mirrorRight);
+    onBothCopies(card, progress, mirrorRight);
 }
 
-void MirrorDown(CardSurface& card, QProgressBar* progBar)
+void MirrorDown(CardSurface& card, Progress* progress)
 {
-    onBothCopies(card, progBar, mirrorDown);
+    onBothCopies(card, progress, mirrorDown);
 }
 
-void TiltCard(CardSurface& card, QImage& backPic, QProgressBar* progBar)
+void TiltCard(CardSurface& card, QImage& backPic, Progress* progress)
 {
     // The screen copy turns through `backPic`, as it always has; the print copy through a scratch picture of its own.
     QImage printScratch;
-    onBothCopies(card, progBar, [&](QImage& image, int scale, BarProgress& progress) {
-        tiltCard(image, scale == 1 ? backPic : printScratch, scale, progress);
+    onBothCopies(card, progress, [&](QImage& image, int scale, BarProgress& bar) {
+        tiltCard(image, scale == 1 ? backPic : printScratch, scale, bar);
     });
 }
 
-void Transparent(CardSurface& card, QProgressBar* progBar, int red, int green, int blue)
+void Transparent(CardSurface& card, Progress* progress, int red, int green, int blue)
 {
     const std::uint32_t colour = RGB(red, green, blue);
-    onBothCopies(card, progBar, [colour](QImage& image, int scale, BarProgress& progress) {
-        transparent(image, scale, progress, colour);
+    onBothCopies(card, progress, [colour](QImage& image, int scale, BarProgress& bar) {
+        transparent(image, scale, bar, colour);
     });
 }
 
-void SepiaTone(CardSurface& card, QProgressBar* progBar)
+void SepiaTone(CardSurface& card, Progress* progress)
 {
-    onBothCopies(card, progBar, sepiaTone);
+    onBothCopies(card, progress, sepiaTone);
 }

@@ -53,13 +53,13 @@ private Q_SLOTS:
             window->close();
         };
         QTimer::singleShot(0, closeByFrame);
-        openColorPalette(main, 9660, 1920);
+        openColorPalette(main.context(), 9660, 1920);
         QCOMPARE(main.state.paletteColor, (Rgb{0, 0, 0}));
         QCOMPARE(position, QPoint(644, 128));
 
         main.state.paletteColor = {32, 0, 32};
         QTimer::singleShot(0, closeByFrame);
-        openColorPalette(main, 0, 0);
+        openColorPalette(main.context(), 0, 0);
         QCOMPARE(main.state.paletteColor, (Rgb{32, 0, 32}));
     }
 };

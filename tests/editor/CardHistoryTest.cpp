@@ -87,7 +87,7 @@ private Q_SLOTS:
         main.ListFonts->setCurrentText("DejaVu Sans");
         main.ComboSize->setCurrentText("20");
         main.PlaatsKnop->click();
-        placeTextAt(main, 400, 200);
+        placeTextAt(main.context(), 400, 200);
         states << stateOf(main);
 
         main.EditConvert[1]->trigger(); // Negative

@@ -78,8 +78,8 @@ private Q_SLOTS:
         Main main;
         ScriptedDialogs dialogs;
         main.LayoutKaart[3]->trigger();
-        openPhotoFile(main, path);
-        openPhotoFile(main, path);
+        openPhotoFile(main.context(), path);
+        openPhotoFile(main.context(), path);
         checkAgreement(main, "photos");
 
         const Rgb navy{20, 30, 120}, yellow{250, 210, 0};
@@ -107,7 +107,7 @@ private Q_SLOTS:
             {"flood fill", [&] { ToolActions::fill(main.card, 80, 260, Rgb{200, 0, 0}); }},
             {"photo import", [&] {
                  dialogs.files << path;
-                 FotoLaden(main, 350.5, 150.2, 500.7, 260.9);
+                 FotoLaden(main.context(), 350.5, 150.2, 500.7, 260.9);
              }},
             {"white border", [&] { main.EditLijstrand[5]->trigger(); }},
             {"centre disc", [&] { main.EditLijst[1]->trigger(); }},
@@ -146,7 +146,7 @@ private Q_SLOTS:
         QVERIFY(detailedPhoto(2400, 1700).save(path, "JPG", 95));
         Main main;
         main.LayoutKaart[1]->trigger();
-        openPhotoFile(main, path);
+        openPhotoFile(main.context(), path);
         const QImage reference = QImage(path).convertToFormat(QImage::Format_RGB32)
                                      .scaled(2060, 1460, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         const QImage enlarged = main.card.image().scaled(2060, 1460, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);

@@ -59,10 +59,10 @@ private Q_SLOTS:
         for (bool outline : {false, true}) {
             main.Check1->setChecked(outline);
             main.PlaatsKnop->click();
-            movePreview(main, 300, 200);
+            movePreview(main.context(), 300, 200);
             const QRect preview = main.Label12->geometry();
             QCOMPARE(preview.bottomRight(), QPoint(294, 194));
-            placeTextAt(main, 300, 200);
+            placeTextAt(main.context(), 300, 200);
             const QImage& card = main.card.image();
             QVERIFY(preview.contains(inkBounds(card, Blue)));
             QCOMPARE(inkBounds(card, Red).isEmpty(), !outline);
@@ -77,9 +77,9 @@ private Q_SLOTS:
         Main main;
         prepare(main, "<b>HH</b>");
         main.PlaatsKnop->click();
-        movePreview(main, 300, 200);
+        movePreview(main.context(), 300, 200);
         const QRect preview = main.Label12->geometry();
-        placeTextAt(main, 300, 200);
+        placeTextAt(main.context(), 300, 200);
         QVERIFY(preview.adjusted(-2, -2, 2, 2).contains(inkBounds(main.card.image())));
     }
 
@@ -103,7 +103,7 @@ private Q_SLOTS:
         prepare(main, "HHHHHHHH");
         main.CheckVer->setChecked(true);
         main.PlaatsKnop->click();
-        placeTextAt(main, 202, 302); // reference point (200, 300)
+        placeTextAt(main.context(), 202, 302); // reference point (200, 300)
         const QRect ink = inkBounds(main.card.image());
         QVERIFY(ink.height() > 3 * ink.width());
         QVERIFY(ink.left() >= 200 && ink.left() <= 206 && ink.bottom() <= 300 && ink.bottom() >= 294);

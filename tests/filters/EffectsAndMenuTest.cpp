@@ -92,13 +92,13 @@ private Q_SLOTS:
         // A filter chosen while another runs does nothing, and undo waits for
         // the running one: the two are one step.
         EventPump::setHook([&] {
-            EditConvert_Click(main, 0);
+            EditConvert_Click(main.context(), 0);
             main.ToolsUndo_Click();
         });
-        EditConvert_Click(main, 1);
+        EditConvert_Click(main.context(), 1);
         EventPump::setHook({});
         QCOMPARE(main.card.image(), filtered(2, current));
-        EditConvert_Click(main, 5); // the Contrast submenu itself: no step
+        EditConvert_Click(main.context(), 5); // the Contrast submenu itself: no step
         main.ToolsUndo_Click();
         QCOMPARE(main.card.image(), current);
     }

@@ -1,5 +1,6 @@
 #include "FilterTestPictures.h"
 #include "common/TestRegistry.h"
+#include "platform/BusyGuard.h"
 #include "platform/EventPump.h"
 #include "platform/Random.h"
 
@@ -85,14 +86,14 @@ private Q_SLOTS:
         bool sawBusy = false;
         {
             EventHook hook([&] {
-                sawBusy = filterIsBusy();
+                sawBusy = BusyGuard::working();
                 int progress = 0;
                 RunFilter(2, picture, 0, progress);
             });
             int progress = 0;
             RunFilter(12, picture, 0, progress);
         }
-        QVERIFY(sawBusy && !filterIsBusy());
+        QVERIFY(sawBusy && !BusyGuard::working());
         QCOMPARE(picture, expected);
 
         // A picture replaced by one of another size meanwhile is kept as it is.

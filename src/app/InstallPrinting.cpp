@@ -2,6 +2,7 @@
 
 #include "addressbook/AddressFile.h"
 #include "app/Main.h"
+#include "platform/BusyGuard.h"
 #include "platform/Settings.h"
 #include "printing/Afdrukken.h"
 #include "printing/Printmarges.h"
@@ -17,7 +18,7 @@ void installPrinting(Main& main)
     printer->setObjectName("CommonDialog");
 
     QObject::connect(main.FilePrint, &QAction::triggered, &main, [&main, printer] {
-        const Main::Busy busy(main);
+        const BusyGuard busy(BusyGuard::Kind::Hold);
         Afdrukken window(main.state, main.card, *printer, [] { return AddressFile::load(); }, &main);
         window.exec();
         // The next opening, in this run or a later one, starts at the mode last shown.
@@ -25,11 +26,11 @@ void installPrinting(Main& main)
         Settings::setPrintMode(main.state.printMode);
     });
     QObject::connect(main.FileSetupPrinter, &QAction::triggered, &main, [&main, printer] {
-        const Main::Busy busy(main);
+        const BusyGuard busy(BusyGuard::Kind::Hold);
         printer->setup(&main);
     });
     QObject::connect(main.FilePrintMarges, &QAction::triggered, &main, [&main, printer] {
-        const Main::Busy busy(main);
+        const BusyGuard busy(BusyGuard::Kind::Hold);
         Printmarges window(main.state, &main);
         window.setPrinter(printer);
         window.exec();

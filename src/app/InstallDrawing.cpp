@@ -21,7 +21,7 @@ namespace {
 void pickSwatchColour(Main& main, Rgb& target, int topOffsetTwips)
 {
     const QRect window = main.frameGeometry();
-    openColorPalette(main, window.x() * TwipsPerPixel + 9660, window.y() * TwipsPerPixel + topOffsetTwips);
+    openColorPalette(main.context(), window.x() * TwipsPerPixel + 9660, window.y() * TwipsPerPixel + topOffsetTwips);
     target = ToolActions::shiftedPaletteColor(main.state.paletteColor);
     main.paintSwatches();
 }
@@ -44,7 +44,7 @@ void installDrawingTools(Main& main)
         QPushButton* button = main.Knop[n];
         button->setToolTip(toolDescription(n).tip);
         button->setIcon(toolIcon(n));
-        QObject::connect(button, &QPushButton::clicked, &main, [&main, n] { Knop_Click(main, n); });
+        QObject::connect(button, &QPushButton::clicked, &main, [&main, n] { Knop_Click(main.context(), n); });
     }
 
     QObject::connect(main.Label3, &ClickableLabel::clicked, &main,
@@ -58,11 +58,11 @@ void installDrawingTools(Main& main)
     });
 
     QObject::connect(main.Voorkant, &PictureBox::mouseDown, &main,
-                     [&main](int button, int shift, double x, double y) { Voorkant_MouseDown(main, button, shift, x, y); });
+                     [&main](int button, int shift, double x, double y) { Voorkant_MouseDown(main.context(), button, shift, x, y); });
     QObject::connect(main.Voorkant, &PictureBox::mouseMove, &main,
-                     [&main](int button, int shift, double x, double y) { Voorkant_MouseMove(main, button, shift, x, y); });
+                     [&main](int button, int shift, double x, double y) { Voorkant_MouseMove(main.context(), button, shift, x, y); });
     QObject::connect(main.Voorkant, &PictureBox::mouseUp, &main,
-                     [&main](int button, int shift, double x, double y) { Voorkant_MouseUp(main, button, shift, x, y); });
+                     [&main](int button, int shift, double x, double y) { Voorkant_MouseUp(main.context(), button, shift, x, y); });
 
     for (int i = 1; i <= 3; ++i)
         QObject::connect(main.ToolsColorLayer[i], &QAction::triggered, &main, [&main, i] { setLayerColour(main, i); });

@@ -5,6 +5,7 @@
 #include "drawing/Config.h"
 #include "drawing/Frames.h"
 #include "drawing/Gradients.h"
+#include "platform/BusyGuard.h"
 #include "platform/BusyPointer.h"
 
 #include <QAction>
@@ -19,9 +20,9 @@ constexpr int CircularSteps = 255;
 // old colour) and replaces the whole card.
 void GradientRichting_Click(Main& main, int index)
 {
-    if (main.isBusy())
+    if (BusyGuard::held())
         return;
-    const Main::Busy working(main);
+    const BusyGuard working;
     CardHistory::Change change(main.history);
     Rgb& fill = main.state.fillColor;
     fill.g = std::max(fill.g - 1, 0);
@@ -58,7 +59,7 @@ void installGradientsAndFrames(Main& main)
     QObject::connect(main.EditLijst[2], &QAction::triggered, &main, [&main] { decorate(main, drawCentreDiamond); });
 
     QObject::connect(main.ToolsConfig, &QAction::triggered, &main, [&main] {
-        const Main::Busy busy(main);
+        const BusyGuard busy(BusyGuard::Kind::Hold);
         Config window(main.state, &main);
         window.exec();
     });

@@ -1,0 +1,63 @@
+#include "app/Subsystems.h"
+
+#include "app/Main.h"
+#include "editor/CardSaving.h"
+#include "editor/PhotoOpen.h"
+#include "editor/TextOnCard.h"
+#include "platform/ClickableLabel.h"
+#include "platform/PictureBox.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QPushButton>
+#include <QSlider>
+
+namespace {
+
+// The editor state follows the controls whose values the subsystems use.
+void followControls(Main& main)
+{
+    EditorState& state = main.state;
+    EditorState::TextChoice& text = state.textChoice;
+    const auto follow = [&main](QCheckBox* box, bool& value) {
+        value = box->isChecked();
+        QObject::connect(box, &QCheckBox::toggled, &main, [&value](bool on) { value = on; });
+    };
+    follow(main.CheckBold, text.bold);
+    follow(main.CheckItalic, text.italic);
+    follow(main.CheckOnderstreept, text.underline);
+    follow(main.CheckVer, text.vertical);
+    follow(main.Check1, text.halo);
+
+    text.text = main.Text1->text();
+    QObject::connect(main.Text1, &QLineEdit::textChanged, &main, [&text](const QString& value) { text.text = value; });
+    text.size = main.ComboSize->currentText();
+    QObject::connect(main.ComboSize, &QComboBox::currentTextChanged, &main,
+                     [&text](const QString& value) { text.size = value; });
+    text.fontName = main.ListFonts->currentText();
+    QObject::connect(main.ListFonts, &QComboBox::currentTextChanged, &main,
+                     [&text](const QString& value) { text.fontName = value; });
+
+    state.lineWidth = main.Slider1->value();
+    QObject::connect(main.Slider1, &QSlider::valueChanged, &main, [&state](int value) { state.lineWidth = value; });
+    state.cropPhotos = main.LayoutBijsnijden->isChecked();
+    QObject::connect(main.LayoutBijsnijden, &QAction::toggled, &main, [&state](bool on) { state.cropPhotos = on; });
+}
+
+}
+
+void installPhotosTextAndSaving(Main& main)
+{
+    followControls(main);
+    CardContext& context = main.context();
+    QObject::connect(main.FileOpen, &QAction::triggered, &main, [&context] { FileOpen_Click(context); });
+    QObject::connect(main.Voorkant, &PictureBox::fileDropped, &main,
+                     [&context](const QString& path) { openPhotoFile(context, path); });
+    for (int index : {1, 2, 3})
+        QObject::connect(main.FileSaveAs[index], &QAction::triggered, &main,
+                         [&context, index] { FileSaveAs_Click(context, index); });
+    QObject::connect(main.PlaatsKnop, &QPushButton::clicked, &main, [&context] { PlaatsKnop_Click(context); });
+    // Double-click on the text box empties it.
+    QObject::connect(main.Text1, &TextBox::doubleClicked, main.Text1, &QLineEdit::clear);
+}

@@ -1,0 +1,97 @@
+#include "app/MainContext.h"
+
+#include "app/Main.h"
+#include "platform/Twips.h"
+
+#include <QLabel>
+#include <QProgressBar>
+
+MainContext::MainContext(Main& main) : main_(main), strip_(main), bar_(main) {}
+
+CardSurface& MainContext::card() { return main_.card; }
+CardHistory& MainContext::history() { return main_.history; }
+EditorState& MainContext::state() { return main_.state; }
+QImage& MainContext::photoBuffer() { return main_.BackPic; }
+QWidget* MainContext::window() { return &main_; }
+void MainContext::setPhotoCaption(const QString& caption) { main_.setPhotoCaption(caption); }
+void MainContext::setToolCaption(const QString& caption) { main_.setToolCaption(caption); }
+void MainContext::setInformation(const QString& text) { main_.InfoLabel->setText(text); }
+void MainContext::colorsChanged() { main_.paintSwatches(); }
+
+void MainContext::showRubberFrame(const QRect& frame)
+{
+    main_.Layer->setGeometry(frame);
+    main_.Layer->show();
+}
+
+void MainContext::hideRubberFrame()
+{
+    main_.Layer->hide();
+}
+
+void MainContext::showTextPreview(const QString& text, const QFont& font, const QColor& color)
+{
+    // The card's text sizes are points at 96 dots per inch.
+    QLabel* preview = main_.Label12;
+    QFont shown = font;
+    shown.setPointSizeF(font.pointSizeF() * 96.0 / preview->logicalDpiY());
+    preview->setFont(shown);
+    preview->setAutoFillBackground(false);
+    preview->setMargin(0);
+    preview->setIndent(0);
+    setTextColor(preview, color);
+    preview->setText(text);
+    preview->adjustSize();
+    preview->show();
+}
+
+QSize MainContext::textPreviewSize() const
+{
+    return main_.Label12->size();
+}
+
+void MainContext::moveTextPreview(const QPoint& topLeft)
+{
+    main_.Label12->move(topLeft);
+}
+
+void MainContext::hideTextPreview()
+{
+    main_.Label12->hide();
+}
+
+void MainContext::showCoordinates(const QString& caption)
+{
+    main_.CorLabel->setText(caption);
+}
+
+void MainContext::StripProgress::begin()
+{
+    main_.startProgressStrip();
+}
+
+void MainContext::StripProgress::show(int percent)
+{
+    main_.state.progressPercent = percent;
+}
+
+void MainContext::StripProgress::end()
+{
+    main_.stopProgressStrip();
+}
+
+void MainContext::BarProgress::begin()
+{
+    main_.ProgBar->setVisible(true);
+}
+
+void MainContext::BarProgress::show(int percent)
+{
+    main_.ProgBar->setValue(percent);
+}
+
+void MainContext::BarProgress::end()
+{
+    main_.ProgBar->setVisible(false);
+    main_.ProgBar->setValue(0);
+}

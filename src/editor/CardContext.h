@@ -1,0 +1,59 @@
+#pragma once
+// What the editor, the drawing tools and the filters see of the main window:
+// the card with its history, the editor state, the photo buffer, the two
+// progress displays and the overlays of the card view. The main window hands
+// its own over; the subsystems never reach its widgets.
+#include <QSize>
+
+class CardHistory;
+class CardSurface;
+class Progress;
+class QColor;
+class QFont;
+class QImage;
+class QPoint;
+class QRect;
+class QString;
+class QWidget;
+struct EditorState;
+
+// What the card view shows over the card, in card pixels. Overlays are never
+// part of the card's pixels.
+class CardOverlays {
+public:
+    virtual ~CardOverlays() = default;
+    // The rubber-band frame of the drawing tools.
+    virtual void showRubberFrame(const QRect& frame) = 0;
+    virtual void hideRubberFrame() = 0;
+    // The text preview that follows the pointer: `font` is sized in points at
+    // 96 dots per inch, as text on the card is.
+    virtual void showTextPreview(const QString& text, const QFont& font, const QColor& color) = 0;
+    virtual QSize textPreviewSize() const = 0;
+    virtual void moveTextPreview(const QPoint& topLeft) = 0;
+    virtual void hideTextPreview() = 0;
+    // The pointer's position on the card, as a caption.
+    virtual void showCoordinates(const QString& caption) = 0;
+};
+
+class CardContext {
+public:
+    virtual ~CardContext() = default;
+    virtual CardSurface& card() = 0;
+    virtual CardHistory& history() = 0;
+    virtual EditorState& state() = 0;
+    // The photo buffer: the picture last loaded, at its decoded size.
+    virtual QImage& photoBuffer() = 0;
+    // The strip that follows the numbered filters, and the bar of the effects.
+    virtual Progress& filterProgress() = 0;
+    virtual Progress& effectProgress() = 0;
+    virtual CardOverlays& overlays() = 0;
+    // The window that dialogs open over.
+    virtual QWidget* window() = 0;
+    // The photo's name and size on the menu bar, shown as written.
+    virtual void setPhotoCaption(const QString& caption) = 0;
+    // The caption under the tool buttons, and the help line.
+    virtual void setToolCaption(const QString& caption) = 0;
+    virtual void setInformation(const QString& text) = 0;
+    // The colour swatches follow the shared colours again.
+    virtual void colorsChanged() = 0;
+};

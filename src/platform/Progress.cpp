@@ -1,0 +1,9 @@
+#include "platform/Progress.h"
+
+#include "platform/EventPump.h"
+
+void Progress::step(int percent)
+{
+    show(percent);
+    EventPump::letEventsRun();
+}
