@@ -1,7 +1,9 @@
 #include "addressbook/Dataform.h"
 
+#include "addressbook/ContactTransfer.h"
 #include "addressbook/DataformPictures.h"
 #include "addressbook/ImportPlan.h"
+#include "addressbook/RecordSearch.h"
 #include "platform/Twips.h"
 #include "platform/BusyPointer.h"
 #include "platform/Dialogs.h"
@@ -53,6 +55,7 @@ QString storedField(const QString& typed)
 }
 
 const QColor captionColor(100, 100, 0);
+const QColor noMatchBackground(255, 200, 200);
 
 }
 
@@ -309,9 +312,63 @@ AddressBook Dataform::bookToSave() const
     return book;
 }
 
+void Dataform::ImportKnop_Click()
+{
+    const QList<AddressRecord> added = ContactTransfer::askImport(this, bookToSave());
+    if (added.isEmpty())
+        return;
+    const int firstNew = recordCount;
+    for (const AddressRecord& record : added) {
+        Lijstbox[1].append(record.naam);
+        Lijstbox[2].append(record.adres);
+        Lijstbox[3].append(record.postcodeWoonplaats);
+        Lijstbox[4].append(record.land);
+    }
+    recordCount = int(Lijstbox[1].size());
+    currentRecord = firstNew;
+    PlaatsRecord(currentRecord);
+}
+
+void Dataform::ExportKnop_Click()
+{
+    ContactTransfer::askExport(this, bookToSave());
+}
+
+void Dataform::showSearchResult(int record)
+{
+    if (record < 0) {
+        QPalette palette = zoekPalette_;
+        palette.setColor(QPalette::Base, noMatchBackground);
+        ZoekText->setPalette(palette);
+        return;
+    }
+    ZoekText->setPalette(zoekPalette_);
+    currentRecord = record;
+    PlaatsRecord(currentRecord);
+}
+
+void Dataform::ZoekText_Change()
+{
+    if (ZoekText->text().trimmed().isEmpty()) {
+        ZoekText->setPalette(zoekPalette_);
+        return;
+    }
+    showSearchResult(RecordSearch::find(Lijstbox[1], Lijstbox[3], ZoekText->text(), 0));
+}
+
+void Dataform::ZoekText_Enter()
+{
+    if (ZoekText->text().trimmed().isEmpty())
+        return;
+    showSearchResult(RecordSearch::find(Lijstbox[1], Lijstbox[3], ZoekText->text(), currentRecord + 1));
+}
+
 void Dataform::OkKnop_Click()
 {
-    if (!replaceLettersBeforeSaving())
+    QString sender = Afz->text();
+    const bool replaced = ContactTransfer::replaceUnholdableLetters(this, Lijstbox, recordCount, sender);
+    Afz->setText(sender);
+    if (!replaced)
         return;
     std::optional<QString> savedTo;
     {

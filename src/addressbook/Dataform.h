@@ -76,9 +76,8 @@ private:
     bool showsRecord() const;
     AddressBook bookToSave() const;
 
-    // Import, export, search and the letters the file cannot hold (DataformContacts.cpp).
+    // The search box and its normal colours.
     QPalette zoekPalette_;
     void buildContactControls();
     void showSearchResult(int record);
-    bool replaceLettersBeforeSaving();
 };

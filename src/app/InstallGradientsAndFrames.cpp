@@ -13,7 +13,6 @@
 
 namespace {
 
-constexpr int CircularGradient = 5;
 constexpr int CircularSteps = 255;
 
 // Every gradient darkens the stored fill colour a little (its swatch keeps the
@@ -29,7 +28,7 @@ void GradientRichting_Click(Main& main, int index)
     const std::uint32_t fillValue = fill.value();
     const std::uint32_t drawValue = main.state.drawColor.value();
     BusyPointer busy;
-    if (index == CircularGradient)
+    if (index == GradientCircularEntry)
         GradientCircular(main.card, fillValue, drawValue, CircularSteps, -1, -1);
     else
         GradientLinear(main.card, fillValue, index, drawValue, TwipsPerPixel);
@@ -48,7 +47,7 @@ void decorate(Main& main, Draw draw)
 
 void installGradientsAndFrames(Main& main)
 {
-    for (int index = 0; index <= CircularGradient; ++index)
+    for (int index = 0; index <= GradientCircularEntry; ++index)
         QObject::connect(main.GradientRichting[index], &QAction::triggered, &main,
                          [&main, index] { GradientRichting_Click(main, index); });
 

@@ -6,6 +6,7 @@
 #include "editor/StateSettings.h"
 #include "platform/Settings.h"
 #include "app/Subsystems.h"
+#include "drawing/ToolTable.h"
 #include "platform/Twips.h"
 #include "editor/CardLayouts.h"
 #include "editor/ClockAndHelp.h"
@@ -75,7 +76,7 @@ Main::~Main() = default;
 
 void Main::connectEvents()
 {
-    for (int index : {1, 2, 3, 4, 5, 6, 7, 8, 9, 18, 19})
+    for (int index : Layout::Entries)
         connect(LayoutKaart[index], &QAction::triggered, this, [this, index] { LayoutKaart_Click(index); });
     connect(FileNieuw, &QAction::triggered, this, &Main::FileNieuw_Click);
     connect(FileExit, &QAction::triggered, this, &QWidget::close);
@@ -136,7 +137,7 @@ void Main::applyCardLayoutState(const CardLayoutState& layoutState)
     state.frameHeight = layoutState.frameHeight;
     for (QAction* entry : LayoutKaart)
         if (entry && entry->isCheckable())
-            entry->setChecked(entry == LayoutKaart[std::size_t(std::clamp(layoutState.layout, 0, 19))]);
+            entry->setChecked(entry == LayoutKaart[std::size_t(std::clamp(layoutState.layout, 0, Layout::LastIndex))]);
     setToolButtonsEnabled(layoutState.toolButtonsEnabled);
     state.currentTool = layoutState.currentTool;
 }
@@ -149,7 +150,7 @@ void Main::paintSwatches()
 
 void Main::setToolButtonsEnabled(bool enabled)
 {
-    for (int n = 1; n <= 12; ++n)
+    for (int n = 1; n <= ToolCount; ++n)
         Knop[n]->setEnabled(enabled);
 }
 
@@ -161,17 +162,17 @@ void Main::LayoutKaart_Click(int index)
     for (QAction* entry : LayoutKaart)
         if (entry && entry->isCheckable())
             entry->setChecked(false);
-    state.currentTool = 0;
+    state.currentTool = DrawingTool::NoTool;
     if (const CardLayout* chosen = photoLayout(index)) {
         state.frameX = chosen->firstX;
         state.frameY = chosen->firstY;
         state.frameWidth = chosen->frameWidth;
         state.frameHeight = chosen->frameHeight;
         InfoLabel->setText(chosen->info);
-    } else if (index == 18) {
-        InfoLabel->setText(layoutInfoText(18));
+    } else if (index == Layout::FreeDrawing) {
+        InfoLabel->setText(layoutInfoText(Layout::FreeDrawing));
         setToolButtonsEnabled(true);
-    } else if (index == 19) {
+    } else if (index == Layout::AddressSide) {
         InfoLabel->setText(QString());
         card.clear();
         TekenAdreszijde(card);
@@ -190,11 +191,11 @@ void Main::FileNieuw_Click()
     InfoLabel->setText("Kies een layout...");
     setToolButtonsEnabled(false);
     setToolCaption("Tekenknoppen");
-    state.currentTool = 0;
+    state.currentTool = DrawingTool::NoTool;
     for (QAction* entry : LayoutKaart)
         if (entry && entry->isCheckable())
-            entry->setChecked(entry == LayoutKaart[1]);
-    state.currentLayout = 1;
+            entry->setChecked(entry == LayoutKaart[Layout::FirstPhotoLayout]);
+    state.currentLayout = Layout::FirstPhotoLayout;
     state.frameX = 0;
     state.frameY = 0;
     state.frameWidth = 515;

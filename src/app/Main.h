@@ -3,6 +3,7 @@
 // history, the photo buffer `BackPic` and the shared editor state, and carries
 // every control and menu entry under its design name.
 #include "editor/CardHistory.h"
+#include "editor/CardLayouts.h"
 #include "editor/EditorState.h"
 #include "platform/CardSurface.h"
 
@@ -105,7 +106,7 @@ public:
     QAction* FileExit = nullptr;
     // "Layout".
     QMenu* layout = nullptr;
-    std::array<QAction*, 20> LayoutKaart{};      // [1]..[9], [17] separator, [18], [19]
+    std::array<QAction*, Layout::LastIndex + 1> LayoutKaart{}; // photo layouts, separator, free drawing, address side
     QAction* LayoutBijsnijden = nullptr;         // photos keep their shape, trimmed to the frame
     // "Bewerken".
     QMenu* Bewerken = nullptr;

@@ -66,15 +66,15 @@ void Main::buildMenus()
     FileExit = addEntry(File, "FileExit", "Exit");
 
     layout = addTopMenu(bar, "layout", "Layout");
-    for (int index = 1; index <= 9; ++index)
+    for (int index = Layout::FirstPhotoLayout; index <= Layout::LastPhotoLayout; ++index)
         LayoutKaart[index] = addEntry(layout, indexed("LayoutKaart", index), photoLayout(index)->caption);
-    LayoutKaart[17] = addSeparator(layout, indexed("LayoutKaart", 17));
-    LayoutKaart[18] = addEntry(layout, indexed("LayoutKaart", 18), "Zelf Tekenen");
-    LayoutKaart[19] = addEntry(layout, indexed("LayoutKaart", 19), "Adreszijde");
+    LayoutKaart[Layout::Separator] = addSeparator(layout, indexed("LayoutKaart", Layout::Separator));
+    LayoutKaart[Layout::FreeDrawing] = addEntry(layout, indexed("LayoutKaart", Layout::FreeDrawing), "Zelf Tekenen");
+    LayoutKaart[Layout::AddressSide] = addEntry(layout, indexed("LayoutKaart", Layout::AddressSide), "Adreszijde");
     for (QAction* entry : LayoutKaart)
         if (entry && !entry->isSeparator())
             entry->setCheckable(true);
-    LayoutKaart[1]->setChecked(true);
+    LayoutKaart[Layout::FirstPhotoLayout]->setChecked(true);
     addSeparator(layout, "LayoutStreep1");
     LayoutBijsnijden = addEntry(layout, "LayoutBijsnijden", "Foto's bijsnijden");
     LayoutBijsnijden->setCheckable(true);

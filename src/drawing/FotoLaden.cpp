@@ -1,5 +1,6 @@
 #include "drawing/FotoLaden.h"
 
+#include "drawing/ToolTable.h"
 #include "editor/CardContext.h"
 #include "editor/CardHistory.h"
 #include "editor/EditorState.h"
@@ -42,5 +43,5 @@ void FotoLaden(CardContext& context, double x1, double y1, double x2, double y2)
     CardSurface& card = context.card();
     card.paintPhoto(photoForFrame(photo, {width, height}, state.cropPhotos), QRectF(x1, y1, width, height));
     card.refresh();
-    state.currentTool = 0;
+    state.currentTool = DrawingTool::NoTool;
 }

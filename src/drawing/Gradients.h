@@ -11,6 +11,10 @@ enum GradientDirection {
     GradientDiagonal = 4,    // diagonal bands from the top left corner
 };
 
+// The entries of the gradient menu: 0 to 4 are direction bits of
+// GradientLinear, the last one is the circular gradient.
+constexpr int GradientCircularEntry = 5;
+
 // Sweeps bands from colourA to colourB (0x00BBGGRR) over the surface.
 // Positions are counted in twips, `twipsPerPixel` to a pixel; each band is
 // drawn in the colour computed at the previous band's position.

@@ -2,6 +2,7 @@
 
 #include "editor/CardContext.h"
 #include "editor/CardHistory.h"
+#include "editor/CardLayouts.h"
 #include "editor/EditorState.h"
 #include "drawing/FotoLaden.h"
 #include "drawing/ToolActions.h"
@@ -14,15 +15,12 @@
 #include <algorithm>
 #include <cmath>
 
+using namespace DrawingTool;
+
 namespace {
 
 constexpr int LeftButton = 1;
 constexpr int RightButton = 2;
-
-enum Tool {
-    NoTool = 0, Freehand = 1, StraightLine = 2, Rectangle = 3, FilledRectangle = 4, Ellipse = 5,
-    FilledEllipse = 6, Fill = 7, Spray = 8, Eraser = 9, Picker = 10, ColouredCircles = 11, PhotoImport = 12
-};
 
 bool usesRubberFrame(int tool)
 {
@@ -74,7 +72,7 @@ void Knop_Click(CardContext& context, int n)
 void Voorkant_MouseDown(CardContext& context, int button, int, double x, double y)
 {
     EditorState& s = context.state();
-    if (s.currentLayout != DrawingLayout)
+    if (s.currentLayout != Layout::FreeDrawing)
         return;
     CardSurface& card = context.card();
     // Everything until the button comes up again is one change.
@@ -116,7 +114,7 @@ void Voorkant_MouseMove(CardContext& context, int button, int, double x, double 
     movePreview(context, x, y);
     context.overlays().showCoordinates("Coordinaten : X = " + shortest(x) + ", Y = " + shortest(y));
 
-    if (s.currentLayout != DrawingLayout || button != LeftButton)
+    if (s.currentLayout != Layout::FreeDrawing || button != LeftButton)
         return;
     CardSurface& card = context.card();
     switch (s.currentTool) {
@@ -173,7 +171,7 @@ void Voorkant_MouseUp(CardContext& context, int button, int, double x, double y)
         card.refresh();
         return;
     }
-    if (s.currentLayout != DrawingLayout)
+    if (s.currentLayout != Layout::FreeDrawing)
         return;
 
     removeRubberBand(context);

@@ -3,7 +3,6 @@
 // text preview and coordinates in every layout, and the click that places text.
 class CardContext;
 
-constexpr int DrawingLayout = 18;
 
 void Voorkant_MouseDown(CardContext& context, int button, int shift, double x, double y);
 void Voorkant_MouseMove(CardContext& context, int button, int shift, double x, double y);

@@ -5,6 +5,8 @@
 #include <QPixmap>
 #include <array>
 
+using namespace DrawingTool;
+
 namespace {
 
 const std::array<ToolDescription, ToolCount> tools{{
@@ -160,18 +162,18 @@ QIcon toolIcon(int n)
     QPainter p(&picture);
     p.setRenderHint(QPainter::Antialiasing);
     switch (n) {
-    case 1: drawFreehand(p); break;
-    case 2: drawStraightLine(p); break;
-    case 3: drawRectangle(p, false); break;
-    case 4: drawRectangle(p, true); break;
-    case 5: drawEllipse(p, false); break;
-    case 6: drawEllipse(p, true); break;
-    case 7: drawBucket(p); break;
-    case 8: drawSpray(p); break;
-    case 9: drawEraser(p); break;
-    case 10: drawPicker(p); break;
-    case 11: drawColouredCircles(p); break;
-    case 12: drawPhoto(p); break;
+    case Freehand: drawFreehand(p); break;
+    case StraightLine: drawStraightLine(p); break;
+    case Rectangle: drawRectangle(p, false); break;
+    case FilledRectangle: drawRectangle(p, true); break;
+    case Ellipse: drawEllipse(p, false); break;
+    case FilledEllipse: drawEllipse(p, true); break;
+    case Fill: drawBucket(p); break;
+    case Spray: drawSpray(p); break;
+    case Eraser: drawEraser(p); break;
+    case Picker: drawPicker(p); break;
+    case ColouredCircles: drawColouredCircles(p); break;
+    case PhotoImport: drawPhoto(p); break;
     }
     p.end();
     return QIcon(picture);

@@ -9,7 +9,14 @@ struct ToolDescription {
     const char* help;
 };
 
-constexpr int ToolCount = 12;
+// The tools by the index of their button; NoTool when none is chosen.
+namespace DrawingTool {
+enum Id {
+    NoTool = 0, Freehand = 1, StraightLine = 2, Rectangle = 3, FilledRectangle = 4, Ellipse = 5,
+    FilledEllipse = 6, Fill = 7, Spray = 8, Eraser = 9, Picker = 10, ColouredCircles = 11, PhotoImport = 12
+};
+}
+constexpr int ToolCount = DrawingTool::PhotoImport;
 
 // Tool n = 1..12 (the index of its button).
 const ToolDescription& toolDescription(int n);

@@ -41,7 +41,7 @@ QString layoutInfoText(int index)
 {
     if (const CardLayout* layout = photoLayout(index))
         return layout->info;
-    if (index == 18)
+    if (index == Layout::FreeDrawing)
         return QStringLiteral("Zelf een tekening ontwerpen met de rechter tekenknoppen en kleuren");
     return QString();
 }

@@ -4,6 +4,21 @@
 
 class CardSurface;
 
+// The entries of the "Layout" menu, by their menu index: the photo layouts
+// 1..9, the free drawing layout "Zelf Tekenen" and the address side "Adreszijde".
+namespace Layout {
+constexpr int FirstPhotoLayout = 1;
+constexpr int LastPhotoLayout = 9;
+// The line between the photo layouts and the other two.
+constexpr int Separator = 17;
+constexpr int FreeDrawing = 18;
+constexpr int AddressSide = 19;
+// The highest menu index, for arrays indexed by layout.
+constexpr int LastIndex = AddressSide;
+// Every entry that chooses a layout.
+constexpr int Entries[] = {1, 2, 3, 4, 5, 6, 7, 8, 9, FreeDrawing, AddressSide};
+}
+
 struct CardLayout {
     int index;
     QString caption;
@@ -17,7 +32,7 @@ struct CardLayout {
 // The photo layouts 1..9; nullptr for any other index.
 const CardLayout* photoLayout(int index);
 
-// Caption of the help line for a layout menu entry (1..9, 18, 19).
+// Caption of the help line for a layout menu entry (the photo layouts, free drawing and the address side).
 QString layoutInfoText(int index);
 
 // Moves (x, y) to the next frame of `layout` after a photo was painted.

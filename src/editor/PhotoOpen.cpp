@@ -14,10 +14,6 @@
 
 #include <QFileInfo>
 
-namespace {
-constexpr int FreeDrawingLayout = 18;
-}
-
 const char* const PhotoFilter = "Foto ( Jpg, Bmp, Gif, Wmf )|*.jpg;*.bmp;*.gif;*.wmf";
 
 QString photoCaption(const QString& fileName, int width, int height, qint64 bytes)
@@ -27,7 +23,7 @@ QString photoCaption(const QString& fileName, int width, int height, qint64 byte
 
 void FileOpen_Click(CardContext& context)
 {
-    if (context.state().currentLayout == FreeDrawingLayout)
+    if (context.state().currentLayout == Layout::FreeDrawing)
         return;
     const QString path = Dialogs::openFileName(context.window(), QStringLiteral("Open Foto / Kaart"), QString::fromLatin1(PhotoFilter),
                                                Settings::photoFolder());
@@ -40,7 +36,7 @@ void FileOpen_Click(CardContext& context)
 void openPhotoFile(CardContext& context, const QString& path)
 {
     EditorState& state = context.state();
-    if (state.currentLayout == FreeDrawingLayout || path.isEmpty())
+    if (state.currentLayout == Layout::FreeDrawing || path.isEmpty())
         return;
 
     CardHistory::Change change(context.history());

@@ -22,24 +22,24 @@ struct ConvertEntry {
     int parameter;
 };
 const std::array<ConvertEntry, 18> convertEntries = {{
-    {Action::Filter, 12, 0},                     // 0 Grayscale
-    {Action::Filter, 2, 0},                      // 1 Negative
-    {Action::Filter, 14, 4},                     // 2 Light
-    {Action::Filter, 14, -4},                    // 3 Dark
-    {Action::Filter, 1, 10},                     // 4 Sharpen
-    {Action::Nothing, 0, 0},                     // 5 Contrast submenu
-    {Action::Filter, 15, 3},                     // 6 Pixelize
-    {Action::Filter, 13, 0},                     // 7 Relief
-    {Action::Nothing, 0, 0},                     // 8 Swap Colors submenu
-    {Action::Filter, 23, 15},                    // 9 Scattered
-    {Action::Filter, 3, 0},                      // 10 Blur
-    {Action::Filter, 24, 0},                     // 11 Aquarel
-    {Action::Filter, 4, 6},                      // 12 Defuse
-    {Action::Filter, 29, 50},                    // 13 Add noise
-    {Action::Filter, 6, 1},                      // 14 Edge
-    {Action::Filter, 7, int(RGB(255, 255, 255))}, // 15 Contour, in white
-    {Action::TransparentOverlay, 0, 0},          // 16 Transparant
-    {Action::Sepia, 12, 0},                      // 17 Sepia: grey first
+    {Action::Filter, FilterNumber::Grayscale, 0},              // 0 Grayscale
+    {Action::Filter, FilterNumber::Negative, 0},               // 1 Negative
+    {Action::Filter, FilterNumber::Brightness, 4},             // 2 Light
+    {Action::Filter, FilterNumber::Brightness, -4},            // 3 Dark
+    {Action::Filter, FilterNumber::Sharpen, 10},               // 4 Sharpen
+    {Action::Nothing, 0, 0},                                   // 5 Contrast submenu
+    {Action::Filter, FilterNumber::Pixelize, 3},               // 6 Pixelize
+    {Action::Filter, FilterNumber::Relief, 0},                 // 7 Relief
+    {Action::Nothing, 0, 0},                                   // 8 Swap Colors submenu
+    {Action::Filter, FilterNumber::Scattered, 15},             // 9 Scattered
+    {Action::Filter, FilterNumber::Blur, 0},                   // 10 Blur
+    {Action::Filter, FilterNumber::Aquarel, 0},                // 11 Aquarel
+    {Action::Filter, FilterNumber::Defuse, 6},                 // 12 Defuse
+    {Action::Filter, FilterNumber::AddNoise, 50},              // 13 Add noise
+    {Action::Filter, FilterNumber::Edge, 1},                   // 14 Edge
+    {Action::Filter, FilterNumber::Contour, int(RGB(255, 255, 255))}, // 15 Contour, in white
+    {Action::TransparentOverlay, 0, 0},                        // 16 Transparant
+    {Action::Sepia, FilterNumber::Grayscale, 0},               // 17 Sepia: grey first
 }};
 
 void runOnCard(CardContext& context, int number, int parameter)
@@ -80,7 +80,7 @@ void EditContrastConvert_Click(CardContext& context, int index)
 {
     CardHistory::Change change(context.history());
     if (index == 1 || index == 2)
-        runOnCard(context, 17, index == 1 ? 10 : -10);
+        runOnCard(context, FilterNumber::Contrast, index == 1 ? 10 : -10);
     context.card().refresh();
 }
 
@@ -88,7 +88,7 @@ void EditSwap_Click(CardContext& context, int index)
 {
     CardHistory::Change change(context.history());
     if (index >= 1 && index <= 5)
-        runOnCard(context, 16, index);
+        runOnCard(context, FilterNumber::SwapColors, index);
     context.card().refresh();
 }
 

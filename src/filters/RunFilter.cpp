@@ -38,21 +38,21 @@ struct NumberedFilter {
 bool anyParameter(int) { return true; }
 
 const NumberedFilter filters[] = {
-    {1, Sharpen, [](int p) { return p != -8 && std::abs(p) <= 1000000; }},
-    {2, [](FilterPixels& px, Progress& progress, int) { Negative(px, progress); }, anyParameter},
-    {3, [](FilterPixels& px, Progress& progress, int) { Blur(px, progress); }, anyParameter},
-    {4, Defuse, [](int p) { return std::abs(p) <= 1000000; }},
-    {6, Edge, [](int p) { return p != -1 && std::abs(p) <= 1000000; }},
-    {7, Contour, anyParameter},
-    {12, [](FilterPixels& px, Progress& progress, int) { Grayscale(px, progress); }, anyParameter},
-    {13, [](FilterPixels& px, Progress& progress, int) { Relief(px, progress); }, anyParameter},
-    {14, Brightness, anyParameter},
-    {15, Pixelize, [](int p) { return p >= 1; }},
-    {16, SwapColors, anyParameter},
-    {17, Contrast, [](int p) { return std::abs(p) <= 1000000; }},
-    {23, Scattered, [](int p) { return p != 0; }},
-    {24, [](FilterPixels& px, Progress& progress, int) { Aquarel(px, progress); }, anyParameter},
-    {29, AddNoise, [](int p) { return std::abs(p) <= 1000000; }},
+    {FilterNumber::Sharpen, Sharpen, [](int p) { return p != -8 && std::abs(p) <= 1000000; }},
+    {FilterNumber::Negative, [](FilterPixels& px, Progress& progress, int) { Negative(px, progress); }, anyParameter},
+    {FilterNumber::Blur, [](FilterPixels& px, Progress& progress, int) { Blur(px, progress); }, anyParameter},
+    {FilterNumber::Defuse, Defuse, [](int p) { return std::abs(p) <= 1000000; }},
+    {FilterNumber::Edge, Edge, [](int p) { return p != -1 && std::abs(p) <= 1000000; }},
+    {FilterNumber::Contour, Contour, anyParameter},
+    {FilterNumber::Grayscale, [](FilterPixels& px, Progress& progress, int) { Grayscale(px, progress); }, anyParameter},
+    {FilterNumber::Relief, [](FilterPixels& px, Progress& progress, int) { Relief(px, progress); }, anyParameter},
+    {FilterNumber::Brightness, Brightness, anyParameter},
+    {FilterNumber::Pixelize, Pixelize, [](int p) { return p >= 1; }},
+    {FilterNumber::SwapColors, SwapColors, anyParameter},
+    {FilterNumber::Contrast, Contrast, [](int p) { return std::abs(p) <= 1000000; }},
+    {FilterNumber::Scattered, Scattered, [](int p) { return p != 0; }},
+    {FilterNumber::Aquarel, [](FilterPixels& px, Progress& progress, int) { Aquarel(px, progress); }, anyParameter},
+    {FilterNumber::AddNoise, AddNoise, [](int p) { return std::abs(p) <= 1000000; }},
 };
 
 const NumberedFilter* findFilter(int number)

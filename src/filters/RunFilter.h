@@ -15,6 +15,28 @@
 class CardSurface;
 class Progress;
 
+namespace FilterNumber {
+// The numbers that RunFilter takes, one per filter.
+enum : int {
+    Sharpen = 1,
+    Negative = 2,
+    Blur = 3,
+    Defuse = 4,
+    Edge = 6,
+    Contour = 7,
+    Grayscale = 12,
+    Relief = 13,
+    Brightness = 14,
+    Pixelize = 15,
+    SwapColors = 16,
+    Contrast = 17,
+    Scattered = 23,
+    Aquarel = 24,
+    AddNoise = 29,
+};
+}
+
+
 void RunFilter(int filterNumber, QImage& image, int parameter, Progress& progress);
 // The same, with the figure kept in a plain integer.
 void RunFilter(int filterNumber, QImage& image, int parameter, int& progress);
