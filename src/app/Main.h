@@ -4,6 +4,7 @@
 // every control and menu entry under its design name.
 #include "editor/CardHistory.h"
 #include "editor/CardLayouts.h"
+#include "drawing/ToolTable.h"
 #include "editor/EditorState.h"
 #include "platform/CardSurface.h"
 
@@ -53,7 +54,7 @@ public:
     // Tool panel.
     QGroupBox* Frame2 = nullptr;
     QLabel* BackKnoppen = nullptr;
-    std::array<QPushButton*, 13> Knop{};  // Knop[1] .. Knop[12]
+    std::array<QPushButton*, ToolCount + 1> Knop{}; // Knop[1] .. Knop[ToolCount]
     QLabel* Label1 = nullptr;
     ClickableLabel* Label3 = nullptr;     // draw-colour swatch
     QLabel* Label2 = nullptr;
