@@ -12,7 +12,7 @@ void loadRememberedSettings(EditorState& state)
     state.labelsPerSheet = Settings::labelsPerSheet();
     state.offsetX = Settings::offsetX();
     state.offsetY = Settings::offsetY();
-    state.printMode = Settings::printMode();
+    state.printMode = Settings::printMode(state.printMode);
 }
 
 void rememberLabelSettings(const EditorState& state)

@@ -5,6 +5,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <limits>
+
 namespace Settings {
 
 namespace {
@@ -65,7 +67,7 @@ void setOffsetX(double value) { store("printing/offsetX", value); }
 double offsetY() { return number("printing/offsetY", 0, -MaxOffset, MaxOffset); }
 void setOffsetY(double value) { store("printing/offsetY", value); }
 
-int printMode() { return wholeNumber("printing/mode", 1, 1, 7); }
+int printMode(int start) { return wholeNumber("printing/mode", start, 1, std::numeric_limits<int>::max()); }
 void setPrintMode(int value) { store("printing/mode", value); }
 QString printerChoice() { return open().value(QStringLiteral("printing/printer")).toString(); }
 void setPrinterChoice(const QString& value) { store("printing/printer", value); }

@@ -33,7 +33,9 @@ void setOffsetY(double value);
 constexpr double MaxOffset = 10.0;
 
 // --- Printing: the print mode last used and the printer picked in Printer Setup ---
-int printMode();
+// The print mode is stored as the scroll bar's value; any positive whole number
+// is given back (`start` otherwise), and the print window checks it is a mode.
+int printMode(int start);
 void setPrintMode(int value);
 // The printer's name, or "pdf:" followed by the file a PDF job last went to;
 // empty for the system's default printer.

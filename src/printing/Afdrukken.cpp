@@ -94,11 +94,11 @@ Afdrukken::Afdrukken(const EditorState& state, const CardSurface& card, SessionP
     preview_->backColor = RGB(220, 230, 180);
     buildControls();
 
-    drawModePreview(*preview_, 1, card_.image(), QDate::currentDate().year());
+    drawModePreview(*preview_, PrintMode::First, card_.image(), QDate::currentDate().year());
     Label2->setText(PrintRun::openingCaption(addressSide()));
     Check1->setVisible(addressSide());
     // The window opens at the mode last used.
-    if (state_.printMode != PrintRun::FirstMode) {
+    if (state_.printMode != PrintRun::FirstMode && printModeRow(state_.printMode)) {
         VScroll1->setValue(state_.printMode);
         VScroll1_Change();
     }
@@ -207,12 +207,13 @@ void Afdrukken::VScroll1_Change()
     Check1->hide();
     const int mode = VScroll1->value();
     drawModePreview(*preview_, mode, card_.image(), QDate::currentDate().year());
-    if (mode < PrintRun::FirstMode || mode > PrintRun::LastMode)
+    const PrintModeRow* row = printModeRow(mode);
+    if (!row)
         return;
     Label2->setText(PrintRun::modeCaption(mode, addressSide(), state_.labelsPerSheet));
-    if (mode == 1 && addressSide())
+    if ((row->extraControls & AddressCheck) && addressSide())
         Check1->show();
-    if (mode == 5) {
+    if (row->extraControls & YearChoice) {
         Combo2->show();
         Label5->show();
     }
@@ -275,7 +276,8 @@ std::optional<PrintRun::Request> Afdrukken::readRequest()
         return std::nullopt;
     }
     request.copies = *copies;
-    if (request.mode == 5) {
+    const PrintModeRow* row = printModeRow(request.mode);
+    if (row && (row->extraControls & YearChoice)) {
         const auto year = PrintRun::year(Combo2->currentText());
         if (!year) {
             Dialogs::showMessage(this,

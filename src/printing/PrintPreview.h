@@ -6,6 +6,6 @@ class QImage;
 constexpr int PreviewWidth = 130;
 constexpr int PreviewHeight = 180;
 
-// Clears `preview` to its background and, for a mode of 1 to 7, draws the
+// Clears `preview` to its background and, for a print mode, draws the
 // sample of that mode. The calendar sample carries `currentYear`.
 void drawModePreview(CardSurface& preview, int mode, const QImage& card, int currentYear);

@@ -1,9 +1,10 @@
 #pragma once
 // One print job of the print window, apart from the window: the captions of
-// the seven modes, the checks on typed copies and years, and the run that
-// sets up the page, calls the builder of the mode and ends the document.
+// the modes, the checks on typed copies and years, and the run that sets up
+// the page, calls the builder of the mode and ends the document.
 #include "addressbook/AddressFile.h"
-#include "printing/PageBuilders.h"
+#include "printing/PrintModes.h"
+#include "printing/PrintRequest.h"
 
 #include <QMarginsF>
 
@@ -16,8 +17,8 @@
 
 namespace PrintRun {
 
-constexpr int FirstMode = 1;
-constexpr int LastMode = 7;
+constexpr int FirstMode = PrintMode::First;
+constexpr int LastMode = PrintMode::Last;
 constexpr int MaxCopies = 10;
 // The calendar follows the Gregorian rules, so it starts where they do.
 constexpr int FirstYear = 1583;
@@ -35,19 +36,6 @@ std::optional<int> year(const QString& text);
 // The years the list offers: 2009 up to ten years after `currentYear`.
 QStringList yearItems(int currentYear);
 
-struct Request {
-    int mode = FirstMode;
-    int copies = 1;
-    int year = 0;
-    QImage card;                  // the print copy where the card has one
-    bool addressSide = false;     // the card shows the address side
-    bool withAddresses = false;   // addresses and sender on the address sides
-    QString naam1;
-    QString naam2;
-    LabelSettings labels;
-    double offsetX = 0;           // printer alignment in mm, see ShiftedPage
-    double offsetY = 0;
-};
 
 using BookLoader = std::function<std::optional<AddressBook>()>;
 
@@ -56,8 +44,8 @@ bool needsAddressBook(const Request& request);
 // What Print and Voorbeeld say when such a request finds no address book.
 extern const QString NoAddressBookMessage;
 
-// Prints `request` on `page`, everything moved by the request's offset:
-// millimetres (twips for the calendar), the copies, the builder of the mode,
+// Prints `request` on `page`, everything moved by the request's offset: the
+// paper of the mode, millimetres (twips for the calendar), the copies, the builder of the mode,
 // end of document. A page that makes no copies itself (a PDF file) gets the
 // whole set of pages once per copy. The address book is loaded once, only by
 // the modes that print addresses. Gives the builder's result message, or an

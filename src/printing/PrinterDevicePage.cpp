@@ -54,6 +54,16 @@ double PrinterDevicePage::dpiY() const
     return printer_.resolution();
 }
 
+void PrinterDevicePage::setPageSetup(const PageSetup& setup)
+{
+    if (started_)
+        return;
+    printer_.setPageOrientation(setup.orientation);
+    printer_.setPageSize(setup.paper);
+    // A full page ignores the printer's margins but keeps them for later jobs.
+    printer_.setFullPage(setup.fullPage);
+}
+
 void PrinterDevicePage::setCopies(int copies)
 {
     // The copy count belongs to the job, so it only counts before the first drawing.

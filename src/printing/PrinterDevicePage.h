@@ -1,6 +1,7 @@
 #pragma once
-// A printer page that draws on a QPrinter: A4 portrait, origin at the top-left
-// of the printable area. The job starts with the first drawing, so the copies
+// A printer page that draws on a QPrinter: A4 portrait unless the job asks
+// for other paper, origin at the top-left of the printable area (of the sheet
+// for a full page). The job starts with the first drawing, so the copies
 // can still be set before it; a document without any drawing sends no job.
 #include "printing/PainterPage.h"
 
@@ -20,6 +21,8 @@ public:
     // True once the job has started (something was drawn).
     bool started() const { return started_; }
 
+    // Sets the printer's paper, while the job has not started.
+    void setPageSetup(const PageSetup& setup) override;
     void setCopies(int copies) override;
     bool printsCopies() const override;
     // The unprintable border of the paper, in mm, that the page's origin lies inside.

@@ -1,6 +1,8 @@
 #pragma once
 // The page surface every page builder draws on. The program draws on a
 // printer or an image; tests record the calls.
+#include "printing/PageSetup.h"
+
 #include <QColor>
 #include <QImage>
 #include <QString>
@@ -9,6 +11,9 @@ class PrinterPage {
 public:
     enum class Unit { Millimetres, Twips };
     virtual ~PrinterPage() = default;
+    // The paper of the job, asked before anything is drawn; a page that has
+    // one fixed sheet keeps it.
+    virtual void setPageSetup(const PageSetup&) {}
     virtual void setUnit(Unit unit) = 0;
     virtual void setCopies(int copies) = 0;
     // Whether the device makes the copies itself; a PDF file does not, so a

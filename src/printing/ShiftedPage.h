@@ -9,6 +9,7 @@ public:
     // Positive x moves to the right, positive y down.
     ShiftedPage(PrinterPage& target, double xMillimetres, double yMillimetres);
 
+    void setPageSetup(const PageSetup& setup) override { target_.setPageSetup(setup); }
     void setUnit(Unit unit) override;
     void setCopies(int copies) override { target_.setCopies(copies); }
     bool printsCopies() const override { return target_.printsCopies(); }

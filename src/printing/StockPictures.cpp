@@ -167,13 +167,13 @@ QImage Portret(int scale)
 QImage Img(int index)
 {
     switch (index) {
-    case 3:
+    case EnvelopSample:
         return envelopeSample();
-    case 4:
+    case KalenderSample:
         return calendarSample();
-    case 6:
+    case AdresLijstSample:
         return listSample();
-    case 7:
+    case EtikettenSample:
         return labelSample();
     default:
         return QImage();

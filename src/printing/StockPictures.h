@@ -9,7 +9,9 @@ QImage Achterkant(int scale = 1);
 // Back panel of a portrait double card, 515 x 365 times `scale`, emblem a
 // quarter turn (its text reads from bottom to top).
 QImage Portret(int scale = 1);
-// Sample sheets of the print window, 130 x 180: 3 envelope, 4 calendar,
-// 6 address list, 7 labels. Any other index gives a null image.
+// The indices of the sample sheets in the picture holder's array.
+enum SampleSheet : int { EnvelopSample = 3, KalenderSample = 4, AdresLijstSample = 6, EtikettenSample = 7 };
+// Sample sheets of the print window, 130 x 180, by SampleSheet index. Any
+// other index gives a null image.
 QImage Img(int index);
 }

@@ -1,0 +1,65 @@
+#pragma once
+// The print modes of the print window, one row each: what the window shows
+// for a mode, the paper it needs, the builder that draws its sheets and the
+// sample picture. The window, the print run, the preview and the sample all
+// read this table; a new mode is a new row.
+#include "addressbook/AddressFile.h"
+#include "printing/PageBuilders.h"
+#include "printing/PageSetup.h"
+
+#include <QString>
+
+#include <optional>
+
+class CardSurface;
+class PrinterPage;
+class QImage;
+namespace PrintRun {
+struct Request;
+}
+
+// The modes, in the order of the scroll bar; the value is the scroll bar's.
+namespace PrintMode {
+enum Id : int {
+    TweeKaarten = 1,   // the card twice with cut marks, or two address sides
+    DubbelLiggend,     // double card, landscape
+    DubbelStaand,      // double card, portrait
+    Envelop,           // envelope template
+    Kalender,          // year calendar
+    AdresLijst,        // address list
+    Etiketten,         // label sheet
+    First = TweeKaarten,
+    Last = Etiketten,
+};
+}
+
+// What the window's choices are, as far as captions depend on them.
+struct PrintChoices {
+    bool addressSide = false;   // the card shows the address side
+    int labelsPerSheet = 0;
+};
+
+// The controls a mode shows besides the copies.
+enum ExtraControl : unsigned {
+    NoExtraControls = 0,
+    AddressCheck = 1,     // Check1, when the card shows the address side
+    YearChoice = 2,       // Combo2 with its caption Label5
+};
+
+struct PrintModeRow {
+    PrintMode::Id mode;
+    QString (*caption)(const PrintChoices& choices);
+    unsigned extraControls;   // ExtraControl flags
+    // The paper and page position for a job of this mode.
+    PageSetup (*pageSetup)(const PrintRun::Request& request);
+    // Whether the job prints addresses from the address book.
+    bool (*needsAddressBook)(const PrintRun::Request& request);
+    // Draws the sheets of one copy on a page in millimetres.
+    PrintResult (*build)(PrinterPage& page, const PrintRun::Request& request,
+                         const std::optional<AddressBook>& book);
+    // Draws the sample sheet on the window's small preview, already cleared.
+    void (*sample)(CardSurface& preview, const QImage& card, int currentYear);
+};
+
+// The row of a mode, or null for a value that is no mode.
+const PrintModeRow* printModeRow(int mode);
