@@ -117,7 +117,7 @@ void Main::ToolsRedo_Click()
 CardLayoutState Main::cardLayoutState() const
 {
     return {state.currentLayout, state.frameX,       state.frameY,     state.frameWidth, state.frameHeight,
-            Knop[1]->isEnabled(), state.currentTool, Label1->text(), InfoLabel->text()};
+            Knop[DrawingTool::Freehand]->isEnabled(), state.currentTool, Label1->text(), InfoLabel->text()};
 }
 
 // The help line and the tool label follow a step only when it changes the
