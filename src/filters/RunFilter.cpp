@@ -142,7 +142,7 @@ void RunFilter(int filterNumber, QImage& image, int parameter, int& progress)
         copyResult(pixels, image);
 }
 
-void RunFilter(int filterNumber, CardSurface& card, int parameter, int& progress)
+void RunFilter(int filterNumber, DrawingSurface& card, int parameter, int& progress)
 {
     if (filterBusy)
         return;
@@ -150,7 +150,9 @@ void RunFilter(int filterNumber, CardSurface& card, int parameter, int& progress
     if (!filter || card.image().isNull())
         return;
     if (!card.hasPrintCopy()) {
-        RunFilter(filterNumber, card.mutableImage(), parameter, progress);
+        QImage picture = card.image();
+        RunFilter(filterNumber, picture, parameter, progress);
+        card.setImages(picture, QImage());
         return;
     }
     BusyFlag busy;

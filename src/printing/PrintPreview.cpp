@@ -1,13 +1,13 @@
 #include "printing/PrintPreview.h"
 
-#include "platform/CardSurface.h"
+#include "platform/DrawingSurface.h"
 #include "printing/PageBuilders.h"
 #include "printing/StockPictures.h"
 
 namespace {
 
 // The two card slots of the sample sheet.
-void drawTwoSlots(CardSurface& preview, const QImage& top, const QImage& bottom)
+void drawTwoSlots(DrawingSurface& preview, const QImage& top, const QImage& bottom)
 {
     preview.paintPicture(top, 20, 30, 90, 60);
     preview.paintPicture(bottom, 20, 91, 90, 60);
@@ -15,7 +15,7 @@ void drawTwoSlots(CardSurface& preview, const QImage& top, const QImage& bottom)
 
 }
 
-void drawModePreview(CardSurface& preview, int mode, const QImage& card, int currentYear)
+void drawModePreview(DrawingSurface& preview, int mode, const QImage& card, int currentYear)
 {
     preview.clear();
     switch (mode) {
