@@ -136,6 +136,18 @@ private Q_SLOTS:
         QCOMPARE(card.printImage(), blocksOf(screen));
     }
 
+    void aWholeImageWriteNeverDropsThePrintCopy()
+    {
+        CardSurface card(40, 30);
+        QImage screen(40, 30, QImage::Format_RGB32);
+        screen.fill(Qt::red);
+        for (const QImage& print : {QImage(), QImage(40, 30, QImage::Format_RGB32)}) {
+            card.setImages(screen, print);
+            QVERIFY(card.hasPrintCopy());
+            QCOMPARE(card.printImage(), blocksOf(screen));
+        }
+    }
+
     void aPhotoIsResampledForEachCopyFromTheSource()
     {
         QImage source(800, 400, QImage::Format_RGB32);
