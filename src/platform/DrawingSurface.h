@@ -38,8 +38,8 @@ public:
     // The picture last assigned as a whole (white when empty).
     const QImage& basePicture() const { return base_; }
     // Replaces base picture and current image by `picture`, placed at the
-    // top-left on the background colour; a null image gives a plain white
-    // surface. A print copy becomes a plain enlargement of it.
+    // top-left on the background colour; a null image gives a plain surface
+    // in that colour. A print copy becomes a plain enlargement of it.
     void assignBasePicture(const QImage& picture);
     void clear() { assignBasePicture(QImage()); }
 
