@@ -82,7 +82,7 @@ const CardCopies& photoCard()
 
 void onBothCopies(benchmark::State& state, const std::function<void(CardSurface&)>& change)
 {
-    CardSurface card(515, 365, nullptr, CardSurface::PrintCopy::With);
+    CardSurface card(515, 365);
     EventPump::setHook([] { QCoreApplication::processEvents(); });
     for (auto _ : state) {
         state.PauseTiming();

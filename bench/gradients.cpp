@@ -1,12 +1,13 @@
 // Time of one gradient over a whole card with its print copy, per direction.
 #include "drawing/Gradients.h"
 #include "platform/CardSurface.h"
+#include "platform/PictureSurface.h"
 
 #include <benchmark/benchmark.h>
 
 static void linearGradient(benchmark::State& state)
 {
-    CardSurface card(CardSurface::CardWidth, CardSurface::CardHeight, nullptr, CardSurface::PrintCopy::With);
+    CardSurface card(CardSurface::CardWidth, CardSurface::CardHeight);
     const int direction = int(state.range(0));
     for (auto _ : state)
         GradientLinear(card, RGB(255, 254, 0), direction, RGB(0, 0, 0));
@@ -15,7 +16,7 @@ BENCHMARK(linearGradient)->DenseRange(0, 4)->Unit(benchmark::kMillisecond);
 
 static void circularGradient(benchmark::State& state)
 {
-    CardSurface card(CardSurface::CardWidth, CardSurface::CardHeight, nullptr, CardSurface::PrintCopy::With);
+    CardSurface card(CardSurface::CardWidth, CardSurface::CardHeight);
     for (auto _ : state)
         GradientCircular(card, RGB(255, 254, 0), RGB(0, 0, 0), 255, -1, -1);
 }
@@ -24,7 +25,7 @@ BENCHMARK(circularGradient)->Unit(benchmark::kMillisecond);
 // The screen picture alone, for comparison.
 static void screenOnly(benchmark::State& state)
 {
-    CardSurface card;
+    PictureSurface card;
     const int direction = int(state.range(0));
     for (auto _ : state) {
         if (direction == 5)

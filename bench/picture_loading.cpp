@@ -112,7 +112,7 @@ double djpegHalfScaleMs()
 // The photo load of layout 1: one decode serves both copies of the card.
 void BM_LoadIntoLayout1BothCopies(benchmark::State& state)
 {
-    CardSurface card(CardSurface::CardWidth, CardSurface::CardHeight, nullptr, CardSurface::PrintCopy::With);
+    CardSurface card(CardSurface::CardWidth, CardSurface::CardHeight);
     const QRectF frame(0, 0, CardSurface::CardWidth, CardSurface::CardHeight);
     QElapsedTimer timer;
     qint64 nanoseconds = 0;
@@ -140,7 +140,7 @@ BENCHMARK(BM_LoadIntoLayout1BothCopies)->Unit(benchmark::kMillisecond);
 void BM_PeakWithPhotoFilterAndUndo(benchmark::State& state)
 {
     for (auto _ : state) {
-        CardSurface card(CardSurface::CardWidth, CardSurface::CardHeight, nullptr, CardSurface::PrintCopy::With);
+        CardSurface card(CardSurface::CardWidth, CardSurface::CardHeight);
         CardHistory history(card, [] { return CardLayoutState(); }, [](const CardLayoutState&) {});
         const QRectF frame(0, 0, CardSurface::CardWidth, CardSurface::CardHeight);
         {

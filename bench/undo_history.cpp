@@ -22,7 +22,7 @@ void changeEverything(CardSurface& card, int round)
 static void recordStep(benchmark::State& state)
 {
     const bool wholeCard = state.range(0) != 0;
-    CardSurface card(CardSurface::CardWidth, CardSurface::CardHeight, nullptr, CardSurface::PrintCopy::With);
+    CardSurface card(CardSurface::CardWidth, CardSurface::CardHeight);
     CardHistory history(card, [] { return CardLayoutState{}; }, [](const CardLayoutState&) {});
     int round = 0;
     for (auto _ : state) {
@@ -42,7 +42,7 @@ BENCHMARK(recordStep)->Arg(0)->Arg(1)->ArgName("wholeCard")->Unit(benchmark::kMi
 
 static void undoAndRedoWholeCard(benchmark::State& state)
 {
-    CardSurface card(CardSurface::CardWidth, CardSurface::CardHeight, nullptr, CardSurface::PrintCopy::With);
+    CardSurface card(CardSurface::CardWidth, CardSurface::CardHeight);
     CardHistory history(card, [] { return CardLayoutState{}; }, [](const CardLayoutState&) {});
     history.begin();
     changeEverything(card, 1);

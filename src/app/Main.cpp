@@ -30,7 +30,7 @@
 #include <algorithm>
 
 Main::Main(QWidget* parent)
-    : QMainWindow(parent), card(CardSurface::CardWidth, CardSurface::CardHeight, nullptr, CardSurface::PrintCopy::With),
+    : QMainWindow(parent), card(CardSurface::CardWidth, CardSurface::CardHeight),
       history(card, [this] { return cardLayoutState(); },
               [this](const CardLayoutState& layoutState) { applyCardLayoutState(layoutState); }),
       barSurface(242, 22)
@@ -299,9 +299,9 @@ void Main::stopProgressStrip()
 void Main::BarTimer_Timer()
 {
     barSurface.fillColor = RGB(0, 0, 160);
-    barSurface.fillStyle = CardSurface::Solid;
+    barSurface.fillStyle = PictureSurface::Solid;
     barSurface.box(1, 1, state.progressPercent * 2.4, 15, RGB(0, 0, 160));
-    barSurface.fillStyle = CardSurface::Transparent;
+    barSurface.fillStyle = PictureSurface::Transparent;
     barSurface.refresh();
     if (state.progressPercent == 100) {
         barSurface.clear();

@@ -7,6 +7,7 @@
 #include "drawing/ToolTable.h"
 #include "editor/EditorState.h"
 #include "platform/CardSurface.h"
+#include "platform/PictureSurface.h"
 
 #include <QMainWindow>
 #include <array>
@@ -41,7 +42,7 @@ public:
     CardSurface card;        // the surface shown by Voorkant
     CardHistory history;     // undo and redo of every change to the card
     QImage BackPic;          // the photo buffer, sized to the picture loaded into it
-    CardSurface barSurface;  // what the progress strip Bar shows
+    PictureSurface barSurface; // what the progress strip Bar shows
 
     // Card panel.
     QGroupBox* Frame1 = nullptr;

@@ -1,7 +1,7 @@
 #pragma once
 // The start screen: a photo, information about the program and the screen, a
 // clock, and the click that opens the card editor.
-#include "platform/CardSurface.h"
+#include "platform/PictureSurface.h"
 
 #include <QWidget>
 
@@ -17,7 +17,7 @@ public:
     explicit Titel(QWidget* parent = nullptr);
 
     int dpi = 96;
-    CardSurface stripSurface; // what the strip Picture1 shows
+    PictureSurface stripSurface; // what the strip Picture1 shows
 
     ClickableLabel* Image1 = nullptr;
     ClickableLabel* Label1 = nullptr;

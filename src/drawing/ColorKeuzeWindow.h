@@ -2,7 +2,7 @@
 // The palette window: 112 colour cells; a press on one picks its colour and
 // closes the window. The colour under the pointer is kept in `paletteColor`,
 // which outlives the window.
-#include "platform/CardSurface.h"
+#include "platform/PictureSurface.h"
 #include "platform/Colors.h"
 
 #include <QDialog>
@@ -26,6 +26,6 @@ public:
     void Picture1_MouseDown(double x, double y);
 
 private:
-    CardSurface palette_;
+    PictureSurface palette_;
     Rgb& paletteColor_;
 };

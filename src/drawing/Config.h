@@ -2,7 +2,7 @@
 // The drawing configuration window: radius of the coloured circles, fill
 // pattern of the filled shapes (with a preview) and eraser size. The settings
 // change only through "Ok".
-#include "platform/CardSurface.h"
+#include "platform/PictureSurface.h"
 
 #include <QDialog>
 
@@ -27,7 +27,7 @@ public:
     QPushButton* OkKnop = nullptr;
     QPushButton* CancelKnop = nullptr;
 
-    const CardSurface& preview() const { return preview_; }
+    const PictureSurface& preview() const { return preview_; }
 
     void OkKnop_Click();
     void CancelKnop_Click();
@@ -36,5 +36,5 @@ private:
     void drawPreview();
 
     EditorState& state_;
-    CardSurface preview_;
+    PictureSurface preview_;
 };

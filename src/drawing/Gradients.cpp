@@ -2,6 +2,7 @@
 
 #include "drawing/GradientPrint.h"
 #include "platform/CardSurface.h"
+#include "platform/PictureSurface.h"
 #include "platform/Rounding.h"
 
 #include <algorithm>
@@ -20,7 +21,7 @@ int component(float value)
 // the surface's filled circle with the pen in force, drawn row by row. The
 // surface's general ellipse tests every pixel of the bounding box several
 // times, which made 255 card-sized discs take seconds.
-void solidDisc(CardSurface& surface, double cx, double cy, double radius, std::uint32_t colour)
+void solidDisc(DrawingSurface& surface, double cx, double cy, double radius, std::uint32_t colour)
 {
     const int penWidth = surface.lineWidth;
     const int outward = (std::max(penWidth, 1) - 1) / 2;
@@ -33,8 +34,8 @@ void solidDisc(CardSurface& surface, double cx, double cy, double radius, std::u
     const int top = std::max(int(std::floor(cy - r)), 0);
     const int bottom = std::min(int(std::ceil(cy + r)), surface.height() - 1);
     // Plain copies go straight into the rows; inverting goes through the box.
-    const bool copy = surface.drawMode == CardSurface::DrawMode::Copy;
-    std::vector<CardSurface::PixelRun> runs;
+    const bool copy = surface.drawMode == DrawingSurface::DrawMode::Copy;
+    std::vector<DrawingSurface::PixelRun> runs;
     for (int y = top; y <= bottom; ++y) {
         const double ny = (y - cy) / r;
         const double room = 1.0 + 1e-9 - ny * ny;
@@ -64,13 +65,13 @@ void solidDisc(CardSurface& surface, double cx, double cy, double radius, std::u
 // computed afterwards, and both are written back together.
 class ScreenOnly {
 public:
-    explicit ScreenOnly(const CardSurface& surface) : screen(surface.width(), surface.height())
+    explicit ScreenOnly(const DrawingSurface& surface) : screen(surface.width(), surface.height())
     {
         screen.setImages(surface.image(), QImage());
         screen.lineWidth = surface.lineWidth;
         screen.drawMode = surface.drawMode;
     }
-    CardSurface screen;
+    PictureSurface screen;
 };
 
 // Straight bands cover whole rows or columns, so on the print copy every
@@ -90,7 +91,7 @@ QImage blocksOfBands(const QImage& screen, QImage print, const std::vector<bool>
 
 }
 
-void GradientLinear(CardSurface& surface, std::uint32_t colourA, int direction, std::uint32_t colourB, int twipsPerPixel)
+void GradientLinear(DrawingSurface& surface, std::uint32_t colourA, int direction, std::uint32_t colourB, int twipsPerPixel)
 {
     const int t = std::max(twipsPerPixel, 1);
     const long long width = (long long)surface.width() * t;
@@ -125,7 +126,7 @@ void GradientLinear(CardSurface& surface, std::uint32_t colourA, int direction, 
     const float slopeB = float(end.b - start.b) / float(length);
 
     ScreenOnly companion(surface);
-    CardSurface& screen = companion.screen;
+    PictureSurface& screen = companion.screen;
     if (diagonal)
         screen.lineWidth = int(std::min<long long>(step, 1 << 20));
 
@@ -169,7 +170,7 @@ void GradientLinear(CardSurface& surface, std::uint32_t colourA, int direction, 
     surface.setImages(screen.image(), print);
 }
 
-void GradientCircular(CardSurface& surface, std::uint32_t colourA, std::uint32_t colourB, int steps,
+void GradientCircular(DrawingSurface& surface, std::uint32_t colourA, std::uint32_t colourB, int steps,
                       double centreX, double centreY)
 {
     if (steps <= 0 || !std::isfinite(centreX) || !std::isfinite(centreY))

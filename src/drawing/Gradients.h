@@ -2,7 +2,7 @@
 // Gradient fills over a whole drawing surface.
 #include <cstdint>
 
-class CardSurface;
+class DrawingSurface;
 
 // Direction bits of GradientLinear.
 enum GradientDirection {
@@ -18,10 +18,10 @@ constexpr int GradientCircularEntry = 5;
 // Sweeps bands from colourA to colourB (0x00BBGGRR) over the surface.
 // Positions are counted in twips, `twipsPerPixel` to a pixel; each band is
 // drawn in the colour computed at the previous band's position.
-void GradientLinear(CardSurface& surface, std::uint32_t colourA, int direction, std::uint32_t colourB,
+void GradientLinear(DrawingSurface& surface, std::uint32_t colourA, int direction, std::uint32_t colourB,
                     int twipsPerPixel = 15);
 
 // Paints `steps` shrinking solid discs from colourA at the rim to colourB in
 // the middle, around (centreX, centreY); both -1 means the surface's centre.
-void GradientCircular(CardSurface& surface, std::uint32_t colourA, std::uint32_t colourB, int steps,
+void GradientCircular(DrawingSurface& surface, std::uint32_t colourA, std::uint32_t colourB, int steps,
                       double centreX, double centreY);

@@ -1,6 +1,6 @@
 #include "drawing/PaletteColors.h"
 
-#include "platform/CardSurface.h"
+#include "platform/DrawingSurface.h"
 
 #include <algorithm>
 
@@ -28,10 +28,10 @@ Rgb paletteCellColor(int cell)
     }
 }
 
-void drawPalette(CardSurface& surface)
+void drawPalette(DrawingSurface& surface)
 {
     const std::uint32_t white = RGB(255, 255, 255);
-    surface.fillStyle = CardSurface::Solid;
+    surface.fillStyle = DrawingSurface::Solid;
     surface.lineWidth = 1;
     for (int cell = 0; cell < PaletteColumns * PaletteRows; ++cell) {
         const int x = PaletteCellSize * (cell / PaletteRows);

@@ -4,7 +4,7 @@
 
 #include <QString>
 
-class CardSurface;
+class DrawingSurface;
 
 constexpr int PaletteColumns = 7;
 constexpr int PaletteRows = 16;
@@ -20,7 +20,7 @@ QString HexKleur(int red, int green, int blue);
 Rgb paletteCellColor(int cell);
 
 // Draws all cells, each with a white outline shared with its neighbours.
-void drawPalette(CardSurface& surface);
+void drawPalette(DrawingSurface& surface);
 
 // " r,g,b / #RRGGBB ", the palette's tooltip for a colour.
 QString paletteToolTip(const Rgb& colour);

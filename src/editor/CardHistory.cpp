@@ -10,12 +10,12 @@ namespace {
 constexpr qint64 StepOverhead = 1024;
 
 // The four pictures of a snapshot, so that code can walk them.
-using Picture = QImage CardSurface::Snapshot::*;
-constexpr Picture Pictures[] = {&CardSurface::Snapshot::image, &CardSurface::Snapshot::basePicture,
-                                &CardSurface::Snapshot::printImage, &CardSurface::Snapshot::printBasePicture};
+using Picture = QImage CardSnapshot::*;
+constexpr Picture Pictures[] = {&CardSnapshot::image, &CardSnapshot::basePicture,
+                                &CardSnapshot::printImage, &CardSnapshot::printBasePicture};
 
 // `snapshot` without the pictures that `like` does not hold.
-CardSurface::Snapshot sameKinds(CardSurface::Snapshot snapshot, const CardSurface::Snapshot& like)
+CardSnapshot sameKinds(CardSnapshot snapshot, const CardSnapshot& like)
 {
     for (Picture picture : Pictures)
         if ((like.*picture).isNull())
@@ -24,7 +24,7 @@ CardSurface::Snapshot sameKinds(CardSurface::Snapshot snapshot, const CardSurfac
 }
 
 struct StepData {
-    CardSurface::Snapshot other; // the changed rectangle as it is not on the card now
+    CardSnapshot other; // the changed rectangle as it is not on the card now
     CardLayoutState before;
     CardLayoutState after;
 };
@@ -58,7 +58,7 @@ public:
 private:
     void swap()
     {
-        CardSurface::Snapshot now = sameKinds(card_.snapshot(), data_->other).part(data_->other.rect);
+        CardSnapshot now = sameKinds(card_.snapshot(), data_->other).part(data_->other.rect);
         card_.restore(data_->other);
         data_->other = std::move(now);
     }
@@ -110,8 +110,8 @@ void CardHistory::commit()
     const QRect changed = card_.changedSince(before_);
     // A picture the change never wrote still shares its pixels with the
     // snapshot; the step need not keep it (mostly the base pictures).
-    CardSurface::Snapshot written = before_;
-    const CardSurface::Snapshot now = card_.snapshot();
+    CardSnapshot written = before_;
+    const CardSnapshot now = card_.snapshot();
     for (Picture picture : Pictures)
         if ((now.*picture).constBits() == (before_.*picture).constBits())
             written.*picture = QImage();

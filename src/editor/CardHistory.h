@@ -75,6 +75,6 @@ private:
     qint64 budget_ = DefaultByteBudget;
     int depth_ = 0;
     int dragButton_ = 0; // the button holding a drag open, 0 when none
-    CardSurface::Snapshot before_;
+    CardSnapshot before_;
     CardLayoutState stateBefore_;
 };

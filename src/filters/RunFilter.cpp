@@ -115,7 +115,7 @@ void RunFilter(int filterNumber, QImage& image, int parameter, int& progress)
     RunFilter(filterNumber, image, parameter, display);
 }
 
-void RunFilter(int filterNumber, CardSurface& card, int parameter, int& progress)
+void RunFilter(int filterNumber, DrawingSurface& card, int parameter, int& progress)
 {
     NumberProgress display(progress);
     RunFilter(filterNumber, card, parameter, display);
@@ -141,7 +141,7 @@ void RunFilter(int filterNumber, QImage& image, int parameter, Progress& progres
         copyResult(pixels, image);
 }
 
-void RunFilter(int filterNumber, CardSurface& card, int parameter, Progress& progress)
+void RunFilter(int filterNumber, DrawingSurface& card, int parameter, Progress& progress)
 {
     if (BusyGuard::working())
         return;

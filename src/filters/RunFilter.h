@@ -12,7 +12,7 @@
 // as it was.
 #include <QImage>
 
-class CardSurface;
+class DrawingSurface;
 class Progress;
 
 namespace FilterNumber {
@@ -45,6 +45,7 @@ void RunFilter(int filterNumber, QImage& image, int parameter, int& progress);
 // first, for the first few percent of the progress, then the print copy,
 // where neighbours, blocks and moves are a screen pixel's block apart and the
 // random numbers and decisions are the screen's. Both results are written
-// back together at the end, so the copies never disagree.
-void RunFilter(int filterNumber, CardSurface& card, int parameter, Progress& progress);
-void RunFilter(int filterNumber, CardSurface& card, int parameter, int& progress);
+// back together at the end, so the copies never disagree. A surface without
+// a print copy is filtered as a plain picture.
+void RunFilter(int filterNumber, DrawingSurface& card, int parameter, Progress& progress);
+void RunFilter(int filterNumber, DrawingSurface& card, int parameter, int& progress);

@@ -1,6 +1,6 @@
 #include "platform/PictureBox.h"
 
-#include "platform/CardSurface.h"
+#include "platform/DrawingSurface.h"
 
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -20,14 +20,14 @@ QString droppedFile(const QMimeData* mime)
 }
 }
 
-PictureBox::PictureBox(CardSurface* surface, QWidget* parent)
+PictureBox::PictureBox(DrawingSurface* surface, QWidget* parent)
     : QWidget(parent), surface_(surface)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
     setFocusPolicy(Qt::ClickFocus);
     setAcceptDrops(true);
-    connect(surface_, &CardSurface::changed, this, qOverload<>(&QWidget::update));
+    connect(surface_, &DrawingSurface::changed, this, qOverload<>(&QWidget::update));
 }
 
 int PictureBox::buttonCode(Qt::MouseButtons buttons)

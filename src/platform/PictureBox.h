@@ -1,16 +1,16 @@
 #pragma once
-// Shows a CardSurface 1:1 and reports mouse and key events in the picture's
+// Shows a DrawingSurface 1:1 and reports mouse and key events in the picture's
 // pixel units, with button and shift codes as the event handlers expect them:
 // buttons 1 left, 2 right, 4 middle; shift bits 1 Shift, 2 Ctrl, 4 Alt.
 #include <QWidget>
 
-class CardSurface;
+class DrawingSurface;
 
 class PictureBox : public QWidget {
     Q_OBJECT
 public:
-    explicit PictureBox(CardSurface* surface, QWidget* parent = nullptr);
-    CardSurface* surface() const { return surface_; }
+    explicit PictureBox(DrawingSurface* surface, QWidget* parent = nullptr);
+    DrawingSurface* surface() const { return surface_; }
 
     static int buttonCode(Qt::MouseButtons buttons);
     static int shiftCode(Qt::KeyboardModifiers modifiers);
@@ -34,5 +34,5 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
-    CardSurface* surface_;
+    DrawingSurface* surface_;
 };

@@ -4,6 +4,7 @@
 #include "platform/Twips.h"
 #include "platform/BusyPointer.h"
 #include "platform/CardSurface.h"
+#include "platform/PictureSurface.h"
 #include "platform/Dialogs.h"
 #include "platform/EventPump.h"
 #include "platform/PictureBox.h"
@@ -84,7 +85,7 @@ QPixmap printerPicture()
 Afdrukken::Afdrukken(const EditorState& state, const CardSurface& card, SessionPrinter& printer,
                      PrintRun::BookLoader loadBook, QWidget* parent)
     : QDialog(parent), state_(state), card_(card), printer_(printer), loadBook_(std::move(loadBook)),
-      preview_(std::make_unique<CardSurface>(PreviewWidth, PreviewHeight))
+      preview_(std::make_unique<PictureSurface>(PreviewWidth, PreviewHeight))
 {
     setObjectName("Afdrukken");
     setWindowTitle(" Kaarten Afdrukken");

@@ -11,6 +11,7 @@
 
 struct EditorState;
 class CardSurface;
+class PictureSurface;
 class PictureBox;
 class QCheckBox;
 class QComboBox;
@@ -50,7 +51,7 @@ public:
     QComboBox* ComboNaam2 = nullptr;
 
     // The sheet sample shown by Picture1.
-    const CardSurface& preview() const { return *preview_; }
+    const PictureSurface& preview() const { return *preview_; }
     // The outer height of the window, in twips.
     int heightTwips() const { return heightTwips_; }
 
@@ -77,7 +78,7 @@ private:
     const CardSurface& card_;
     SessionPrinter& printer_;
     PrintRun::BookLoader loadBook_;
-    std::unique_ptr<CardSurface> preview_;
+    std::unique_ptr<PictureSurface> preview_;
     int heightTwips_ = 0;
     bool printing_ = false;
 };

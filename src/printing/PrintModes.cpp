@@ -106,28 +106,28 @@ PrintResult etiketten(PrinterPage& page, const Request& request, const Book& boo
 // --- Samples (pixels on the 130 x 180 preview) ---
 
 // The two card slots of the sample sheet.
-void twoSlots(CardSurface& preview, const QImage& top, const QImage& bottom)
+void twoSlots(DrawingSurface& preview, const QImage& top, const QImage& bottom)
 {
     preview.paintPicture(top, 20, 30, 90, 60);
     preview.paintPicture(bottom, 20, 91, 90, 60);
 }
 
-void tweeKaartenSample(CardSurface& preview, const QImage& card, int)
+void tweeKaartenSample(DrawingSurface& preview, const QImage& card, int)
 {
     twoSlots(preview, card, card);
 }
 
-void dubbelLiggendSample(CardSurface& preview, const QImage& card, int)
+void dubbelLiggendSample(DrawingSurface& preview, const QImage& card, int)
 {
     twoSlots(preview, StockPictures::Achterkant(), card);
 }
 
-void dubbelStaandSample(CardSurface& preview, const QImage& card, int)
+void dubbelStaandSample(DrawingSurface& preview, const QImage& card, int)
 {
     twoSlots(preview, card, StockPictures::Portret());
 }
 
-void kalenderSample(CardSurface& preview, const QImage& card, int currentYear)
+void kalenderSample(DrawingSurface& preview, const QImage& card, int currentYear)
 {
     preview.assignBasePicture(StockPictures::Img(StockPictures::KalenderSample));
     preview.fontName = QStringLiteral("Arial");
@@ -141,7 +141,7 @@ void kalenderSample(CardSurface& preview, const QImage& card, int currentYear)
 }
 
 template <StockPictures::SampleSheet sheet>
-void stockSample(CardSurface& preview, const QImage&, int)
+void stockSample(DrawingSurface& preview, const QImage&, int)
 {
     preview.assignBasePicture(StockPictures::Img(sheet));
 }

@@ -11,7 +11,7 @@
 
 #include <optional>
 
-class CardSurface;
+class DrawingSurface;
 class PrinterPage;
 class QImage;
 namespace PrintRun {
@@ -58,7 +58,7 @@ struct PrintModeRow {
     PrintResult (*build)(PrinterPage& page, const PrintRun::Request& request,
                          const std::optional<AddressBook>& book);
     // Draws the sample sheet on the window's small preview, already cleared.
-    void (*sample)(CardSurface& preview, const QImage& card, int currentYear);
+    void (*sample)(DrawingSurface& preview, const QImage& card, int currentYear);
 };
 
 // The row of a mode, or null for a value that is no mode.

@@ -3,7 +3,7 @@
 #include "platform/CardSurface.h"
 #include "printing/PrintModes.h"
 
-void drawModePreview(CardSurface& preview, int mode, const QImage& card, int currentYear)
+void drawModePreview(DrawingSurface& preview, int mode, const QImage& card, int currentYear)
 {
     preview.clear();
     if (const PrintModeRow* row = printModeRow(mode))

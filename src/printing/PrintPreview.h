@@ -1,6 +1,6 @@
 #pragma once
 // The small picture of the sheet that the print window shows for each mode.
-class CardSurface;
+class DrawingSurface;
 class QImage;
 
 constexpr int PreviewWidth = 130;
@@ -8,4 +8,4 @@ constexpr int PreviewHeight = 180;
 
 // Clears `preview` to its background and, for a print mode, draws the
 // sample of that mode. The calendar sample carries `currentYear`.
-void drawModePreview(CardSurface& preview, int mode, const QImage& card, int currentYear);
+void drawModePreview(DrawingSurface& preview, int mode, const QImage& card, int currentYear);

@@ -42,7 +42,7 @@ private Q_SLOTS:
         state.drawColor = {200, 0, 0};
         state.fillColor = {0, 0, 200};
         Config window(state);
-        const CardSurface& preview = window.preview();
+        const PictureSurface& preview = window.preview();
         QCOMPARE(preview.point(3, 3), qint64(RGB(200, 0, 0)));
         QCOMPARE(preview.point(112, 32), qint64(RGB(200, 0, 0)));
         QCOMPARE(preview.point(50, 20), qint64(RGB(0, 0, 200)));

@@ -64,7 +64,7 @@ private Q_SLOTS:
     void everyGradientLeavesBothCopiesInAgreement()
     {
         for (int direction = 0; direction <= 7; ++direction) {
-            CardSurface card(60, 40, nullptr, CardSurface::PrintCopy::With);
+            CardSurface card(60, 40);
             card.lineWidth = 3;
             const QImage before = card.image();
             if (direction > 5)

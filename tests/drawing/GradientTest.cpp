@@ -3,13 +3,14 @@
 #include "app/Main.h"
 #include "drawing/Gradients.h"
 #include "platform/ClickableLabel.h"
+#include "platform/PictureSurface.h"
 
 #include <QAction>
 #include <QTest>
 #include <cmath>
 
 namespace {
-Rgb pixel(const CardSurface& surface, int x, int y)
+Rgb pixel(const DrawingSurface& surface, int x, int y)
 {
     return Rgb::fromValue(std::uint32_t(surface.point(x, y)));
 }
@@ -41,7 +42,7 @@ private Q_SLOTS:
         const QPoint edges[][2] = {{{200, 0}, {200, 364}}, {{0, 100}, {514, 100}}, {{200, 364}, {200, 0}},
                                    {{514, 100}, {0, 100}}, {{0, 0}, {514, 364}}};
         for (int direction = 0; direction <= 4; ++direction) {
-            CardSurface card;
+            PictureSurface card;
             GradientLinear(card, RGB(200, 100, 0), direction, RGB(0, 100, 200));
             const Rgb first = pixel(card, edges[direction][0].x(), edges[direction][0].y());
             const Rgb last = pixel(card, edges[direction][1].x(), edges[direction][1].y());
@@ -54,7 +55,7 @@ private Q_SLOTS:
             QVERIFY2(card.image() == flat, qPrintable(QString::number(direction)));
         }
         // Too small for a band step: the sweep still ends.
-        CardSurface tiny(3, 3);
+        PictureSurface tiny(3, 3);
         GradientLinear(tiny, RGB(255, 0, 0), 0, RGB(0, 0, 255));
         QVERIFY(pixel(tiny, 1, 0).r > 150 && pixel(tiny, 1, 2).b > 200);
     }
@@ -65,12 +66,12 @@ private Q_SLOTS:
         // rows (columns) left white between them. 350 / 120 and 470 / 160
         // round to a step of 3. The first band has the end colour, each
         // later one the colour computed at the band before it.
-        CardSurface rows(4, 350), columns(470, 4);
+        PictureSurface rows(4, 350), columns(470, 4);
         GradientLinear(rows, RGB(0, 0, 0), 0, RGB(210, 140, 70), 1);
         GradientLinear(columns, RGB(0, 0, 0), 1, RGB(235, 47, 94), 1);
         const Rgb white{255, 255, 255};
-        const auto along = [&](const CardSurface& s, int i) { return &s == &rows ? pixel(s, 2, i) : pixel(s, i, 2); };
-        for (const CardSurface* s : {&rows, &columns}) {
+        const auto along = [&](const PictureSurface& s, int i) { return &s == &rows ? pixel(s, 2, i) : pixel(s, i, 2); };
+        for (const PictureSurface* s : {&rows, &columns}) {
             QCOMPARE(along(*s, 1), white);
             QCOMPARE(along(*s, 2), white);
             QCOMPARE(along(*s, 3), (Rgb{0, 0, 0}));
@@ -86,7 +87,7 @@ private Q_SLOTS:
         // Diagonal: 880 / 100 rounds to 9, also the pen width. The band at p
         // covers x + y up to p + 6, so (150, 100) last gets the band at 252,
         // in the colour computed at 243.
-        CardSurface diagonal(450, 430);
+        PictureSurface diagonal(450, 430);
         GradientLinear(diagonal, RGB(0, 0, 0), 4, RGB(176, 88, 44), 1);
         QCOMPARE(pixel(diagonal, 150, 100), (Rgb{49, 24, 12}));
         QCOMPARE(pixel(diagonal, 100, 100), (Rgb{38, 19, 9}));
@@ -95,7 +96,7 @@ private Q_SLOTS:
     void circularColoursAreTruncatedTowardZero()
     {
         // Three discs; the innermost has A + (B - A) * 2 / 3 per component.
-        CardSurface surface(60, 40);
+        PictureSurface surface(60, 40);
         GradientCircular(surface, RGB(0, 100, 200), RGB(100, 0, 0), 3, -1, -1);
         QCOMPARE(pixel(surface, 30, 20), (Rgb{66, 34, 67}));
         QCOMPARE(pixel(surface, 0, 0), (Rgb{0, 100, 200}));
@@ -117,7 +118,7 @@ private Q_SLOTS:
     {
         for (const int penWidth : {1, 4}) {
             for (const QPointF centre : {QPointF(-1, -1), QPointF(10.3, 20.7), QPointF(400, 50)}) {
-                CardSurface gradient(120, 90), circle(120, 90);
+                PictureSurface gradient(120, 90), circle(120, 90);
                 gradient.lineWidth = circle.lineWidth = penWidth;
                 GradientCircular(gradient, RGB(9, 99, 199), 0, 1, centre.x(), centre.y());
                 const double cx = centre.x() == -1 ? 60 : centre.x(), cy = centre.y() == -1 ? 45 : centre.y();

@@ -120,7 +120,7 @@ private Q_SLOTS:
 
     void oneStepPerChangeAndOnlyWhenPixelsChange()
     {
-        CardSurface card(20, 10, nullptr, CardSurface::PrintCopy::With);
+        CardSurface card(20, 10);
         CardHistory history = plainHistory(card);
         {
             CardHistory::Change outer(history);
@@ -169,7 +169,7 @@ private Q_SLOTS:
 
     void budgetDropsTheOldestStepsButKeepsTen()
     {
-        CardSurface card(40, 30, nullptr, CardSurface::PrintCopy::With);
+        CardSurface card(40, 30);
         CardHistory history = plainHistory(card);
         fillBoth(history, card, qRgb(0, 0, 0));
         const qint64 stepBytes = history.bytes();

@@ -4,6 +4,7 @@
 #include "filters/SurfaceEffects.h"
 #include "platform/CardSurface.h"
 #include "platform/EventPump.h"
+#include "platform/PictureSurface.h"
 #include "platform/Random.h"
 
 #include <QAction>
@@ -173,7 +174,7 @@ private Q_SLOTS:
     {
         const QImage photo = photoLikePicture(CardSurface::CardWidth, CardSurface::CardHeight);
         for (const Operation& operation : allOperations()) {
-            CardSurface card(CardSurface::CardWidth, CardSurface::CardHeight, nullptr, CardSurface::PrintCopy::With);
+            CardSurface card(CardSurface::CardWidth, CardSurface::CardHeight);
             card.assignBasePicture(photo);
             QImage expected = card.image();
             Random::seed(5);
@@ -194,7 +195,7 @@ private Q_SLOTS:
         const QImage screen = blockAverage(print);
         QByteArrayList failures;
         for (const Operation& operation : allOperations()) {
-            CardSurface card(CardSurface::CardWidth, CardSurface::CardHeight, nullptr, CardSurface::PrintCopy::With);
+            CardSurface card(CardSurface::CardWidth, CardSurface::CardHeight);
             card.setImages(screen, print);
             Random::seed(9);
             operation.onCard(card);
@@ -252,7 +253,7 @@ private Q_SLOTS:
         QCOMPARE(main.card.printImage().copy(2056, 0, 1, 1460), negative.copy(7, 0, 1, 1460));
 
         // A card without a print copy is filtered as a bare picture.
-        CardSurface plain;
+        PictureSurface plain;
         plain.assignBasePicture(screenBefore);
         int progress = 0;
         RunFilter(2, plain, 0, progress);

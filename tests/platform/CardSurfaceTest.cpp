@@ -1,5 +1,5 @@
 #include "common/TestRegistry.h"
-#include "platform/CardSurface.h"
+#include "platform/PictureSurface.h"
 #include "platform/Rounding.h"
 
 #include <QTest>
@@ -9,7 +9,7 @@ const std::uint32_t White = RGB(255, 255, 255);
 const std::uint32_t Red = RGB(255, 0, 0);
 const std::uint32_t Blue = RGB(0, 0, 255);
 
-int countPixels(const CardSurface& card, std::uint32_t color)
+int countPixels(const PictureSurface& card, std::uint32_t color)
 {
     int count = 0;
     for (int y = 0; y < card.height(); ++y)
@@ -24,7 +24,7 @@ class CardSurfaceTest : public QObject {
 private Q_SLOTS:
     void startsWhiteAndPointsOutsideAreMinusOne()
     {
-        CardSurface card;
+        PictureSurface card;
         QCOMPARE(card.width(), 515);
         QCOMPARE(card.height(), 365);
         QCOMPARE(countPixels(card, White), 515 * 365);
@@ -34,7 +34,7 @@ private Q_SLOTS:
 
     void pixelValuesAreBlueGreenRed()
     {
-        CardSurface card;
+        PictureSurface card;
         card.setPixel(3, 4, RGB(10, 20, 30));
         QCOMPARE(card.point(3, 4), qint64(0x1E140A));
         QCOMPARE(card.image().pixel(3, 4) & 0xFFFFFF, 0x0A141Eu);
@@ -42,9 +42,9 @@ private Q_SLOTS:
 
     void boxCoversBothCornersAndFillsByStyle()
     {
-        CardSurface card;
+        PictureSurface card;
         card.fillColor = Blue;
-        card.fillStyle = CardSurface::Solid;
+        card.fillStyle = PictureSurface::Solid;
         card.box(12, 10, 2, 20, Red); // corners in any order
         QCOMPARE(card.point(2, 10), qint64(Red));
         QCOMPARE(card.point(12, 20), qint64(Red));
@@ -53,7 +53,7 @@ private Q_SLOTS:
         QCOMPARE(countPixels(card, Red), 2 * 11 + 2 * 9);
         QCOMPARE(countPixels(card, Blue), 9 * 9);
 
-        CardSurface transparent;
+        PictureSurface transparent;
         transparent.box(2, 10, 12, 20, Red);
         QCOMPARE(transparent.point(7, 15), qint64(White));
     }
@@ -73,7 +73,7 @@ private Q_SLOTS:
     {
         QFETCH(int, style);
         QFETCH(int, expected);
-        CardSurface card;
+        PictureSurface card;
         card.fillColor = Blue;
         card.fillStyle = style;
         card.box(7, 7, 72, 72, Red); // interior 8..71
@@ -82,7 +82,7 @@ private Q_SLOTS:
 
     void ellipseSemiAxesFollowAspect()
     {
-        CardSurface wide;
+        PictureSurface wide;
         wide.ellipse(100, 100, 50, Red, 0.4); // horizontal 50, vertical 20
         QCOMPARE(wide.point(50, 100), qint64(Red));
         QCOMPARE(wide.point(150, 100), qint64(Red));
@@ -90,7 +90,7 @@ private Q_SLOTS:
         QCOMPARE(wide.point(100, 79), qint64(White));
         QCOMPARE(wide.point(49, 100), qint64(White));
 
-        CardSurface tall;
+        PictureSurface tall;
         tall.ellipse(100, 100, 50, Red, 2.5); // vertical 50, horizontal 20
         QCOMPARE(tall.point(100, 50), qint64(Red));
         QCOMPARE(tall.point(80, 100), qint64(Red));
@@ -100,11 +100,11 @@ private Q_SLOTS:
 
     void drawingIsClippedAtTheEdges()
     {
-        CardSurface card;
+        PictureSurface card;
         card.lineWidth = 5;
         card.line(-100, -100, 1000, 1000, Red);
         card.ellipse(0, 0, 10000, Red);
-        card.fillStyle = CardSurface::Solid;
+        card.fillStyle = PictureSurface::Solid;
         card.fillColor = Red;
         card.box(-50, 300, 600, 400, Red);
         card.setPixel(515, 365, Red);
@@ -115,12 +115,12 @@ private Q_SLOTS:
 
     void invertTwiceRestoresThePixels()
     {
-        CardSurface card;
+        PictureSurface card;
         card.fillColor = Blue;
-        card.fillStyle = CardSurface::Solid;
+        card.fillStyle = PictureSurface::Solid;
         card.box(10, 10, 100, 100, Red);
         const QImage before = card.image();
-        card.drawMode = CardSurface::DrawMode::Invert;
+        card.drawMode = PictureSurface::DrawMode::Invert;
         card.lineWidth = 3;
         for (int pass = 0; pass < 2; ++pass) {
             card.line(0, 0, 200, 150, Red);
@@ -132,10 +132,10 @@ private Q_SLOTS:
 
     void lineIncludesBothEndsAndThickensRound()
     {
-        CardSurface card;
+        PictureSurface card;
         card.line(10, 10, 20, 10, Red);
         QCOMPARE(countPixels(card, Red), 11);
-        CardSurface thick;
+        PictureSurface thick;
         thick.lineWidth = 3;
         thick.line(50, 50, 50, 50, Red);
         QCOMPARE(countPixels(thick, Red), 9);
@@ -143,7 +143,7 @@ private Q_SLOTS:
 
     void assignedPictureReplacesCurrentImage()
     {
-        CardSurface card;
+        PictureSurface card;
         card.line(0, 0, 100, 0, Red);
         QImage picture(10, 10, QImage::Format_ARGB32);
         picture.fill(Qt::transparent);
@@ -155,7 +155,7 @@ private Q_SLOTS:
 
     void textInPointsRendersAt96Dpi()
     {
-        CardSurface card;
+        PictureSurface card;
         card.fontSize = 22;
         QVERIFY(qAbs(card.textHeight() - 29.0 * 1.15) < 6.0); // about 29 pixels of em, plus leading
         card.foreColor = Red;

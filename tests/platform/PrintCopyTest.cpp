@@ -3,12 +3,12 @@
 #include "common/PrintCopyChecks.h"
 #include "common/TestRegistry.h"
 #include "platform/CardSurface.h"
+#include "platform/PictureSurface.h"
 
 #include <QTest>
 #include <functional>
 
 namespace {
-constexpr auto With = CardSurface::PrintCopy::With;
 const std::uint32_t White = RGB(255, 255, 255);
 const std::uint32_t Navy = RGB(20, 30, 120);
 
@@ -24,17 +24,17 @@ class PrintCopyTest : public QObject {
 private Q_SLOTS:
     void onlyCardsMadeWithOneHaveAPrintCopy()
     {
-        CardSurface plain;
+        PictureSurface plain;
         QVERIFY(!plain.hasPrintCopy());
         plain.line(0, 0, 30, 17, Navy);   // no print copy to draw on: no harm
-        CardSurface card(515, 365, nullptr, With);
+        CardSurface card(515, 365);
         QCOMPARE(card.printImage().size(), QSize(2060, 1460));
         QCOMPARE(card.printBasePicture().size(), QSize(2060, 1460));
     }
 
     void straightShapesCoverExactlyTheirBlocks()
     {
-        CardSurface card(60, 40, nullptr, With);
+        CardSurface card(60, 40);
         card.lineWidth = 3;
         card.fillColor = RGB(200, 10, 10);
         card.fillStyle = CardSurface::Cross;
@@ -47,7 +47,7 @@ private Q_SLOTS:
         QCOMPARE(card.printImage(), blocksOf(card.image()));
 
         // A one-pixel white border whitens the outer four print columns.
-        CardSurface dark(30, 20, nullptr, With);
+        CardSurface dark(30, 20);
         dark.filledBox(0, 0, 29, 19, Navy);
         dark.box(0, 0, 29, 19, White);
         QCOMPARE(dark.printImage().pixel(3, 40), qRgb(255, 255, 255));
@@ -57,7 +57,7 @@ private Q_SLOTS:
 
     void anInvertedBandComesOffBothCopies()
     {
-        CardSurface card(80, 60, nullptr, With);
+        CardSurface card(80, 60);
         card.ellipse(40, 30, 20, Navy);
         const QImage screen = card.image(), print = card.printImage();
         card.drawMode = CardSurface::DrawMode::Invert;
@@ -99,7 +99,7 @@ private Q_SLOTS:
              }},
         };
         for (const auto& [name, draw] : shapes) {
-            CardSurface card(515, 365, nullptr, With);
+            CardSurface card(515, 365);
             const QImage blank = card.image();
             draw(card);
             const QImage reduced = reducedPrintCopy(card.printImage());
@@ -115,7 +115,7 @@ private Q_SLOTS:
 
     void runsAndWholeImagesReachBothCopies()
     {
-        CardSurface card(40, 30, nullptr, With);
+        CardSurface card(40, 30);
         card.paintRuns({{2, 5, 9}, {3, -4, 2}, {99, 0, 5}, {29, 38, 60}}, Navy);
         QCOMPARE(card.printImage(), blocksOf(card.image()));
         QCOMPARE(card.point(0, 3), qint64(Navy));
@@ -136,13 +136,25 @@ private Q_SLOTS:
         QCOMPARE(card.printImage(), blocksOf(screen));
     }
 
+    void aWholeImageWriteNeverDropsThePrintCopy()
+    {
+        CardSurface card(40, 30);
+        QImage screen(40, 30, QImage::Format_RGB32);
+        screen.fill(Qt::red);
+        for (const QImage& print : {QImage(), QImage(40, 30, QImage::Format_RGB32)}) {
+            card.setImages(screen, print);
+            QVERIFY(card.hasPrintCopy());
+            QCOMPARE(card.printImage(), blocksOf(screen));
+        }
+    }
+
     void aPhotoIsResampledForEachCopyFromTheSource()
     {
         QImage source(800, 400, QImage::Format_RGB32);
         for (int y = 0; y < source.height(); ++y)
             for (int x = 0; x < source.width(); ++x)
                 source.setPixel(x, y, (x / 2 + y / 2) % 2 ? qRgb(250, 250, 250) : qRgb(0, 0, 0));
-        CardSurface card(120, 80, nullptr, With);
+        CardSurface card(120, 80);
         card.paintPhoto(source, QRectF(10, 10, 100, 50));
         QCOMPARE(card.printImage().copy(40, 40, 400, 200),
                  source.scaled(400, 200, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));

@@ -79,7 +79,7 @@ private Q_SLOTS:
     {
         QTemporaryDir dir;
         EditorState state;
-        CardSurface card(515, 365, nullptr, CardSurface::PrintCopy::With);
+        CardSurface card(515, 365);
         card.ellipse(250, 180, 120, RGB(200, 0, 0));
         SessionPrinter printer;
         printer.printer().setOutputFormat(QPrinter::PdfFormat);

@@ -1,0 +1,16 @@
+#pragma once
+// A copy of the card's pixels for the undo history: the current image and the
+// base picture of both copies, over the whole card or over a screen rectangle
+// of it (the print pictures then hold the matching PrintScale-times larger
+// rectangle). A picture left null was not kept and is not written back.
+// CardSurface takes, compares and restores them.
+#include <QImage>
+#include <QRect>
+
+struct CardSnapshot {
+    QRect rect; // screen pixels
+    QImage image, basePicture, printImage, printBasePicture;
+    // The part of a whole-card snapshot inside a screen rectangle.
+    CardSnapshot part(const QRect& screen) const;
+    qint64 bytes() const;
+};
