@@ -6,6 +6,7 @@
 #include "editor/PhotoCrop.h"
 #include "platform/BusyPointer.h"
 #include "platform/Dialogs.h"
+#include "platform/PhotoFileFilter.h"
 #include "platform/PhotoForCard.h"
 #include "platform/Rounding.h"
 
@@ -16,7 +17,7 @@ namespace {
 constexpr int FreeDrawingLayout = 18;
 }
 
-const char* const PhotoFilter = "Foto ( Jpg, Bmp, Gif, Wmf )|*.jpg;*.bmp;*.gif;*.wmf";
+const char* const PhotoFilter = PhotoFileFilter;
 
 QString photoCaption(const QString& fileName, int width, int height, qint64 bytes)
 {
@@ -51,9 +52,11 @@ void openPhotoFile(Main& main, const QString& path)
     const QSize frameSize = paintsIntoFrame
         ? QSize(int(roundHalfEven(state.frameWidth)), int(roundHalfEven(state.frameHeight)))
         : QSize();
-    std::optional<LoadedPicture> picture = loadPhotoForCard(path, frameSize);
-    if (!picture || picture->image.isNull())
+    const PictureLoadResult picture = loadPhotoForCard(path, frameSize);
+    if (!picture || picture->image.isNull()) {
+        showPhotoLoadFailure(&main, path, picture.reason());
         return;
+    }
 
     main.BackPic = picture->image;
     state.photoWidth = picture->width;
