@@ -1,5 +1,7 @@
 #include "platform/EmbeddedColour.h"
 
+#include "platform/TiffDirectory.h"
+
 #include <QtEndian>
 #include <algorithm>
 #include <array>
@@ -50,72 +52,6 @@ void forEachJpegSegment(const QByteArray& jpeg, Visit visit)
         pos += 2 + length;
     }
 }
-
-// A TIFF structure (a TIFF file, or the EXIF block of a JPEG) read in either
-// byte order; every read outside the data gives 0.
-class TiffData {
-public:
-    TiffData(const uchar* data, qint64 size) : p_(data), size_(size)
-    {
-        if (size_ >= 8 && p_[0] == 'I' && p_[1] == 'I' && p_[2] == 42 && p_[3] == 0)
-            little_ = true;
-        else if (size_ >= 8 && p_[0] == 'M' && p_[1] == 'M' && p_[2] == 0 && p_[3] == 42)
-            little_ = false;
-        else
-            size_ = 0;
-    }
-    bool valid() const { return size_ > 0; }
-    quint32 firstDirectory() const { return u32(4); }
-    quint16 u16(qint64 at) const
-    {
-        if (at < 0 || at + 2 > size_)
-            return 0;
-        return little_ ? quint16(p_[at] | (p_[at + 1] << 8)) : be16(p_ + at);
-    }
-    quint32 u32(qint64 at) const
-    {
-        if (at < 0 || at + 4 > size_)
-            return 0;
-        return little_ ? le32(p_ + at) : be32(p_ + at);
-    }
-
-    struct Entry {
-        quint16 type = 0;
-        quint32 count = 0;
-        qint64 valueAt = -1;    // where the value lies: inline or at its offset
-    };
-    // The entry `tag` of the directory at `directory`, or one with valueAt -1.
-    Entry find(quint32 directory, quint16 tag) const
-    {
-        const quint16 entries = u16(directory);
-        for (qint64 i = 0; i < entries; ++i) {
-            const qint64 at = qint64(directory) + 2 + 12 * i;
-            if (at + 12 > size_)
-                break;
-            if (u16(at) != tag)
-                continue;
-            Entry entry{u16(at + 2), u32(at + 4), -1};
-            static constexpr std::array<int, 13> typeBytes{0, 1, 1, 2, 4, 8, 1, 1, 2, 4, 8, 4, 8};
-            const quint64 bytes = quint64(entry.count) * (entry.type < typeBytes.size() ? typeBytes[entry.type] : 0);
-            entry.valueAt = bytes <= 4 ? at + 8 : qint64(u32(at + 8));
-            if (bytes == 0 || quint64(entry.valueAt) + bytes > quint64(size_))
-                entry.valueAt = -1;
-            return entry;
-        }
-        return {};
-    }
-    QByteArray bytes(const Entry& entry) const
-    {
-        if (entry.valueAt < 0)
-            return {};
-        return QByteArray(reinterpret_cast<const char*>(p_ + entry.valueAt), int(entry.count));
-    }
-
-private:
-    const uchar* p_;
-    qint64 size_;
-    bool little_ = true;
-};
 
 // Inflates a zlib stream, giving up past `limit` bytes of output.
 QByteArray inflateAtMost(const uchar* data, qint64 size, qint64 limit)

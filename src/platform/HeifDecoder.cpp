@@ -27,6 +27,9 @@ PictureLoadError errorFrom(const heif_error& error)
 {
     if (error.code == heif_error_Unsupported_filetype || error.code == heif_error_Unsupported_feature)
         return PictureLoadError::Unsupported;
+    // libheif refuses sizes beyond its own limit (far above ours) while reading.
+    if (error.subcode == heif_suberror_Security_limit_exceeded)
+        return PictureLoadError::TooManyPixels;
     if (error.code == heif_error_Memory_allocation_error)
         return PictureLoadError::TooLarge;
     return PictureLoadError::Damaged;

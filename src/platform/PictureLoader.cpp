@@ -4,6 +4,7 @@
 #include "platform/HeifDecoder.h"
 #include "platform/PictureDecoding.h"
 #include "platform/PictureFileChecks.h"
+#include "platform/PngTiffChecks.h"
 #include "platform/WmfReader.h"
 
 #include <QBuffer>
@@ -148,9 +149,9 @@ PictureLoadError decodeHeif(const Decoder&, const QByteArray& data, QSize target
 
 const Decoder decoders[] = {
     {"jpeg", isJpeg, PictureFileChecks::jpegIsComplete, EmbeddedColour::jpegProfile, true, decodeJpeg},
-    {"png", isPng, nullptr, EmbeddedColour::pngProfile, false, decodeQt},
+    {"png", isPng, PictureFileChecks::pngIsSound, EmbeddedColour::pngProfile, false, decodeQt},
     {"webp", isWebp, nullptr, EmbeddedColour::webpProfile, false, decodeQt},
-    {"tiff", isTiff, nullptr, EmbeddedColour::tiffProfile, false, decodeQt},
+    {"tiff", isTiff, PictureFileChecks::tiffIsSound, EmbeddedColour::tiffProfile, false, decodeQt},
     {nullptr, HeifDecoder::recognises, nullptr, nullptr, false, decodeHeif},
     {"bmp", isBmp, PictureFileChecks::bmpIsComplete, nullptr, false, decodeQt},
     {"gif", isGif, PictureFileChecks::gifFirstFrameIsComplete, nullptr, false, decodeQt},
