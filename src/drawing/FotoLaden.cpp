@@ -9,18 +9,15 @@
 #include "editor/PhotoCrop.h"
 #include "platform/BusyPointer.h"
 #include "platform/Dialogs.h"
+#include "platform/PhotoFileFilter.h"
 #include "platform/PhotoForCard.h"
 
 #include <QFileInfo>
 #include <cmath>
 
-namespace {
-const char* const PhotoFilter = "Foto ( Jpg, Bmp, Gif, Wmf )|*.jpg;*.bmp;*.gif;*.wmf";
-}
-
 void FotoLaden(CardContext& context, double x1, double y1, double x2, double y2)
 {
-    const QString path = Dialogs::openFileName(context.window(), "Foto importeren", PhotoFilter, Settings::photoFolder());
+    const QString path = Dialogs::openFileName(context.window(), "Foto importeren", PhotoFileFilter, Settings::photoFolder());
     if (path.isEmpty())
         return;
     Settings::setPhotoFolder(QFileInfo(path).absolutePath());
@@ -31,9 +28,11 @@ void FotoLaden(CardContext& context, double x1, double y1, double x2, double y2)
     const double width = x2 - x1;
     const double height = y2 - y1;
     const QSize target(std::isfinite(width) ? int(std::ceil(width)) : 0, std::isfinite(height) ? int(std::ceil(height)) : 0);
-    const std::optional<LoadedPicture> loaded = loadPhotoForCard(path, target);
-    if (!loaded)
+    const PictureLoadResult loaded = loadPhotoForCard(path, target);
+    if (!loaded) {
+        showPhotoLoadFailure(context.window(), path, loaded.reason());
         return;
+    }
     QImage& photo = context.photoBuffer();
     photo = loaded->image;
     state.photoWidth = loaded->width;

@@ -9,12 +9,13 @@
 #include "editor/PhotoCrop.h"
 #include "platform/BusyPointer.h"
 #include "platform/Dialogs.h"
+#include "platform/PhotoFileFilter.h"
 #include "platform/PhotoForCard.h"
 #include "platform/Rounding.h"
 
 #include <QFileInfo>
 
-const char* const PhotoFilter = "Foto ( Jpg, Bmp, Gif, Wmf )|*.jpg;*.bmp;*.gif;*.wmf";
+const char* const PhotoFilter = PhotoFileFilter;
 
 QString photoCaption(const QString& fileName, int width, int height, qint64 bytes)
 {
@@ -49,9 +50,11 @@ void openPhotoFile(CardContext& context, const QString& path)
     const QSize frameSize = paintsIntoFrame
         ? QSize(int(roundHalfEven(state.frameWidth)), int(roundHalfEven(state.frameHeight)))
         : QSize();
-    std::optional<LoadedPicture> picture = loadPhotoForCard(path, frameSize);
-    if (!picture || picture->image.isNull())
+    const PictureLoadResult picture = loadPhotoForCard(path, frameSize);
+    if (!picture || picture->image.isNull()) {
+        showPhotoLoadFailure(context.window(), path, picture.reason());
         return;
+    }
 
     QImage& photo = context.photoBuffer();
     photo = picture->image;

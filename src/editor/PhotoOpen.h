@@ -5,7 +5,7 @@
 
 class CardContext;
 
-// The file dialog's filter; matching ignores case, and .jpeg files are offered too.
+// The file dialog's filter (the shared photo filter); matching ignores case.
 extern const char* const PhotoFilter;
 
 // "zee.jpg / 640 x 480 pixels / 812 Bytes"
@@ -15,6 +15,6 @@ QString photoCaption(const QString& fileName, int width, int height, qint64 byte
 void FileOpen_Click(CardContext& context);
 
 // Opens one picture file as the menu action does after its dialog (also used
-// when a file is dropped on the card). A file that cannot be read ends the
-// operation quietly, with the card and the frame position unchanged.
+// when a file is dropped on the card). A file that cannot be read is reported
+// in a message, with the card, the frame position and the caption unchanged.
 void openPhotoFile(CardContext& context, const QString& path);

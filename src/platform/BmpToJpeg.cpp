@@ -2,6 +2,7 @@
 
 #include "platform/SafeImageFile.h"
 
+#include <QColorSpace>
 #include <QImageReader>
 #include <algorithm>
 
@@ -12,5 +13,8 @@ bool BmpToJpeg(const QString& bmpPath, const QString& jpegPath, int quality)
     const QImage bitmap = reader.read();
     if (bitmap.isNull())
         return false;
-    return writeImageFile(bitmap.convertToFormat(QImage::Format_RGB32), jpegPath, "jpeg", std::clamp(quality, 0, 100));
+    // The card is sRGB; the JPEG says so, for print services and other programs.
+    QImage card = bitmap.convertToFormat(QImage::Format_RGB32);
+    card.setColorSpace(QColorSpace::SRgb);
+    return writeImageFile(card, jpegPath, "jpeg", std::clamp(quality, 0, 100));
 }

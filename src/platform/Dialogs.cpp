@@ -42,7 +42,7 @@ QString runFileDialog(QWidget* parent, const QString& title, const QString& filt
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     const QStringList nameFilters = toQtFilter(filter).split(";;");
     dialog.setNameFilters(nameFilters);
-    if (type) {
+    if (mode == QFileDialog::AcceptSave) {
         // A name typed without extension gets the chosen type's one, before the
         // dialog asks about overwriting.
         const auto followType = [&dialog](const QString& nameFilter) {

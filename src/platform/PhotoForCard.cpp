@@ -2,7 +2,7 @@
 
 #include "platform/CardSurface.h"
 
-std::optional<LoadedPicture> loadPhotoForCard(const QString& path, QSize frame, const PictureLoad& load)
+PictureLoadResult loadPhotoForCard(const QString& path, QSize frame, const PictureLoad& load)
 {
     if (!frame.isValid() || frame.isEmpty())
         return load(path, QSize());
@@ -10,7 +10,13 @@ std::optional<LoadedPicture> loadPhotoForCard(const QString& path, QSize frame, 
     constexpr int LargestFrameSide = 1 << 16;
     if (frame.width() > LargestFrameSide || frame.height() > LargestFrameSide)
         return load(path, frame);
-    if (auto detailed = load(path, frame * CardSurface::PrintScale); detailed && !detailed->image.isNull())
+    PictureLoadResult detailed = load(path, frame * CardSurface::PrintScale);
+    if (detailed && !detailed->image.isNull())
+        return detailed;
+    // Only a picture too large at the detailed size may still load smaller.
+    const PictureLoadError error = detailed.reason();
+    if (error == PictureLoadError::Unsupported || error == PictureLoadError::Unreadable
+        || error == PictureLoadError::TooManyPixels)
         return detailed;
     return load(path, frame);
 }

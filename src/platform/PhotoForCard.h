@@ -4,12 +4,12 @@
 
 #include <functional>
 
-using PictureLoad = std::function<std::optional<LoadedPicture>(const QString& path, QSize targetSize)>;
+using PictureLoad = std::function<PictureLoadResult(const QString& path, QSize targetSize)>;
 
 // Decodes the photo at `path` for a frame of `frame` screen pixels: at least
 // CardSurface::PrintScale times the frame each way (at reduced JPEG scale where
 // that suffices), so that one decode serves the screen and the print copy.
 // When that decode is refused, the frame size itself is tried; the print copy
 // is then a smooth enlargement. An invalid `frame` decodes the whole picture.
-std::optional<LoadedPicture> loadPhotoForCard(const QString& path, QSize frame,
-                                              const PictureLoad& load = PictureLoader::load);
+// A failure carries the reason of the last attempt.
+PictureLoadResult loadPhotoForCard(const QString& path, QSize frame, const PictureLoad& load = PictureLoader::load);

@@ -1,6 +1,10 @@
 #include "platform/PictureLoader.h"
 
+#include "platform/EmbeddedColour.h"
+#include "platform/HeifDecoder.h"
+#include "platform/PictureDecoding.h"
 #include "platform/PictureFileChecks.h"
+#include "platform/PngTiffChecks.h"
 #include "platform/WmfReader.h"
 
 #include <QBuffer>
@@ -10,31 +14,153 @@
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
+#include <cstring>
+
+using namespace PictureDecoding;
 
 namespace {
 
-// The memory a picture may take while it loads: the decoded image at 4 bytes
-// a pixel, plus the coefficients a progressive JPEG keeps.
-constexpr qint64 kMemoryLimitBytes = 256LL << 20;
 constexpr qint64 kMaxFileBytes = 256LL << 20;    // far beyond any picture that would load
 // Each scan of a progressive JPEG is a pass over the whole picture; encoders
 // write a few dozen at most, a hostile file thousands.
 constexpr int kMaxJpegScans = 100;
+
+bool startsWith(const QByteArray& data, const char* magic, int length, int offset = 0)
+{
+    return data.size() >= offset + length && std::memcmp(data.constData() + offset, magic, size_t(length)) == 0;
+}
+
+bool isJpeg(const QByteArray& d) { return startsWith(d, "\xFF\xD8\xFF", 3); }
+bool isPng(const QByteArray& d) { return startsWith(d, "\x89PNG\r\n\x1A\n", 8); }
+bool isWebp(const QByteArray& d) { return startsWith(d, "RIFF", 4) && startsWith(d, "WEBP", 4, 8); }
+bool isTiff(const QByteArray& d) { return startsWith(d, "II*\0", 4) || startsWith(d, "MM\0*", 4); }
+bool isBmp(const QByteArray& d) { return startsWith(d, "BM", 2); }
+bool isGif(const QByteArray& d) { return startsWith(d, "GIF87a", 6) || startsWith(d, "GIF89a", 6); }
+
+struct Decoder;
+using Decode = PictureLoadError (*)(const Decoder&, const QByteArray&, QSize, Decoded&);
+
+// One picture format: how to recognise it, and how to decode it.
+struct Decoder {
+    const char* qtFormat;                              // the Qt image plugin, when Qt decodes it
+    bool (*recognises)(const QByteArray&);
+    bool (*isComplete)(const QByteArray&);             // a check Qt's decoder does not make; null: none
+    QByteArray (*profile)(const QByteArray&);          // the embedded ICC profile; null: none
+    bool dctSteps;                                     // reduces while decoding, by 1/2, 1/4 or 1/8
+    Decode decode;
+};
 
 bool swapsSides(QImageIOHandler::Transformations transformation)
 {
     return transformation & QImageIOHandler::TransformationRotate90;
 }
 
-qint64 pixelsOf(QSize size)
+int bytesPerPixel(QImage::Format format)
 {
-    return qint64(size.width()) * size.height();
+    return format == QImage::Format_Invalid ? 4 : std::max(4, QImage::toPixelFormat(format).bitsPerPixel() / 8);
 }
 
-// The size to decode at, in the file's own orientation: the smallest that still
-// covers `target` once turned upright, and if possible no more than `maxPixels`;
-// with `dctSteps` (JPEG) one of the sizes the decoder reaches by itself.
-QSize decodeSize(QSize stored, QSize upright, QSize target, qint64 maxPixels, bool dctSteps)
+// Decodes through Qt's reader for the format; `memoryForImage` is what the
+// decoded image may take.
+PictureLoadError decodeWithQt(const Decoder& decoder, const QByteArray& data, QSize target, Decoded& out,
+                              qint64 memoryForImage)
+{
+    if (decoder.isComplete && !decoder.isComplete(data))
+        return PictureLoadError::Damaged;
+    QByteArray bytes = data;    // shares the data; QBuffer needs a non-const array
+    QBuffer buffer(&bytes);
+    if (!buffer.open(QIODevice::ReadOnly))
+        return PictureLoadError::Unreadable;
+    QImageReader reader(&buffer, decoder.qtFormat);
+    reader.setDecideFormatFromContent(false);
+    reader.setAutoTransform(true);
+    const QSize stored = reader.size();
+    if (!reader.canRead() || stored.isEmpty())
+        return PictureLoadError::Damaged;
+    if (pixelsOf(stored) > PictureLoader::kMaxPicturePixels)
+        return PictureLoadError::TooManyPixels;
+    const qint64 maxPixels = memoryForImage / 4;
+    if (maxPixels <= 0)
+        return PictureLoadError::TooLarge;
+    const QSize upright = swapsSides(reader.transformation()) ? stored.transposed() : stored;
+    const QSize decoded = decodeSize(stored, upright, target, maxPixels, decoder.dctSteps);
+    // Only the JPEG decoder reduces while decoding; the others build the full
+    // image first, at its own depth (8 bytes a pixel for 16-bit pictures),
+    // and the reduced copy beside it.
+    const qint64 bytesWhileDecoding = decoder.dctSteps
+        ? pixelsOf(decoded) * 4
+        : pixelsOf(stored) * bytesPerPixel(reader.imageFormat()) + (decoded != stored ? pixelsOf(decoded) * 4 : 0);
+    if (bytesWhileDecoding > memoryForImage)
+        return PictureLoadError::TooLarge;
+    if (decoded != stored)
+        reader.setScaledSize(decoded);
+    // Qt's own check, made where the decoder allocates, also covers the
+    // intermediate image a reduced JPEG may pass through.
+    const int previousLimit = QImageReader::allocationLimit();
+    QImageReader::setAllocationLimit(std::max(1, int(memoryForImage >> 20)));    // 0 would mean no limit
+    const QImage image = reader.read();
+    QImageReader::setAllocationLimit(previousLimit);
+    if (image.isNull())
+        return PictureLoadError::Damaged;
+    out.image = opaqueRgb32(image);
+    if (out.image.isNull())
+        return PictureLoadError::TooLarge;
+    out.fullSize = upright;
+    if (decoder.profile)
+        out.colours = SrgbConversion::fromIcc(decoder.profile(data));
+    return PictureLoadError::None;
+}
+
+PictureLoadError decodeQt(const Decoder& decoder, const QByteArray& data, QSize target, Decoded& out)
+{
+    return decodeWithQt(decoder, data, target, out, kMemoryLimitBytes);
+}
+
+PictureLoadError decodeJpeg(const Decoder& decoder, const QByteArray& data, QSize target, Decoded& out)
+{
+    if (!decoder.isComplete(data))
+        return PictureLoadError::Damaged;
+    // A progressive JPEG keeps its coefficients besides the image.
+    const PictureFileChecks::JpegLayout layout = PictureFileChecks::jpegLayout(data);
+    if (layout.scans > kMaxJpegScans)
+        return PictureLoadError::Damaged;
+    const PictureLoadError error = decodeWithQt(decoder, data, target, out, kMemoryLimitBytes - layout.coefficientBytes);
+    // A camera JPEG without a profile may say Adobe RGB in its EXIF instead.
+    if (error == PictureLoadError::None && !out.colours && EmbeddedColour::jpegProfile(data).isEmpty()
+        && EmbeddedColour::jpegExifSaysAdobeRgb(data))
+        out.colours = SrgbConversion::adobeRgb();
+    return error;
+}
+
+PictureLoadError decodeMetafile(const Decoder&, const QByteArray& data, QSize target, Decoded& out)
+{
+    const std::optional<WmfReader::Picture> picture = WmfReader::read(data, target);
+    if (!picture)
+        return PictureLoadError::Damaged;
+    out.image = picture->image;
+    out.fullSize = picture->fullSize;
+    return PictureLoadError::None;
+}
+
+PictureLoadError decodeHeif(const Decoder&, const QByteArray& data, QSize target, Decoded& out)
+{
+    return HeifDecoder::decode(data, target, out);
+}
+
+const Decoder decoders[] = {
+    {"jpeg", isJpeg, PictureFileChecks::jpegIsComplete, EmbeddedColour::jpegProfile, true, decodeJpeg},
+    {"png", isPng, PictureFileChecks::pngIsSound, EmbeddedColour::pngProfile, false, decodeQt},
+    {"webp", isWebp, nullptr, EmbeddedColour::webpProfile, false, decodeQt},
+    {"tiff", isTiff, PictureFileChecks::tiffIsSound, EmbeddedColour::tiffProfile, false, decodeQt},
+    {nullptr, HeifDecoder::recognises, nullptr, nullptr, false, decodeHeif},
+    {"bmp", isBmp, PictureFileChecks::bmpIsComplete, nullptr, false, decodeQt},
+    {"gif", isGif, PictureFileChecks::gifFirstFrameIsComplete, nullptr, false, decodeQt},
+    {nullptr, WmfReader::looksLikeMetafile, nullptr, nullptr, false, decodeMetafile},
+};
+
+}
+
+QSize PictureDecoding::decodeSize(QSize stored, QSize upright, QSize target, qint64 maxPixels, bool dctSteps)
 {
     double scale = 1;
     if (target.isValid() && !target.isEmpty())
@@ -63,7 +189,7 @@ QSize decodeSize(QSize stored, QSize upright, QSize target, qint64 maxPixels, bo
                  std::max(1, int(std::ceil(stored.height() * scale))));
 }
 
-QImage opaqueRgb32(const QImage& image)
+QImage PictureDecoding::opaqueRgb32(const QImage& image)
 {
     if (!image.hasAlphaChannel())
         return image.convertToFormat(QImage::Format_RGB32);
@@ -76,88 +202,40 @@ QImage opaqueRgb32(const QImage& image)
     return flat;
 }
 
-bool isComplete(const QByteArray& format, const QByteArray& data)
+PictureLoadResult PictureLoader::loadFromData(const QByteArray& data, QSize targetSize)
 {
-    if (format == "jpeg")
-        return PictureFileChecks::jpegIsComplete(data);
-    if (format == "bmp")
-        return PictureFileChecks::bmpIsComplete(data);
-    if (format == "gif")
-        return PictureFileChecks::gifFirstFrameIsComplete(data);
-    return false;    // only these three go through Qt's decoders
+    if (data.isEmpty())
+        return PictureLoadError::Damaged;
+    const auto decoder = std::find_if(std::begin(decoders), std::end(decoders),
+                                      [&data](const Decoder& d) { return d.recognises(data); });
+    if (decoder == std::end(decoders))
+        return PictureLoadError::Unsupported;
+    Decoded decoded;
+    const PictureLoadError error = decoder->decode(*decoder, data, targetSize, decoded);
+    if (error != PictureLoadError::None)
+        return error;
+    if (decoded.image.isNull())
+        return PictureLoadError::Damaged;
+    // At the decode size: reduced already where the decoder could reduce.
+    if (decoded.colours)
+        decoded.colours->apply(decoded.image);
+    return LoadedPicture{decoded.image, decoded.fullSize.width(), decoded.fullSize.height()};
 }
 
-std::optional<LoadedPicture> loadMetafile(const QByteArray& data, QSize targetSize)
-{
-    const std::optional<WmfReader::Picture> picture = WmfReader::read(data, targetSize);
-    if (!picture)
-        return std::nullopt;
-    return LoadedPicture{picture->image, picture->fullSize.width(), picture->fullSize.height()};
-}
-
-std::optional<LoadedPicture> loadWithQt(const QByteArray& data, QSize targetSize)
-{
-    QByteArray bytes = data;    // shares the data; QBuffer needs a non-const array
-    QBuffer buffer(&bytes);
-    if (!buffer.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    QImageReader reader(&buffer);
-    reader.setAutoTransform(true);
-    const QByteArray format = reader.format();
-    if (!isComplete(format, data))
-        return std::nullopt;
-    qint64 memoryForImage = kMemoryLimitBytes;
-    if (format == "jpeg") {
-        const PictureFileChecks::JpegLayout layout = PictureFileChecks::jpegLayout(data);
-        if (layout.scans > kMaxJpegScans)
-            return std::nullopt;
-        memoryForImage -= layout.coefficientBytes;
-    }
-    const qint64 maxPixels = memoryForImage / 4;
-    const QSize stored = reader.size();
-    if (stored.isEmpty() || pixelsOf(stored) > PictureLoader::kMaxPicturePixels || maxPixels <= 0)
-        return std::nullopt;
-    const QSize upright = swapsSides(reader.transformation()) ? stored.transposed() : stored;
-    const QSize decoded = decodeSize(stored, upright, targetSize, maxPixels, format == "jpeg");
-    // Only the JPEG decoder can reduce while decoding; the others build the
-    // full image first.
-    const bool reducesWhileDecoding = reader.supportsOption(QImageIOHandler::ScaledSize);
-    if (pixelsOf(reducesWhileDecoding ? decoded : stored) > maxPixels)
-        return std::nullopt;
-    if (decoded != stored)
-        reader.setScaledSize(decoded);
-    // Qt's own check, made where the decoder allocates, also covers the
-    // intermediate image a reduced JPEG may pass through.
-    const int previousLimit = QImageReader::allocationLimit();
-    QImageReader::setAllocationLimit(std::max(1, int(memoryForImage >> 20)));    // 0 would mean no limit
-    const QImage image = reader.read();
-    QImageReader::setAllocationLimit(previousLimit);
-    if (image.isNull())
-        return std::nullopt;
-    QImage result = opaqueRgb32(image);
-    if (result.isNull())
-        return std::nullopt;
-    return LoadedPicture{result, upright.width(), upright.height()};
-}
-
-}
-
-std::optional<LoadedPicture> PictureLoader::loadFromData(const QByteArray& data, QSize targetSize)
-{
-    if (WmfReader::looksLikeMetafile(data))
-        return loadMetafile(data, targetSize);
-    return loadWithQt(data, targetSize);
-}
-
-std::optional<LoadedPicture> PictureLoader::load(const QString& path, QSize targetSize)
+PictureLoadResult PictureLoader::load(const QString& path, QSize targetSize)
 {
     // Only a plain file: opening a FIFO or a device would wait for ever.
     if (!QFileInfo(path).isFile())
-        return std::nullopt;
+        return PictureLoadError::Unreadable;
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() <= 0 || file.size() > kMaxFileBytes)
-        return std::nullopt;
+    if (!file.open(QIODevice::ReadOnly))
+        return PictureLoadError::Unreadable;
+    if (file.size() > kMaxFileBytes)
+        return PictureLoadError::TooLarge;
     // Read rather than mapped: a mapped file that shrinks or vanishes (a stick
     // pulled out) would bring the program down.
-    return loadFromData(file.readAll(), targetSize);
+    const QByteArray data = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return PictureLoadError::Unreadable;
+    return loadFromData(data, targetSize);
 }

@@ -1,0 +1,7 @@
+#include "platform/PhotoFileFilter.h"
+
+// The seam offers each pattern in both cases, and .jpeg beside .jpg.
+const char* const PhotoFileFilter =
+    "Foto's (Jpg, Heic, Png, Webp, Avif, Tif, Bmp, Gif, Wmf)"
+    "|*.jpg;*.heic;*.heif;*.png;*.webp;*.avif;*.tif;*.tiff;*.bmp;*.gif;*.wmf"
+    "|Alle bestanden|*";
