@@ -46,7 +46,7 @@ constexpr int LabelBoxCharacters = 4;
 double labelLength(const char* key, double start, double lowest)
 {
     const double value = number(key, start, lowest, LargestLength);
-    return QString::number(value).size() <= LabelBoxCharacters ? value : start;
+    return LabelSheetStart::boxText(value).size() <= LabelBoxCharacters ? value : start;
 }
 
 }
