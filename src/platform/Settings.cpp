@@ -46,7 +46,7 @@ constexpr int LabelBoxCharacters = 4;
 double labelLength(const char* key, double start, double lowest)
 {
     const double value = number(key, start, lowest, LargestLength);
-    return QString::number(value).size() <= LabelBoxCharacters ? value : start;
+    return LabelSheetStart::boxText(value).size() <= LabelBoxCharacters ? value : start;
 }
 
 }
@@ -71,6 +71,10 @@ int printMode(int start) { return wholeNumber("printing/mode", start, 1, std::nu
 void setPrintMode(int value) { store("printing/mode", value); }
 QString printerChoice() { return open().value(QStringLiteral("printing/printer")).toString(); }
 void setPrinterChoice(const QString& value) { store("printing/printer", value); }
+QString postcardPaper() { return open().value(QStringLiteral("printing/paper")).toString(); }
+void setPostcardPaper(const QString& key) { store("printing/paper", key); }
+bool borderless() { return open().value(QStringLiteral("printing/borderless")).toString() == QLatin1String("true"); }
+void setBorderless(bool on) { store("printing/borderless", on); }
 
 QString photoFolder() { return folder("folders/photos"); }
 void setPhotoFolder(const QString& path) { store("folders/photos", path); }

@@ -40,6 +40,12 @@ void setPrintMode(int value);
 // The printer's name, or "pdf:" followed by the file a PDF job last went to;
 // empty for the system's default printer.
 QString printerChoice();
+// The postcard paper of the print window, by the key the print window gives
+// it (empty when none was chosen), and "Randloos" (off at first).
+QString postcardPaper();
+void setPostcardPaper(const QString& key);
+bool borderless();
+void setBorderless(bool on);
 void setPrinterChoice(const QString& value);
 
 // --- Folders last used: photos, saved cards and PDF files ---

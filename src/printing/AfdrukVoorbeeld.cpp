@@ -25,8 +25,8 @@ QPushButton* button(QWidget* parent, const char* name, const QString& text, cons
 
 }
 
-AfdrukVoorbeeld::AfdrukVoorbeeld(Job job, const QPageLayout& layout, QWidget* parent)
-    : QDialog(parent), job_(std::move(job)), printer_(std::make_unique<QPrinter>(QPrinter::HighResolution))
+AfdrukVoorbeeld::AfdrukVoorbeeld(Job job, const QPageLayout& layout, QWidget* parent, const QMarginsF& unprintable)
+    : QDialog(parent), job_(std::move(job)), unprintable_(unprintable), printer_(std::make_unique<QPrinter>(QPrinter::HighResolution))
 {
     setObjectName("Afdrukvoorbeeld");
     setWindowTitle(QStringLiteral("Afdrukvoorbeeld"));
@@ -96,6 +96,7 @@ int AfdrukVoorbeeld::pageCount() const
 void AfdrukVoorbeeld::drawPages(QPrinter* printer)
 {
     PrinterDevicePage page(*printer);
+    page.leaveOutUnprintable(unprintable_);
     job_(page);
 }
 

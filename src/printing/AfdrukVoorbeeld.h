@@ -3,6 +3,7 @@
 // by the same job that prints them, page by page with zoom. "Afdrukken"
 // closes it with the wish to print that job.
 #include <QDialog>
+#include <QMarginsF>
 
 #include <functional>
 #include <memory>
@@ -20,8 +21,10 @@ public:
     using Job = std::function<void(PrinterPage&)>;
 
     // `layout` is the page layout of the printer the job is meant for, so the
-    // sheets show its margins.
-    AfdrukVoorbeeld(Job job, const QPageLayout& layout, QWidget* parent = nullptr);
+    // sheets show its margins. On a job that covers the whole sheet,
+    // `unprintable` is left white: what that printer cuts off.
+    AfdrukVoorbeeld(Job job, const QPageLayout& layout, QWidget* parent = nullptr,
+                    const QMarginsF& unprintable = QMarginsF());
     ~AfdrukVoorbeeld() override;
 
     QPrintPreviewWidget* Voorbeeld = nullptr;
@@ -44,5 +47,6 @@ private:
     void showPagePosition();
 
     Job job_;
+    QMarginsF unprintable_;
     std::unique_ptr<QPrinter> printer_;
 };

@@ -10,6 +10,7 @@
 #include "platform/PictureBox.h"
 #include "platform/Wait.h"
 #include "platform/ComboText.h"
+#include "platform/Settings.h"
 #include "printing/AfdrukVoorbeeld.h"
 #include "printing/PrintPreview.h"
 #include "printing/PrinterDevicePage.h"
@@ -38,6 +39,13 @@ constexpr int PreviewRow = 390;
 constexpr int ClosedHeight = 3810 + PreviewRow;
 constexpr int OpenHeight = 4845 + PreviewRow;
 constexpr int HeightStep = 30;
+// The row of the paper controls below the buttons, and the two extra name
+// lists, make the window taller in the modes that show them.
+constexpr int PaperRowHeight = 420;
+constexpr int NameStep = 360;
+constexpr int Frame1Height = 3270 + PreviewRow;
+constexpr int Frame2Top = 3300 + PreviewRow;
+constexpr int Frame2Height = 990;
 
 template <typename Widget, typename... Args>
 Widget* make(QWidget* parent, const QString& name, Args&&... args)
@@ -104,6 +112,9 @@ Afdrukken::Afdrukken(const EditorState& state, const CardSurface& card, SessionP
         VScroll1_Change();
     }
     connect(VScroll1, &QScrollBar::valueChanged, this, &Afdrukken::VScroll1_Change);
+    connect(ComboPapier, qOverload<int>(&QComboBox::currentIndexChanged), this,
+            [](int index) { Settings::setPostcardPaper(PostcardPaper::key(PostcardPaper::Id(index))); });
+    connect(CheckRandloos, &QCheckBox::toggled, this, [](bool on) { Settings::setBorderless(on); });
     connect(Check1, &QCheckBox::toggled, this, &Afdrukken::Check1_Click);
     connect(PrintKnop, &QPushButton::clicked, this, &Afdrukken::PrintKnop_Click);
     connect(ExitKnop, &QPushButton::clicked, this, &Afdrukken::ExitKnop_Click);
@@ -186,14 +197,81 @@ void Afdrukken::buildControls()
     for (QPushButton* button : {PrintKnop, ExitKnop, VoorbeeldKnop})
         button->setAutoDefault(false);
 
+    ComboPapier = make<QComboBox>(Frame1, "ComboPapier");
+    ComboPapier->addItems(PostcardPaper::captions());
+    ComboPapier->setCurrentIndex(PostcardPaper::fromKey(Settings::postcardPaper()));
+    setBackground(ComboPapier, QColor(192, 255, 192));
+    placeInTwips(ComboPapier, 240, Frame1Height - 60, 2400, -1);
+    // Wide enough for the longest paper name.
+    int paperWidth = 0;
+    for (const QString& caption : PostcardPaper::captions())
+        paperWidth = std::max(paperWidth, ComboPapier->fontMetrics().horizontalAdvance(caption));
+    ComboPapier->setFixedWidth(std::max(ComboPapier->width(), paperWidth + 44));
+    CheckRandloos = make<QCheckBox>(Frame1, "CheckRandloos", "Randloos");
+    CheckRandloos->setChecked(Settings::borderless());
+    CheckRandloos->setToolTip(" Tot aan de randen van het papier (de printer moet randloos kunnen printen) ");
+    CheckRandloos->adjustSize();
+    CheckRandloos->move(ComboPapier->geometry().right() + 10,
+                        ComboPapier->y() + (ComboPapier->height() - CheckRandloos->height()) / 2);
+    ComboPapier->hide();
+    CheckRandloos->hide();
+
     Frame2 = make<QGroupBox>(this, "Frame2");
-    placeInTwips(Frame2, 90, 3300 + PreviewRow, 4770, 990);
+    placeInTwips(Frame2, 90, Frame2Top, 4770, Frame2Height);
     ComboNaam1 = makeCombo(Frame2, "ComboNaam1", QColor(220, 240, 160));
     ComboNaam1->setEditText("Selecteer 1e naam");
     placeInTwips(ComboNaam1, 90, 210, 3300, -1);
     ComboNaam2 = makeCombo(Frame2, "ComboNaam2", QColor(220, 240, 160));
     ComboNaam2->setEditText("Selecteer 2e naam");
     placeInTwips(ComboNaam2, 90, 570, 3300, -1);
+    ComboNaam3 = makeCombo(Frame2, "ComboNaam3", QColor(220, 240, 160));
+    ComboNaam3->setEditText("Selecteer 3e naam");
+    placeInTwips(ComboNaam3, 90, 570 + NameStep, 3300, -1);
+    ComboNaam4 = makeCombo(Frame2, "ComboNaam4", QColor(220, 240, 160));
+    ComboNaam4->setEditText("Selecteer 4e naam");
+    placeInTwips(ComboNaam4, 90, 570 + 2 * NameStep, 3300, -1);
+    ComboNaam3->hide();
+    ComboNaam4->hide();
+}
+
+unsigned Afdrukken::extraControls() const
+{
+    const PrintModeRow* row = printModeRow(VScroll1->value());
+    return row ? row->extraControls : NoExtraControls;
+}
+
+int Afdrukken::paperRow() const
+{
+    return extraControls() & (PaperChoice | BorderlessChoice) ? PaperRowHeight : 0;
+}
+
+int Afdrukken::namesRow() const
+{
+    return extraControls() & FourNames ? 2 * NameStep : 0;
+}
+
+int Afdrukken::closedHeight() const
+{
+    return ClosedHeight + paperRow();
+}
+
+int Afdrukken::openHeight() const
+{
+    return OpenHeight + paperRow() + namesRow();
+}
+
+void Afdrukken::fitToMode()
+{
+    const unsigned controls = extraControls();
+    ComboPapier->setVisible(controls & PaperChoice);
+    CheckRandloos->setVisible(controls & BorderlessChoice);
+    ComboNaam3->setVisible(controls & FourNames);
+    ComboNaam4->setVisible(controls & FourNames);
+    placeInTwips(Frame1, 90, 0, 4770, Frame1Height + paperRow());
+    placeInTwips(Frame2, 90, Frame2Top + paperRow(), 4770, Frame2Height + namesRow());
+    const int height = Check1->isChecked() ? openHeight() : closedHeight();
+    if (height != heightTwips_)
+        setHeightTwips(height);
 }
 
 bool Afdrukken::addressSide() const
@@ -209,6 +287,7 @@ void Afdrukken::VScroll1_Change()
     const int mode = VScroll1->value();
     drawModePreview(*preview_, mode, card_.image(), QDate::currentDate().year());
     const PrintModeRow* row = printModeRow(mode);
+    fitToMode();
     if (!row)
         return;
     Label2->setText(PrintRun::modeCaption(mode, addressSide(), state_.labelsPerSheet));
@@ -230,10 +309,10 @@ void Afdrukken::setHeightTwips(int height)
 void Afdrukken::Check1_Click()
 {
     if (Check1->isChecked()) {
-        for (int height = ClosedHeight; height <= OpenHeight; height += HeightStep)
+        for (int height = closedHeight(); height <= openHeight(); height += HeightStep)
             setHeightTwips(height);
     } else {
-        for (int height = OpenHeight; height >= ClosedHeight; height -= HeightStep)
+        for (int height = openHeight(); height >= closedHeight(); height -= HeightStep)
             setHeightTwips(height);
     }
     fillNameLists();
@@ -246,7 +325,7 @@ void Afdrukken::fillNameLists()
         return;
     // Filled afresh each time, so ticking twice lists every name once; what
     // the user typed or picked stays.
-    for (QComboBox* combo : {ComboNaam1, ComboNaam2}) {
+    for (QComboBox* combo : {ComboNaam1, ComboNaam2, ComboNaam3, ComboNaam4}) {
         const QString chosen = combo->currentText();
         combo->clear();
         for (const AddressRecord& record : book->records)
@@ -295,11 +374,34 @@ std::optional<PrintRun::Request> Afdrukken::readRequest()
     request.withAddresses = Check1->isChecked();
     request.naam1 = ComboNaam1->currentText();
     request.naam2 = ComboNaam2->currentText();
+    request.naam3 = ComboNaam3->currentText();
+    request.naam4 = ComboNaam4->currentText();
+    request.paper = PostcardPaper::Id(std::max(0, ComboPapier->currentIndex()));
+    request.borderless = CheckRandloos->isChecked();
     request.labels = LabelSettings{state_.labelLeft, state_.labelTop, state_.labelWidth,
                                    state_.labelHeight, state_.labelsPerSheet};
     request.offsetX = state_.offsetX;
     request.offsetY = state_.offsetY;
+    if (!choosePaperFor(request))
+        return std::nullopt;
     return request;
+}
+
+bool Afdrukken::choosePaperFor(PrintRun::Request& request)
+{
+    const PrintModeRow* row = printModeRow(request.mode);
+    if (!row || !row->paperWish)
+        return true;
+    const PaperWish wish = row->paperWish(request);
+    const auto paper = printer_.paperFor(wish.size, request.borderless, row->pageSetup(request).orientation);
+    if (!paper) {
+        Dialogs::showMessage(this, missingPaperMessage(printer_.printerName(), wish.caption), Title,
+                             Dialogs::Icon::Warning);
+        return false;
+    }
+    request.printerPaper = paper->size;
+    request.margins = paper->margins;
+    return true;
 }
 
 bool Afdrukken::loadBookFor(const PrintRun::Request& request, std::optional<AddressBook>& book)
@@ -335,8 +437,10 @@ void Afdrukken::VoorbeeldKnop_Click()
     // One copy of the job, drawn by the same run that prints it.
     PrintRun::Request single = *request;
     single.copies = 1;
+    // Without "Randloos" the preview leaves out what the printer cannot print.
+    const QMarginsF unprintable = single.borderless ? QMarginsF() : single.margins;
     AfdrukVoorbeeld preview([&single, &book](PrinterPage& page) { PrintRun::print(page, single, [&book] { return book; }); },
-                            printer_.printer().pageLayout(), this);
+                            printer_.printer().pageLayout(), this, unprintable);
     if (preview.exec() == QDialog::Accepted)
         printRequest(*request, book);
 }

@@ -1,7 +1,8 @@
 #pragma once
-// The print window " Kaarten Afdrukken": the user picks one of seven print
-// modes with the scroll bar, sees a sample of the sheet, sets the copies (the
-// year for the calendar, the two recipients for address sides) and prints.
+// The print window " Kaarten Afdrukken": the user picks a print mode with the
+// scroll bar, sees a sample of the sheet, sets the copies (the year for the
+// calendar, the paper for postcard paper, the recipients for address sides)
+// and prints.
 #include "printing/PrintRun.h"
 
 #include <QDialog>
@@ -49,6 +50,10 @@ public:
     QGroupBox* Frame2 = nullptr;
     QComboBox* ComboNaam1 = nullptr;
     QComboBox* ComboNaam2 = nullptr;
+    QComboBox* ComboNaam3 = nullptr;
+    QComboBox* ComboNaam4 = nullptr;
+    QComboBox* ComboPapier = nullptr;
+    QCheckBox* CheckRandloos = nullptr;
 
     // The sheet sample shown by Picture1.
     const PictureSurface& preview() const { return *preview_; }
@@ -64,6 +69,13 @@ public:
 private:
     void buildControls();
     void setHeightTwips(int height);
+    // Frames and window sized for the controls the current mode shows.
+    void fitToMode();
+    int paperRow() const;
+    int namesRow() const;
+    int closedHeight() const;
+    int openHeight() const;
+    unsigned extraControls() const;
     void fillNameLists();
     void runScanAnimation();
     // The job the window's controls describe, or nothing after telling the
@@ -71,6 +83,9 @@ private:
     std::optional<PrintRun::Request> readRequest();
     // The address book when the request needs one; false after saying there is none.
     bool loadBookFor(const PrintRun::Request& request, std::optional<AddressBook>& book);
+    // Finds the paper of a postcard-paper request on the printer; false after
+    // saying the printer has none.
+    bool choosePaperFor(PrintRun::Request& request);
     void printRequest(const PrintRun::Request& request, const std::optional<AddressBook>& book);
     bool addressSide() const;
 

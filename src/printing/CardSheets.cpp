@@ -46,14 +46,7 @@ void setInstructionFont(PrinterPage& page)
     page.setTextColor(black);
 }
 
-// One recipient block of an address side: name, street, town, country.
-using AddressCells = std::array<QString, 4>;
-
-AddressCells cellsOf(const AddressRecord& record)
-{
-    return {PageText::blankDash(record.naam), PageText::blankDash(record.adres),
-            PageText::blankDash(record.postcodeWoonplaats), PageText::blankDash(record.land)};
-}
+using PageText::AddressCells;
 
 void printCells(PrinterPage& page, const AddressCells& cells, double firstY)
 {
@@ -89,14 +82,8 @@ void PrintAdresZijden(PrinterPage& page, const QImage& card, const std::optional
         return;
 
     // The last record with a matching name fills its block.
-    AddressCells first, second;
-    for (const AddressRecord& record : book->records) {
-        const AddressCells cells = cellsOf(record);
-        if (cells[0] == naam1)
-            first = cells;
-        if (cells[0] == naam2)
-            second = cells;
-    }
+    const AddressCells first = PageText::recipientCells(*book, naam1);
+    const AddressCells second = PageText::recipientCells(*book, naam2);
     if (first[0].isEmpty() && second[0].isEmpty())
         return;
 

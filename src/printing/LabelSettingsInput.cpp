@@ -1,5 +1,6 @@
 #include "printing/LabelSettingsInput.h"
 
+#include "platform/LabelSheetStart.h"
 #include "platform/Rounding.h"
 
 #include <QLocale>
@@ -7,9 +8,12 @@
 
 namespace LabelSettingsInput {
 
+namespace {
+const QRegularExpression plainDecimal(QStringLiteral("^[0-9]*[.,]?[0-9]*$"));
+}
+
 std::optional<double> number(const QString& text)
 {
-    static const QRegularExpression plainDecimal(QStringLiteral("^[0-9]*[.,]?[0-9]*$"));
     QString plain = text.trimmed();
     if (plain.size() > MaxLength || !plain.contains(QRegularExpression(QStringLiteral("[0-9]")))
         || !plainDecimal.match(plain).hasMatch())
@@ -17,16 +21,16 @@ std::optional<double> number(const QString& text)
     plain.replace(QLatin1Char(','), QLatin1Char('.'));
     bool ok = false;
     const double value = QLocale::c().toDouble(plain, &ok);
-    // The box shows the stored value again: ".125" would come back as "0.125",
-    // too long for the box to keep.
-    if (!ok || QString::number(value).size() > MaxLength)
+    // The box shows the stored value again, in its shortest form (".125").
+    if (!ok || LabelSheetStart::boxText(value).size() > MaxLength)
         return std::nullopt;
     return value;
 }
 
 bool keepsTypedText(const QString& text)
 {
-    return text.isEmpty() || (text.size() <= MaxLength && number(text).has_value());
+    // While typing, what can still become a number stays: ".", "0,", "12.".
+    return text.size() <= MaxLength && plainDecimal.match(text.trimmed()).hasMatch();
 }
 
 std::variant<Values, QString> read(const QString& left, const QString& top, const QString& width,

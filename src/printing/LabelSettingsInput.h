@@ -12,11 +12,13 @@ constexpr int MaxLength = 4;
 
 // The number a text box holds: digits with at most one decimal point or comma,
 // spaces around them ignored, that fit in four characters both as typed and as
-// the number is shown again. Nothing for anything else (signs, exponents).
+// the number is shown again (".125" for 0.125). Nothing for anything else
+// (signs, exponents, a point without digits).
 std::optional<double> number(const QString& text);
 
-// Whether a text box may keep what was typed: empty, or a number of at most
-// four characters. Anything else is emptied at once.
+// Whether a text box may keep what was typed: at most four characters that
+// are, or can still become, a number ("." on the way to ".125"). Anything
+// else is emptied at once; the whole value is checked when it is stored.
 bool keepsTypedText(const QString& text);
 
 // The five settings as they are stored.

@@ -1,14 +1,19 @@
 #pragma once
-// The page builders: each composes one kind of A4 sheet on a printer page.
-// Modes 1 to 4, 6 and 7 expect the page in millimetres, the calendar in twips;
-// the caller sets the unit and the copies, and ends the document afterwards.
+// The page builders: each composes one kind of sheet on a printer page. The
+// calendar expects the page in twips, the others in millimetres; the caller
+// sets the paper, the unit and the copies, and ends the document afterwards.
 #include "addressbook/AddressFile.h"
 #include "printing/PrinterPage.h"
 #include "printing/StockPictures.h"
 
 #include <QImage>
+#include <QMarginsF>
+#include <QRectF>
+#include <QSizeF>
 #include <QString>
+#include <QStringList>
 
+#include <array>
 #include <optional>
 
 // The printed size of a card image: 563 x 398 units of 1/96 inch, in mm.
@@ -81,3 +86,44 @@ PrintResult PrintAdresLijst(PrinterPage& page, const std::optional<AddressBook>&
 // Mode 7: every address on a label sheet.
 PrintResult PrintEtiketten(PrinterPage& page, const std::optional<AddressBook>& book,
                            const LabelSettings& settings);
+
+// A sheet of postcard paper as the page builders see it: the page is the whole
+// sheet, lying landscape, in mm.
+struct PostcardPage {
+    QSizeF sheet;               // width and height of the landscape page
+    bool borderless = false;    // print to the edges ("Randloos")
+    QMarginsF margins;          // what the printer cannot print, on this page
+};
+
+// The bleed beyond the sheet's edges of a borderless single card, in mm.
+constexpr double PostcardBleed = 1;
+
+// The whole card, keeping the shape of `shape`, scaled to cover `target` and
+// centred on it (it overhangs on two sides), or to fit inside `area` centred
+// on `centre`.
+QRectF coverRect(const QSizeF& shape, const QRectF& target);
+QRectF fitRect(const QSizeF& shape, const QRectF& area, const QPointF& centre);
+
+// Where the card of a single-card sheet lies (whole, perhaps overhanging),
+// and the part of it that is printed.
+struct CardOnSheet {
+    QRectF card;
+    QRectF printed;
+};
+CardOnSheet singleCardPlace(const QSizeF& shape, const PostcardPage& paper);
+// The four equal slots of a perforated sheet: top left, top right, bottom
+// left, bottom right.
+std::array<QRectF, 4> perforatedSlots(const QSizeF& sheet);
+
+// Mode 8: one card on a sheet of its own size; borderless, it covers the sheet
+// and a bleed, otherwise it fits inside the printable area, centred on the
+// sheet. With a book, the card is an address side: the recipient named `naam`
+// and the sender, where an address side has them, scaled with the card.
+void PrintKaartpapier(PrinterPage& page, const QImage& card, const PostcardPage& paper,
+                      const std::optional<AddressBook>& book = std::nullopt, const QString& naam = QString());
+
+// Mode 9: the card in each of four slots of a perforated A4 sheet, each slot
+// covered and the card trimmed, no cut marks. With a book, four address
+// sides, recipient i from `names`[i] and the sender on every card.
+void PrintVierKaarten(PrinterPage& page, const QImage& card, const PostcardPage& paper,
+                      const std::optional<AddressBook>& book = std::nullopt, const QStringList& names = {});

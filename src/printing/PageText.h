@@ -1,6 +1,9 @@
 #pragma once
 // Small drawing steps the page builders share.
+#include "addressbook/AddressFile.h"
 #include "printing/PrinterPage.h"
+
+#include <array>
 
 #include <QColor>
 #include <QString>
@@ -21,6 +24,27 @@ inline void printAt(PrinterPage& page, double x, double y, const QString& text)
 inline QString blankDash(const QString& field)
 {
     return field == QLatin1String("-") ? QString() : field;
+}
+
+// One recipient block of an address side: name, street, town, country.
+using AddressCells = std::array<QString, 4>;
+
+inline AddressCells cellsOf(const AddressRecord& record)
+{
+    return {blankDash(record.naam), blankDash(record.adres), blankDash(record.postcodeWoonplaats),
+            blankDash(record.land)};
+}
+
+// The block of the last record named `naam`; empty when there is none.
+inline AddressCells recipientCells(const AddressBook& book, const QString& naam)
+{
+    AddressCells found;
+    for (const AddressRecord& record : book.records) {
+        const AddressCells cells = cellsOf(record);
+        if (cells[0] == naam)
+            found = cells;
+    }
+    return found;
 }
 
 }

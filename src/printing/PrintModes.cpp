@@ -34,6 +34,32 @@ PageSetup a4Portrait(const Request&)
     return PageSetup{};
 }
 
+PaperWish postcardWish(const Request& request)
+{
+    return {PostcardPaper::pageSize(request.paper), PostcardPaper::caption(request.paper)};
+}
+
+PaperWish a4Wish(const Request&)
+{
+    return {QPageSize(QPageSize::A4), QStringLiteral("A4")};
+}
+
+// Postcard paper lies landscape and the page is the whole sheet; the builders
+// keep to the printable area themselves where they must.
+template <PaperWish (*wish)(const Request&)>
+PageSetup postcardSetup(const Request& request)
+{
+    return {request.printerPaper.isValid() ? request.printerPaper : wish(request).size, QPageLayout::Landscape, true};
+}
+
+template <PaperWish (*wish)(const Request&)>
+PostcardPage postcardPage(const Request& request)
+{
+    const PageSetup setup = postcardSetup<wish>(request);
+    return {QPageLayout(setup.paper, setup.orientation, QMarginsF()).fullRect(QPageLayout::Millimeter).size(),
+            request.borderless, request.margins};
+}
+
 // --- Address book ---
 
 bool noBook(const Request&)
@@ -103,6 +129,20 @@ PrintResult etiketten(PrinterPage& page, const Request& request, const Book& boo
     return PrintEtiketten(page, book, request.labels);
 }
 
+PrintResult kaartpapier(PrinterPage& page, const Request& request, const Book& book)
+{
+    PrintKaartpapier(page, request.card, postcardPage<postcardWish>(request),
+                     bookForAddressSides(request) ? book : std::nullopt, request.naam1);
+    return {};
+}
+
+PrintResult vierOpA4(PrinterPage& page, const Request& request, const Book& book)
+{
+    PrintVierKaarten(page, request.card, postcardPage<a4Wish>(request), bookForAddressSides(request) ? book : std::nullopt,
+                     {request.naam1, request.naam2, request.naam3, request.naam4});
+    return {};
+}
+
 // --- Samples (pixels on the 130 x 180 preview) ---
 
 // The two card slots of the sample sheet.
@@ -140,6 +180,24 @@ void kalenderSample(DrawingSurface& preview, const QImage& card, int currentYear
     preview.paintPicture(card, 16, 21, 97, 57);
 }
 
+// A landscape card of postcard paper, the card printed to its edges.
+void kaartpapierSample(CardSurface& preview, const QImage& card, int)
+{
+    preview.filledBox(13, 55, 117, 128, RGB(255, 255, 255));
+    preview.paintPicture(card, 17, 58, 96, 68);
+}
+
+// A perforated sheet, turned upright: four cards with the perforation between.
+void vierOpA4Sample(CardSurface& preview, const QImage& card, int)
+{
+    preview.filledBox(5, 30, 125, 114, RGB(255, 255, 255));
+    for (int row = 0; row < 2; ++row)
+        for (int column = 0; column < 2; ++column)
+            preview.paintPicture(card, 5 + 60 * column, 30 + 42 * row, 60, 42);
+    preview.line(65, 30, 65, 114, RGB(140, 140, 140));
+    preview.line(5, 72, 125, 72, RGB(140, 140, 140));
+}
+
 template <StockPictures::SampleSheet sheet>
 void stockSample(DrawingSurface& preview, const QImage&, int)
 {
@@ -147,21 +205,28 @@ void stockSample(DrawingSurface& preview, const QImage&, int)
 }
 
 const std::array<PrintModeRow, PrintMode::Last - PrintMode::First + 1> rows{{
-    {PrintMode::TweeKaarten, tweeKaartenCaption, AddressCheck, a4Portrait, bookForAddressSides, tweeKaarten,
+    {PrintMode::TweeKaarten, tweeKaartenCaption, AddressCheck, a4Portrait, nullptr, bookForAddressSides, tweeKaarten,
      tweeKaartenSample},
-    {PrintMode::DubbelLiggend, FIXED_CAPTION("Dubbele kaart in Landscape mode (liggend)"), NoExtraControls, a4Portrait,
+    {PrintMode::DubbelLiggend, FIXED_CAPTION("Dubbele kaart in Landscape mode (liggend)"), NoExtraControls, a4Portrait, nullptr,
      noBook, dubbelLiggend, dubbelLiggendSample},
-    {PrintMode::DubbelStaand, FIXED_CAPTION("Dubbele kaart in Portret mode (staand)"), NoExtraControls, a4Portrait,
+    {PrintMode::DubbelStaand, FIXED_CAPTION("Dubbele kaart in Portret mode (staand)"), NoExtraControls, a4Portrait, nullptr,
      noBook, dubbelStaand, dubbelStaandSample},
-    {PrintMode::Envelop, FIXED_CAPTION("Envelop 155 x 110 mm voor de prentvellen"), NoExtraControls, a4Portrait, noBook,
+    {PrintMode::Envelop, FIXED_CAPTION("Envelop 155 x 110 mm voor de prentvellen"), NoExtraControls, a4Portrait, nullptr, noBook,
      envelop, stockSample<StockPictures::EnvelopSample>},
-    {PrintMode::Kalender, FIXED_CAPTION("Jaarkalender met het geselecteerde jaar"), YearChoice, a4Portrait, noBook,
+    {PrintMode::Kalender, FIXED_CAPTION("Jaarkalender met het geselecteerde jaar"), YearChoice, a4Portrait, nullptr, noBook,
      kalender, kalenderSample},
-    {PrintMode::AdresLijst, FIXED_CAPTION("Lijst met het ingevoerde adressenbestand"), NoExtraControls, a4Portrait,
+    {PrintMode::AdresLijst, FIXED_CAPTION("Lijst met het ingevoerde adressenbestand"), NoExtraControls, a4Portrait, nullptr,
      bookAlways, adresLijst, stockSample<StockPictures::AdresLijstSample>},
-    {PrintMode::Etiketten, etikettenCaption, NoExtraControls, a4Portrait, bookAlways, etiketten,
+    {PrintMode::Etiketten, etikettenCaption, NoExtraControls, a4Portrait, nullptr, bookAlways, etiketten,
      stockSample<StockPictures::EtikettenSample>},
+    {PrintMode::Kaartpapier, FIXED_CAPTION("1 prentvel op briefkaartpapier"),
+     AddressCheck | PaperChoice | BorderlessChoice, postcardSetup<postcardWish>, postcardWish, bookForAddressSides,
+     kaartpapier, kaartpapierSample},
+    {PrintMode::VierOpA4, FIXED_CAPTION("4 prentvellen op A4 (geperforeerd kaartpapier)"),
+     AddressCheck | BorderlessChoice | FourNames, postcardSetup<a4Wish>, a4Wish, bookForAddressSides, vierOpA4, vierOpA4Sample},
 }};
+
+#undef FIXED_CAPTION
 
 }
 

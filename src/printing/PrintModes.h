@@ -28,8 +28,10 @@ enum Id : int {
     Kalender,          // year calendar
     AdresLijst,        // address list
     Etiketten,         // label sheet
+    Kaartpapier,       // one card on postcard paper of its own size
+    VierOpA4,          // four cards on a perforated A4 sheet
     First = TweeKaarten,
-    Last = Etiketten,
+    Last = VierOpA4,
 };
 }
 
@@ -44,6 +46,15 @@ enum ExtraControl : unsigned {
     NoExtraControls = 0,
     AddressCheck = 1,     // Check1, when the card shows the address side
     YearChoice = 2,       // Combo2 with its caption Label5
+    PaperChoice = 4,      // ComboPapier, the postcard paper
+    BorderlessChoice = 8, // CheckRandloos
+    FourNames = 16,       // ComboNaam3 and ComboNaam4 join the two name lists
+};
+
+// The paper a mode asks the printer for, and its name in messages.
+struct PaperWish {
+    QPageSize size;
+    QString caption;
 };
 
 struct PrintModeRow {
@@ -52,6 +63,9 @@ struct PrintModeRow {
     unsigned extraControls;   // ExtraControl flags
     // The paper and page position for a job of this mode.
     PageSetup (*pageSetup)(const PrintRun::Request& request);
+    // The paper to look for among the printer's sizes first; null for modes
+    // that print on A4 whatever the printer says.
+    PaperWish (*paperWish)(const PrintRun::Request& request);
     // Whether the job prints addresses from the address book.
     bool (*needsAddressBook)(const PrintRun::Request& request);
     // Draws the sheets of one copy on a page in millimetres.

@@ -1,9 +1,12 @@
 #pragma once
 // One print job as the print window describes it.
 #include "printing/PageBuilders.h"
+#include "printing/PostcardPaper.h"
 #include "printing/PrintModes.h"
 
 #include <QImage>
+#include <QMarginsF>
+#include <QPageSize>
 #include <QString>
 
 namespace PrintRun {
@@ -17,9 +20,16 @@ struct Request {
     bool withAddresses = false;   // addresses and sender on the address sides
     QString naam1;
     QString naam2;
+    QString naam3;                // the four cards of a perforated sheet
+    QString naam4;
     LabelSettings labels;
     double offsetX = 0;           // printer alignment in mm, see ShiftedPage
     double offsetY = 0;
+    // Postcard paper (modes that choose their paper).
+    PostcardPaper::Id paper = PostcardPaper::A6;
+    bool borderless = false;      // "Randloos"
+    QPageSize printerPaper;       // the printer's own size for it; invalid: the plain size
+    QMarginsF margins;            // what the printer cannot print, mm, on the landscape page
 };
 
 }

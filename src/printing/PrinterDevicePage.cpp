@@ -39,6 +39,12 @@ QPainter* PrinterDevicePage::painter()
             return nullptr;
         }
         preparePainter(*painter);
+        if (printer_.fullPage() && !unprintable_.isNull()) {
+            const double perMillimetre = printer_.resolution() / 25.4;
+            const QRectF sheet(QPointF(0, 0), printer_.pageLayout().fullRect(QPageLayout::Millimeter).size());
+            const QRectF printable = sheet.marginsRemoved(unprintable_);
+            painter->setClipRect(QRectF(printable.topLeft() * perMillimetre, printable.size() * perMillimetre));
+        }
         painter_ = std::move(painter);
     }
     return painter_.get();

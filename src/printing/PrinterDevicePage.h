@@ -24,6 +24,9 @@ public:
     // Sets the printer's paper, while the job has not started.
     void setPageSetup(const PageSetup& setup) override;
     void setCopies(int copies) override;
+    // Draws nothing within `margins` (mm) of a full page's edges, as a printer
+    // with those margins would; for previews.
+    void leaveOutUnprintable(const QMarginsF& margins) { unprintable_ = margins; }
     bool printsCopies() const override;
     // The unprintable border of the paper, in mm, that the page's origin lies inside.
     QMarginsF paperMargins() const;
@@ -40,6 +43,7 @@ private:
 
     QPrinter& printer_;
     std::unique_ptr<QPainter> painter_;
+    QMarginsF unprintable_;
     bool failed_ = false;
     bool started_ = false;
     bool ended_ = false;

@@ -8,6 +8,7 @@
 #include "platform/ComboText.h"
 #include "platform/DecimalSpinBox.h"
 #include "platform/Dialogs.h"
+#include "platform/LabelSheetStart.h"
 #include "printing/AlignmentSheet.h"
 #include "printing/LabelSettingsInput.h"
 #include "printing/LabelSheetPicture.h"
@@ -169,7 +170,7 @@ void Printmarges::showSettings()
     OffsetY->setValue(state_.offsetY);
     const double values[] = {0, state_.labelLeft, state_.labelTop, state_.labelWidth, double(state_.labelHeight)};
     for (int i = 1; i <= 4; ++i)
-        MargeText[i]->setText(QString::number(values[i]));
+        MargeText[i]->setText(LabelSheetStart::boxText(values[i]));
 }
 
 void Printmarges::MargeText_Change(int index)

@@ -2,6 +2,7 @@
 
 #include "platform/Settings.h"
 #include "platform/Dialogs.h"
+#include "printing/PostcardPaper.h"
 #include "printing/PrinterDevicePage.h"
 
 #include <QDir>
@@ -73,9 +74,36 @@ QString SessionPrinter::askPdfPath(QWidget* parent, const QString& proposed)
     return path;
 }
 
+bool SessionPrinter::printsToFile() const
+{
+    return printer_->outputFormat() != QPrinter::NativeFormat || printer_->printerName().isEmpty();
+}
+
+QString SessionPrinter::printerName() const
+{
+    return printer_->printerName();
+}
+
+std::optional<SessionPrinter::Paper> SessionPrinter::paperFor(const QPageSize& wanted, bool borderless,
+                                                              QPageLayout::Orientation orientation)
+{
+    if (printsToFile())
+        return Paper{wanted, QMarginsF()};
+    const QPrinterInfo info(*printer_);
+    const PaperOffer offer{info.supportedPageSizes(), info.supportsCustomPageSizes(), false};
+    const std::optional<QPageSize> size = choosePaper(offer, wanted, borderless);
+    if (!size)
+        return std::nullopt;
+    // The printer gives its margins for the size it is set to.
+    printer_->setFullPage(false);
+    printer_->setPageOrientation(orientation);
+    printer_->setPageSize(*size);
+    return Paper{*size, printer_->pageLayout().margins(QPageLayout::Millimeter)};
+}
+
 std::unique_ptr<PrinterDevicePage> SessionPrinter::startJob(QWidget* parent)
 {
-    if (printer_->outputFormat() == QPrinter::NativeFormat && !printer_->printerName().isEmpty())
+    if (!printsToFile())
         return std::make_unique<PrinterDevicePage>(*printer_);
 
     // A PDF file chosen in the set-up keeps its settings and proposes its name.

@@ -4,10 +4,14 @@
 // the printer set-up dialog serve every later job and are remembered. A job
 // that goes to a PDF file, because the set-up chose one or because there is
 // no printer, asks for the file name each time, proposing the last one.
+#include <QMarginsF>
 #include <QObject>
+#include <QPageLayout>
+#include <QPageSize>
 #include <QString>
 
 #include <memory>
+#include <optional>
 
 class PrinterDevicePage;
 class QPrinter;
@@ -28,6 +32,19 @@ public:
     // user names now. Nothing when the user cancels that question or declines
     // to replace an existing file.
     std::unique_ptr<PrinterDevicePage> startJob(QWidget* parent);
+
+    // Whether the next job goes to a PDF file rather than a printer.
+    bool printsToFile() const;
+    QString printerName() const;
+
+    // The paper the next job asks for `wanted` (see choosePaper) and what the
+    // printer cannot print of it, in mm, as the page lies; nothing when the
+    // printer has no such paper. A PDF file takes any size and prints it whole.
+    struct Paper {
+        QPageSize size;
+        QMarginsF margins;
+    };
+    std::optional<Paper> paperFor(const QPageSize& wanted, bool borderless, QPageLayout::Orientation orientation);
 
 private:
     void restoreChoice();

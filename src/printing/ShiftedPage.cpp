@@ -15,14 +15,24 @@ void ShiftedPage::setUnit(Unit unit)
     target_.setUnit(unit);
 }
 
+void ShiftedPage::setPageSetup(const PageSetup& setup)
+{
+    landscape_ = setup.orientation == QPageLayout::Landscape;
+    target_.setPageSetup(setup);
+}
+
+// On a landscape page the paper's right is the page's down and the paper's
+// down is the page's left.
 double ShiftedPage::dx() const
 {
-    return unit_ == Unit::Twips ? xMillimetres_ * twipsPerMillimetre : xMillimetres_;
+    const double mm = landscape_ ? -yMillimetres_ : xMillimetres_;
+    return unit_ == Unit::Twips ? mm * twipsPerMillimetre : mm;
 }
 
 double ShiftedPage::dy() const
 {
-    return unit_ == Unit::Twips ? yMillimetres_ * twipsPerMillimetre : yMillimetres_;
+    const double mm = landscape_ ? xMillimetres_ : yMillimetres_;
+    return unit_ == Unit::Twips ? mm * twipsPerMillimetre : mm;
 }
 
 void ShiftedPage::setPosition(double x, double y)

@@ -2,6 +2,10 @@
 // A printer page that moves everything drawn on it by a fixed distance in mm
 // before passing it on: the printer alignment. The shift follows the unit the
 // builders set, so the calendar (in twips) moves as far as the other sheets.
+// The shift is measured on a portrait sheet as it leaves the printer; on a
+// landscape page (turned a quarter counter-clockwise on the sheet, as printers
+// print landscape) it turns with the page, so it moves the print the same way
+// on the paper.
 #include "printing/PrinterPage.h"
 
 class ShiftedPage : public PrinterPage {
@@ -9,7 +13,7 @@ public:
     // Positive x moves to the right, positive y down.
     ShiftedPage(PrinterPage& target, double xMillimetres, double yMillimetres);
 
-    void setPageSetup(const PageSetup& setup) override { target_.setPageSetup(setup); }
+    void setPageSetup(const PageSetup& setup) override;
     void setUnit(Unit unit) override;
     void setCopies(int copies) override { target_.setCopies(copies); }
     bool printsCopies() const override { return target_.printsCopies(); }
@@ -32,4 +36,5 @@ private:
     double xMillimetres_;
     double yMillimetres_;
     Unit unit_ = Unit::Millimetres;
+    bool landscape_ = false;
 };

@@ -95,8 +95,9 @@ private Q_SLOTS:
     void theOffsetMovesEverythingInEveryMode()
     {
         // Every coordinate printed moves by the offset, in mm or, for the
-        // calendar, the same distance in twips; sizes stay.
-        for (int mode = PrintRun::FirstMode; mode <= PrintRun::LastMode; ++mode) {
+        // calendar, the same distance in twips; sizes stay. (The landscape
+        // pages of postcard paper turn the offset; PostcardSheetsTest.)
+        for (int mode = PrintRun::FirstMode; mode <= PrintMode::Etiketten; ++mode) {
             PrintRun::Request request;
             request.mode = mode;
             request.year = 2030;

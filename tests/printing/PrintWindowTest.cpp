@@ -9,6 +9,7 @@
 #include "printing/AfdrukVoorbeeld.h"
 #include "printing/Afdrukken.h"
 #include "printing/PrinterDevicePage.h"
+#include "printing/PostcardPaper.h"
 #include "printing/Printmarges.h"
 #include "printing/SessionPrinter.h"
 
@@ -364,6 +365,41 @@ private Q_SLOTS:
         QTRY_COMPARE(dialogs.messages.size(), qsizetype(1));
         QCOMPARE(dialogs.messages.first().title, QString(" Exit programma"));
         QTRY_VERIFY(main.isNull());
+    }
+
+    void postcardPaperModesShowTheirControlsAndRememberThem()
+    {
+        Fixture fixture(19);
+        auto window = fixture.open();
+        for (int mode = PrintRun::FirstMode; mode <= PrintRun::LastMode; ++mode) {
+            window->VScroll1->setValue(mode);
+            QCOMPARE(window->ComboPapier->isHidden(), mode != PrintMode::Kaartpapier);
+            QCOMPARE(window->CheckRandloos->isHidden(), mode < PrintMode::Kaartpapier);
+            QCOMPARE(window->Check1->isHidden(), mode != PrintMode::TweeKaarten && mode < PrintMode::Kaartpapier);
+        }
+        QCOMPARE(window->Label2->text(), QString("4 prentvellen op A4 (geperforeerd kaartpapier)"));
+        QCOMPARE(window->ComboPapier->itemText(0), QString("A6 (148 x 105 mm)"));
+        QCOMPARE(window->ComboPapier->itemText(1), QString("10 x 15 cm (102 x 152 mm)"));
+
+        // Four name lists in mode 9, all inside the frame, the frame inside the window.
+        window->Check1->setChecked(true);
+        QVERIFY(!window->ComboNaam4->isHidden());
+        QCOMPARE(window->ComboNaam4->count(), 2);
+        QVERIFY(window->ComboNaam4->geometry().bottom() < window->Frame2->height());
+        QVERIFY(window->Frame2->geometry().bottom() <= window->height());
+        window->VScroll1->setValue(PrintMode::Kaartpapier);
+        QVERIFY(window->ComboNaam3->isHidden());
+        // The paper row lies below the buttons and clear of each other.
+        QVERIFY(window->ComboPapier->y() > window->VoorbeeldKnop->geometry().bottom());
+        QVERIFY(!window->ComboPapier->geometry().intersects(window->CheckRandloos->geometry()));
+        QVERIFY(window->CheckRandloos->geometry().right() < window->Frame1->width());
+        QVERIFY(window->Frame1->geometry().bottom() < window->Frame2->y());
+
+        window->ComboPapier->setCurrentIndex(PostcardPaper::TienBijVijftien);
+        window->CheckRandloos->setChecked(true);
+        auto again = fixture.open();
+        QCOMPARE(again->ComboPapier->currentIndex(), int(PostcardPaper::TienBijVijftien));
+        QVERIFY(again->CheckRandloos->isChecked());
     }
 
     void menuEntriesOpenBothWindowsModal()

@@ -35,8 +35,8 @@ private Q_SLOTS:
         QCOMPARE(window.Combo1->currentText(), QString("21"));
         const struct { const char* typed; const char* kept; } cases[] = {
             {"abc", ""}, {"12345", ""}, {"1234", "1234"}, {"12,5", "12,5"}, {"-", ""}, {"1e99", ""}, {"", ""},
-            // Only plain decimals that come back in four characters: ".125" would be shown as "0.125".
-            {".125", ""}, {"1e-3", ""}, {"-5", ""}, {"1.2.", ""}, {".5", ".5"}, {"7.", "7."}};
+            // Plain decimals, and what can still become one while typing.
+            {".125", ".125"}, {".", "."}, {"0,", "0,"}, {"1e-3", ""}, {"-5", ""}, {"1.2.", ""}, {".5", ".5"}, {"7.", "7."}};
         for (const auto& c : cases) {
             window.MargeText[1]->setText(c.typed);
             QCOMPARE(window.MargeText[1]->text(), QString(c.kept));
@@ -78,11 +78,23 @@ private Q_SLOTS:
         QCOMPARE(settings(state), QList<double>({10, 15.5, 105, 40, 24}));
     }
 
+    void aLeadingPointIsStoredAndShownInItsShortForm()
+    {
+        EditorState state;
+        Printmarges window(state);
+        fill(window, {".125", "20", "66", "38"}, "21");
+        window.OkKnop_Click();
+        QCOMPARE(state.labelLeft, 0.125);
+        Printmarges again(state);
+        QCOMPARE(again.MargeText[1]->text(), QString(".125"));
+    }
+
     void opslaanRefusesWhatCannotBeStored()
     {
         const struct { QStringList boxes; const char* perSheet; } cases[] = {
             {{"12", "", "66", "38"}, "21"}, {{"12", "20", "66", "38"}, "0"}, {{"12", "20", "66", "38"}, "256"},
-            {{"12", "20", "66", "38"}, "veel"}, {{"12", "20", "0", "38"}, "21"}, {{"12", "20", "66", "0,4"}, "21"}};
+            {{"12", "20", "66", "38"}, "veel"}, {{"12", "20", "0", "38"}, "21"}, {{"12", "20", "66", "0,4"}, "21"},
+            {{".", "20", "66", "38"}, "21"}};
         for (const auto& c : cases) {
             EditorState state;
             ScriptedDialogs dialogs;
