@@ -2,6 +2,8 @@
 
 #include "editor/EditorState.h"
 #include "platform/Twips.h"
+#include "editor/CardLayouts.h"
+#include "platform/BusyGuard.h"
 #include "platform/BusyPointer.h"
 #include "platform/CardSurface.h"
 #include "platform/PictureSurface.h"
@@ -26,13 +28,11 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QPushButton>
-#include <QScopedValueRollback>
 #include <QScrollBar>
 
 namespace {
 
 const QString Title = QStringLiteral(" Afdrukken");
-constexpr int AddressSideLayout = 19;
 // The row of the Voorbeeld button makes the window this much taller than its
 // first design; everything below the buttons moves down with it.
 constexpr int PreviewRow = 390;
@@ -276,7 +276,7 @@ void Afdrukken::fitToMode()
 
 bool Afdrukken::addressSide() const
 {
-    return state_.currentLayout == AddressSideLayout;
+    return state_.currentLayout == Layout::AddressSide;
 }
 
 void Afdrukken::VScroll1_Change()
@@ -418,7 +418,7 @@ void Afdrukken::PrintKnop_Click()
 {
     // The scan animation lets clicks through; a second job must not start
     // inside the first.
-    if (printing_)
+    if (BusyGuard::working())
         return;
     const std::optional<PrintRun::Request> request = readRequest();
     std::optional<AddressBook> book;
@@ -428,7 +428,7 @@ void Afdrukken::PrintKnop_Click()
 
 void Afdrukken::VoorbeeldKnop_Click()
 {
-    if (printing_)
+    if (BusyGuard::working())
         return;
     const std::optional<PrintRun::Request> request = readRequest();
     std::optional<AddressBook> book;
@@ -452,7 +452,7 @@ void Afdrukken::printRequest(const PrintRun::Request& request, const std::option
         return;
     QString result;
     {
-        const QScopedValueRollback<bool> guard(printing_, true);
+        const BusyGuard printing;
         BusyPointer busy;
         const QString caption = Label2->text();
         runScanAnimation();

@@ -95,5 +95,4 @@ private:
     PrintRun::BookLoader loadBook_;
     std::unique_ptr<PictureSurface> preview_;
     int heightTwips_ = 0;
-    bool printing_ = false;
 };

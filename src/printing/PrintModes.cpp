@@ -181,14 +181,14 @@ void kalenderSample(DrawingSurface& preview, const QImage& card, int currentYear
 }
 
 // A landscape card of postcard paper, the card printed to its edges.
-void kaartpapierSample(CardSurface& preview, const QImage& card, int)
+void kaartpapierSample(DrawingSurface& preview, const QImage& card, int)
 {
     preview.filledBox(13, 55, 117, 128, RGB(255, 255, 255));
     preview.paintPicture(card, 17, 58, 96, 68);
 }
 
 // A perforated sheet, turned upright: four cards with the perforation between.
-void vierOpA4Sample(CardSurface& preview, const QImage& card, int)
+void vierOpA4Sample(DrawingSurface& preview, const QImage& card, int)
 {
     preview.filledBox(5, 30, 125, 114, RGB(255, 255, 255));
     for (int row = 0; row < 2; ++row)

@@ -128,8 +128,8 @@ private Q_SLOTS:
         QCOMPARE(loaded->image.format(), QImage::Format_RGB32);
         // Both copies of the card, against the source placed directly.
         const QRectF frame(0, 0, 258, 182);
-        CardSurface card(515, 365, nullptr, CardSurface::PrintCopy::With);
-        CardSurface direct(515, 365, nullptr, CardSurface::PrintCopy::With);
+        CardSurface card;
+        CardSurface direct;
         card.paintPhoto(PictureLoader::loadFromData(file, QSize(258, 182) * CardSurface::PrintScale)->image, frame);
         direct.paintPhoto(expected, frame);
         QVERIFY2(meanDifference(card.image(), direct.image()) <= 3, QByteArray::number(meanDifference(card.image(), direct.image())));

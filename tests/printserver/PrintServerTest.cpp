@@ -172,7 +172,7 @@ private Q_SLOTS:
         if (!why_.isEmpty())
             QSKIP(qPrintable(why_));
         EditorState state;
-        CardSurface card(515, 365, nullptr, CardSurface::PrintCopy::With);
+        CardSurface card(515, 365);
         card.filledBox(0, 0, 514, 364, RGB(0, 0, 255));
         card.filledBox(0, 0, 51, 364, RGB(255, 255, 0));   // a stripe at the left edge
         SessionPrinter printer;
