@@ -15,6 +15,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <limits>
 
 using namespace PictureDecoding;
 
@@ -216,9 +217,17 @@ PictureLoadResult PictureLoader::loadFromData(const QByteArray& data, QSize targ
         return error;
     if (decoded.image.isNull())
         return PictureLoadError::Damaged;
-    // At the decode size: reduced already where the decoder could reduce.
-    if (decoded.colours)
+    if (decoded.colours) {
+        // Converting costs as much per pixel as decoding: when the decoder
+        // could not come near the target, bring the picture down to the
+        // smallest size that still covers it first, and convert that.
+        const QSize covering = decodeSize(decoded.image.size(), decoded.image.size(), targetSize,
+                                          std::numeric_limits<qint64>::max(), false);
+        if (pixelsOf(decoded.image.size()) > pixelsOf(covering) * 3 / 2)
+            decoded.image = decoded.image.scaled(covering, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                                .convertToFormat(QImage::Format_RGB32);
         decoded.colours->apply(decoded.image);
+    }
     return LoadedPicture{decoded.image, decoded.fullSize.width(), decoded.fullSize.height()};
 }
 

@@ -6,6 +6,7 @@
 #include "platform/ProgramFolder.h"
 
 #include <QAction>
+#include <QColorSpace>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -34,6 +35,8 @@ private Q_SLOTS:
         const QImage jpeg(dir.filePath("kaart.jpg"), "jpeg");
         QCOMPARE(jpeg.size(), QSize(515, 365));
         QVERIFY(qAbs(jpeg.pixelColor(257, 100).red() - 200) < 8);
+        // The JPEG says its colours are sRGB.
+        QCOMPARE(jpeg.colorSpace(), QColorSpace(QColorSpace::SRgb));
         QVERIFY(!QFile::exists(QDir(programFolder()).filePath("mydummy.bmp")));
     }
 

@@ -3,6 +3,8 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QFileDialog>
+#include <QTemporaryDir>
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
@@ -38,6 +40,42 @@ private Q_SLOTS:
         Dialogs::askYesNo(nullptr, text, " Openen");
         Dialogs::setHandler(scripted);
         QCOMPARE(formats, QList<Qt::TextFormat>({Qt::PlainText, Qt::PlainText}));
+    }
+
+    void theRealSaveDialogCompletesANameWithTheTypesExtension()
+    {
+        QTemporaryDir dir;
+        QFile existing(dir.filePath("kaart.jpg"));
+        QVERIFY(existing.open(QIODevice::WriteOnly));
+        existing.close();
+        Dialogs::Handler* scripted = Dialogs::handler();
+        Dialogs::setHandler(nullptr);
+        QStringList asked;
+        const auto typeName = [&](const QString& name) {
+            QTimer::singleShot(0, [&, name] {
+                auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+                if (!dialog)
+                    return;
+                dialog->selectFile(name);
+                // The overwrite question, if any, is about the completed name.
+                QTimer::singleShot(0, [&] {
+                    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                        asked << box->text();
+                        box->button(QMessageBox::Yes)->click();
+                    }
+                });
+                QMetaObject::invokeMethod(dialog, "accept");
+            });
+        };
+        typeName(dir.filePath("kaart"));
+        const QString bmp = Dialogs::saveFileName(nullptr, "Kaart Opslaan", "Bitmap (*.bmp)|*.bmp");
+        typeName(dir.filePath("kaart"));
+        const QString jpg = Dialogs::saveFileName(nullptr, "Kaart Opslaan", "Jpg format (*.jpg)|*.jpg");
+        Dialogs::setHandler(scripted);
+        QCOMPARE(bmp, dir.filePath("kaart.bmp"));
+        QCOMPARE(jpg, dir.filePath("kaart.jpg"));
+        QCOMPARE(asked.size(), 1);
+        QVERIFY(asked.first().contains("kaart.jpg"));
     }
 
     void filtersBecomeQtFiltersInBothCases()

@@ -8,6 +8,7 @@
 
 #include <QBuffer>
 #include <QColorSpace>
+#include <QDir>
 #include <QImageWriter>
 #include <QPainter>
 #include <QTemporaryDir>
@@ -283,6 +284,35 @@ private Q_SLOTS:
         QVERIFY(!file.isEmpty());
         QCOMPARE(int(reasonFor(file)), reason);
         QCOMPARE(int(reasonFor(file, QSize())), reason);
+    }
+
+    // With PRENTVEL_FUZZ_SEEDS set to a folder, first writes the seeds only
+    // encoders can make there. Every seed of the loader's corpus loads.
+    void theFuzzSeedsAreRealPictures()
+    {
+        const QString seeds = qEnvironmentVariable("PRENTVEL_FUZZ_SEEDS");
+        if (!seeds.isEmpty()) {
+            const QImage small = smoothPicture(24, 16);
+            QImage transparent = small.convertToFormat(QImage::Format_ARGB32);
+            transparent.setPixel(3, 3, 0);
+            QImage tagged = small;
+            tagged.setColorSpace(QColorSpace::fromIccProfile(displayP3Profile()));
+            const std::pair<const char*, QByteArray> files[] = {
+                {"lossy.webp", written(small, "webp", 80)}, {"lossless-transparent.webp", written(transparent, "webp", 100)},
+                {"profile.webp", written(tagged, "webp", 80)}, {"profile.tif", written(tagged, "tiff")},
+                {"plain.heic", heifOf(small)}, {"turned-transparent.heic", heifOf(transparent, {false, 6, {}, false, 8, true})},
+                {"display-p3.heic", heifOf(small, {false, 1, {}, true})}, {"profile.avif", heifOf(small, {true, 1, displayP3Profile()})},
+                {"twelve-bits.avif", heifOf(small, {true, 3, {}, false, 12})}};
+            for (const auto& [name, bytes] : files) {
+                QFile file(QDir(seeds).filePath(name));
+                QVERIFY(!bytes.isEmpty() && file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+            }
+        }
+        const QDir corpus(QStringLiteral(PRENTVEL_SOURCE_DIR "/fuzz/corpus/picture_loader"));
+        const QStringList names = corpus.entryList(QDir::Files);
+        QVERIFY(names.size() > 20);
+        for (const QString& name : names)
+            QVERIFY2(PictureLoader::load(corpus.filePath(name), QSize(10, 10)), qPrintable(name));
     }
 
     void filesThatCannotBeReadSaySo()
