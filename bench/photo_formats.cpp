@@ -130,7 +130,7 @@ double bestMs(const std::function<void()>& run, int times = 3)
 
 void intoLayout1(const QString& path)
 {
-    static CardSurface card(CardSurface::CardWidth, CardSurface::CardHeight, nullptr, CardSurface::PrintCopy::With);
+    static CardSurface card;
     const QRectF frame(0, 0, CardSurface::CardWidth, CardSurface::CardHeight);
     const auto picture = loadPhotoForCard(path, frame.size().toSize());
     if (picture)
