@@ -1,7 +1,10 @@
 #include "app/MainContext.h"
 
 #include "app/Main.h"
+#include "platform/PictureBox.h"
 #include "platform/Twips.h"
+
+#include <cmath>
 
 #include <QLabel>
 #include <QProgressBar>
@@ -20,7 +23,7 @@ void MainContext::colorsChanged() { main_.paintSwatches(); }
 
 void MainContext::showRubberFrame(const QRect& frame)
 {
-    main_.Layer->setGeometry(frame);
+    main_.Voorkant->placeOverlay(main_.Layer, frame);
     main_.Layer->show();
 }
 
@@ -35,24 +38,27 @@ void MainContext::showTextPreview(const QString& text, const QFont& font, const 
     QLabel* preview = main_.Label12;
     QFont shown = font;
     shown.setPointSizeF(font.pointSizeF() * 96.0 / preview->logicalDpiY());
-    preview->setFont(shown);
     preview->setAutoFillBackground(false);
     preview->setMargin(0);
     preview->setIndent(0);
     setTextColor(preview, color);
     preview->setText(text);
-    preview->adjustSize();
+    // The view grows the font with its zoom; the label takes the size its text needs.
+    main_.Voorkant->setOverlayFont(preview, shown);
+    main_.Voorkant->placeOverlay(preview, QRect(main_.Voorkant->overlayArea(preview).topLeft(), QSize(1, 1)));
     preview->show();
 }
 
 QSize MainContext::textPreviewSize() const
 {
-    return main_.Label12->size();
+    const double zoom = main_.Voorkant->zoom() / 100.0;
+    const QSize shown = main_.Label12->size();
+    return QSize(int(std::ceil(shown.width() / zoom - 1e-9)), int(std::ceil(shown.height() / zoom - 1e-9)));
 }
 
 void MainContext::moveTextPreview(const QPoint& topLeft)
 {
-    main_.Label12->move(topLeft);
+    main_.Voorkant->placeOverlay(main_.Label12, QRect(topLeft, textPreviewSize()));
 }
 
 void MainContext::hideTextPreview()

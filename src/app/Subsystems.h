@@ -8,3 +8,4 @@ void installGradientsAndFrames(Main& main);  // drawing: gradients, frames, conf
 void installFilters(Main& main);             // filters: the "Bewerken" menu
 void installAddressBook(Main& main);         // address book window
 void installPrinting(Main& main);            // print window, printer set-up, label settings
+void installCardView(Main& main);            // the "Beeld" menu: the card's zoom
