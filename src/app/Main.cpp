@@ -282,7 +282,7 @@ void Main::KlokTimer_Timer()
     const QDateTime now = QDateTime::currentDateTime();
     KlokLabel->setText(clockCaption(now));
     if (const int item = cornerPictureForSecond(now.time().second()))
-        HoekPic->setPixmap(QPixmap::fromImage(Plaatjes::Img(item)));
+        showSharpPicture(HoekPic, Plaatjes::picture(item));
 }
 
 void Main::startProgressStrip()

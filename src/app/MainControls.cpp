@@ -210,10 +210,10 @@ void Main::buildControls()
     placeInTwips(Frame3, 90, 6330, 8100, 915);
     TitelLabel = makeLabel(Frame3, "TitelLabel");
     placeInTwips(TitelLabel, 75, 165, 7935, 660);
-    TitelLabel->setPixmap(QPixmap::fromImage(Plaatjes::titlePicture()));
+    showSharpPicture(TitelLabel, Plaatjes::titlePicture);
     Frame5 = makeFrame(form, "Frame5");
     placeInTwips(Frame5, 8295, 6330, 3630, 915);
     HoekPic = makeLabel(Frame5, "HoekPic");
     placeInTwips(HoekPic, 75, 165, 3465, 660);
-    HoekPic->setPixmap(QPixmap::fromImage(Plaatjes::Img(10)));
+    showSharpPicture(HoekPic, Plaatjes::picture(10));
 }

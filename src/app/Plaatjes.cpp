@@ -1,5 +1,7 @@
 #include "app/Plaatjes.h"
 
+#include "platform/SharpPicture.h"
+
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -10,15 +12,9 @@ namespace {
 
 constexpr int CornerWidth = 231;
 constexpr int CornerHeight = 44;
-
-QImage canvas(int width, int height)
-{
-    QImage image(width, height, QImage::Format_RGB32);
-    image.setDotsPerMeterX(3780);
-    image.setDotsPerMeterY(3780);
-    image.fill(Qt::white);
-    return image;
-}
+constexpr int TitleWidth = 529;
+constexpr int TitleHeight = 44;
+const QRect cornerRect(0, 0, CornerWidth, CornerHeight);
 
 void fillSky(QPainter& p, const QRect& r, const QColor& top, const QColor& bottom)
 {
@@ -29,12 +25,12 @@ void fillSky(QPainter& p, const QRect& r, const QColor& top, const QColor& botto
 }
 
 // Seaside: sun over the water, a sail on the horizon.
-QImage seaside()
+QImage seaside(qreal ratio)
 {
-    QImage image = canvas(CornerWidth, CornerHeight);
+    QImage image = pictureCanvas(CornerWidth, CornerHeight, ratio);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
-    fillSky(p, image.rect(), QColor(255, 196, 120), QColor(255, 236, 200));
+    fillSky(p, cornerRect, QColor(255, 196, 120), QColor(255, 236, 200));
     QRadialGradient sun(QPointF(170, 26), 16);
     sun.setColorAt(0, QColor(255, 250, 210));
     sun.setColorAt(1, QColor(255, 170, 60));
@@ -62,12 +58,12 @@ QImage seaside()
 }
 
 // Mountains with snow caps under a clear sky.
-QImage mountains()
+QImage mountains(qreal ratio)
 {
-    QImage image = canvas(CornerWidth, CornerHeight);
+    QImage image = pictureCanvas(CornerWidth, CornerHeight, ratio);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
-    fillSky(p, image.rect(), QColor(120, 180, 235), QColor(215, 235, 250));
+    fillSky(p, cornerRect, QColor(120, 180, 235), QColor(215, 235, 250));
     const auto peak = [&](double x, double top, double half, const QColor& colour) {
         QPainterPath hill;
         hill.moveTo(x - half, CornerHeight);
@@ -94,9 +90,9 @@ QImage mountains()
 }
 
 // A meadow of flowers.
-QImage flowers()
+QImage flowers(qreal ratio)
 {
-    QImage image = canvas(CornerWidth, CornerHeight);
+    QImage image = pictureCanvas(CornerWidth, CornerHeight, ratio);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     fillSky(p, QRect(0, 0, CornerWidth, 20), QColor(160, 210, 250), QColor(220, 240, 255));
@@ -123,12 +119,12 @@ QImage flowers()
 }
 
 // A town by night under the stars.
-QImage nightTown()
+QImage nightTown(qreal ratio)
 {
-    QImage image = canvas(CornerWidth, CornerHeight);
+    QImage image = pictureCanvas(CornerWidth, CornerHeight, ratio);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
-    fillSky(p, image.rect(), QColor(15, 20, 60), QColor(60, 50, 110));
+    fillSky(p, cornerRect, QColor(15, 20, 60), QColor(60, 50, 110));
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(255, 255, 220));
     for (int i = 0; i < 30; ++i)
@@ -151,17 +147,17 @@ QImage nightTown()
 
 }
 
-QImage Plaatjes::titlePicture()
+QImage Plaatjes::titlePicture(qreal ratio)
 {
-    QImage image = canvas(529, 44);
+    QImage image = pictureCanvas(TitleWidth, TitleHeight, ratio);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
-    QLinearGradient band(0, 0, 529, 0);
+    QLinearGradient band(0, 0, TitleWidth, 0);
     band.setColorAt(0, QColor(25, 55, 110));
     band.setColorAt(0.6, QColor(40, 110, 150));
     band.setColorAt(1, QColor(90, 170, 170));
-    p.fillRect(image.rect(), band);
+    p.fillRect(QRect(0, 0, TitleWidth, TitleHeight), band);
 
     // A stamp with a perforated edge.
     const QRectF stamp(10, 5, 30, 34);
@@ -202,13 +198,18 @@ QImage Plaatjes::titlePicture()
     return image;
 }
 
-QImage Plaatjes::Img(int index)
+QImage Plaatjes::Img(int index, qreal ratio)
 {
     switch (index) {
-    case 10: return seaside();
-    case 11: return mountains();
-    case 12: return flowers();
-    case 13: return nightTown();
+    case 10: return seaside(ratio);
+    case 11: return mountains(ratio);
+    case 12: return flowers(ratio);
+    case 13: return nightTown(ratio);
     }
     return QImage();
+}
+
+PictureAtRatio Plaatjes::picture(int index)
+{
+    return [index](qreal ratio) { return Img(index, ratio); };
 }

@@ -1,5 +1,7 @@
 #include "app/StartPhoto.h"
 
+#include "platform/SharpPicture.h"
+
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -166,11 +168,10 @@ void stampAndPostmark(QPainter& p, QPointF at)
 
 }
 
-QImage startPhoto()
+QImage startPhoto(qreal ratio)
 {
-    QImage image(500, 320, QImage::Format_RGB32);
-    image.setDotsPerMeterX(3780);
-    image.setDotsPerMeterY(3780);
+    const QRect photo(0, 0, 500, 320);
+    QImage image = pictureCanvas(photo.width(), photo.height(), ratio);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
@@ -178,11 +179,11 @@ QImage startPhoto()
     QLinearGradient desk(0, 0, 500, 320);
     desk.setColorAt(0, QColor(250, 246, 236));
     desk.setColorAt(1, QColor(226, 236, 244));
-    p.fillRect(image.rect(), desk);
+    p.fillRect(photo, desk);
     QRadialGradient glow(QPointF(390, 160), 220);
     glow.setColorAt(0, QColor(255, 236, 200, 140));
     glow.setColorAt(1, QColor(255, 236, 200, 0));
-    p.fillRect(image.rect(), glow);
+    p.fillRect(photo, glow);
 
     postcard(p, QPointF(372, 215), -14, mountainLake);
     postcard(p, QPointF(400, 170), 6, tulipField);

@@ -11,6 +11,7 @@
 #include "platform/Dialogs.h"
 #include "platform/PictureBox.h"
 #include "platform/Rounding.h"
+#include "platform/SharpPicture.h"
 #include "platform/Wait.h"
 
 #include <QCoreApplication>
@@ -51,7 +52,7 @@ Titel::Titel(QWidget* parent)
     Image1 = new ClickableLabel(this);
     Image1->setObjectName("Image1");
     Image1->setGeometry(rect());
-    Image1->setPixmap(QPixmap::fromImage(startPhoto()));
+    showSharpPicture(Image1, startPhoto);
     Image1->setCursor(Qt::PointingHandCursor);
 
     Label4 = new ClickableLabel(QStringLiteral("Over Prentvel"), this);

@@ -157,24 +157,31 @@ const ToolDescription& toolDescription(int n)
 
 QIcon toolIcon(int n)
 {
-    QPixmap picture(IconSize, IconSize);
-    picture.fill(Qt::transparent);
-    QPainter p(&picture);
-    p.setRenderHint(QPainter::Antialiasing);
-    switch (n) {
-    case Freehand: drawFreehand(p); break;
-    case StraightLine: drawStraightLine(p); break;
-    case Rectangle: drawRectangle(p, false); break;
-    case FilledRectangle: drawRectangle(p, true); break;
-    case Ellipse: drawEllipse(p, false); break;
-    case FilledEllipse: drawEllipse(p, true); break;
-    case Fill: drawBucket(p); break;
-    case Spray: drawSpray(p); break;
-    case Eraser: drawEraser(p); break;
-    case Picker: drawPicker(p); break;
-    case ColouredCircles: drawColouredCircles(p); break;
-    case PhotoImport: drawPhoto(p); break;
+    // One picture per common device pixel ratio, each drawn at that ratio; the
+    // button takes the one that fits the ratio of its screen.
+    QIcon icon;
+    for (const qreal ratio : {1.0, 2.0, 3.0}) {
+        QPixmap picture(QSize(IconSize, IconSize) * ratio);
+        picture.setDevicePixelRatio(ratio);
+        picture.fill(Qt::transparent);
+        QPainter p(&picture);
+        p.setRenderHint(QPainter::Antialiasing);
+        switch (n) {
+        case Freehand: drawFreehand(p); break;
+        case StraightLine: drawStraightLine(p); break;
+        case Rectangle: drawRectangle(p, false); break;
+        case FilledRectangle: drawRectangle(p, true); break;
+        case Ellipse: drawEllipse(p, false); break;
+        case FilledEllipse: drawEllipse(p, true); break;
+        case Fill: drawBucket(p); break;
+        case Spray: drawSpray(p); break;
+        case Eraser: drawEraser(p); break;
+        case Picker: drawPicker(p); break;
+        case ColouredCircles: drawColouredCircles(p); break;
+        case PhotoImport: drawPhoto(p); break;
+        }
+        p.end();
+        icon.addPixmap(picture);
     }
-    p.end();
-    return QIcon(picture);
+    return icon;
 }

@@ -20,5 +20,6 @@ constexpr int ToolCount = DrawingTool::PhotoImport;
 
 // Tool n = 1..12 (the index of its button).
 const ToolDescription& toolDescription(int n);
-// The button picture of tool n, drawn for buttons of about 38 x 36 pixels.
+// The button picture of tool n, 28 x 28 logical pixels for buttons of about
+// 38 x 36, drawn sharp at device pixel ratios 1, 2 and 3.
 QIcon toolIcon(int n);
