@@ -23,6 +23,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QLabel>
+#include <QLayout>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScopedValueRollback>
@@ -46,10 +47,17 @@ Main::Main(QWidget* parent)
     buildControls();
 
     // The designed outer size is 12090 x 8100 twips; the client area holds
-    // the panels (down to the banner at 7245 twips) below the menu bar.
+    // the panels (down to the banner at 7245 twips) below the menu bar. It is
+    // the start size and the smallest; the window may grow from there.
     const int clientWidth = twipsToPixels(12090) - 8;
     const int clientHeight = twipsToPixels(7290);
-    setFixedSize(clientWidth, clientHeight + menuBar()->sizeHint().height());
+    const QSize designed(clientWidth, clientHeight + menuBar()->sizeHint().height());
+    setMinimumSize(designed);
+    resize(designed);
+    restoreRememberedGeometry();
+    // A window that was never shown has its controls' places all the same.
+    QWidget::layout()->activate();
+    centralWidget()->layout()->activate();
 
     paintSwatches();
     setWindowTitle(" Prentvel");
@@ -75,6 +83,15 @@ Main::Main(QWidget* parent)
 }
 
 Main::~Main() = default;
+
+void Main::restoreRememberedGeometry()
+{
+    const QByteArray remembered = Settings::windowGeometry();
+    // A damaged value is ignored; a window restored smaller than its designed
+    // size is held at that size by the minimum.
+    if (!remembered.isEmpty() && restoreGeometry(remembered))
+        resize(size().expandedTo(minimumSize()));
+}
 
 void Main::connectEvents()
 {
@@ -255,6 +272,7 @@ void Main::closeEvent(QCloseEvent* event)
     }
     event->accept();
     Settings::setViewZoom(VoorkantScroll->zoomChoice());
+    Settings::setWindowGeometry(saveGeometry());
     // The whole program ends: every other window closes too, nothing is saved.
     for (QWidget* window : QApplication::topLevelWidgets())
         if (window != this && window->isVisible())

@@ -190,6 +190,8 @@ protected:
 
 private:
     void buildControls();
+    void anchorRegions(QWidget* form);
+    void restoreRememberedGeometry();
     void buildMenus();
     void connectEvents();
     void askKeptCloseRequest();

@@ -3,6 +3,7 @@
 
 #include "app/Plaatjes.h"
 #include "platform/Twips.h"
+#include "platform/AnchoredLayout.h"
 #include "platform/CardScrollArea.h"
 #include "platform/ClickableLabel.h"
 #include "platform/ComboText.h"
@@ -216,4 +217,46 @@ void Main::buildControls()
     HoekPic = makeLabel(Frame5, "HoekPic");
     placeInTwips(HoekPic, 75, 165, 3465, 660);
     showSharpPicture(HoekPic, Plaatjes::picture(10));
+
+    anchorRegions(form);
+}
+
+// The window grows from its designed size: the card panel takes the extra room,
+// the right-hand panels keep their size at the top right, and the status
+// strips and the banner follow the bottom edge under their columns.
+void Main::anchorRegions(QWidget* form)
+{
+    using A = AnchoredLayout;
+    const QSize designedClient(twipsToPixels(12090) - 8, twipsToPixels(7290));
+    auto* regions = new AnchoredLayout(form, designedClient);
+    const struct {
+        QWidget* widget;
+        int anchors;
+    } placed[] = {
+        // Card panel.
+        {Frame1, A::Grows},
+        // Right-hand panels.
+        {Frame2, A::FollowsRight},
+        {Frame4, A::FollowsRight},
+        // Status strips: the information line under the card, the coordinates under the panels.
+        {BackInfo, A::GrowsWide | A::FollowsBottom},
+        {InfoLabel, A::GrowsWide | A::FollowsBottom},
+        {KlokLabel, A::FollowsRight | A::FollowsBottom},
+        {BackCor, A::FollowsRight | A::FollowsBottom},
+        {CorLabel, A::FollowsRight | A::FollowsBottom},
+        {Bar, A::FollowsRight | A::FollowsBottom},
+        {ProgBar, A::FollowsRight | A::FollowsBottom},
+        // Banner.
+        {Frame3, A::GrowsWide | A::FollowsBottom},
+        {Frame5, A::FollowsRight | A::FollowsBottom},
+    };
+    for (const auto& entry : placed)
+        regions->keep(entry.widget, entry.anchors);
+
+    auto* cardPanel = new AnchoredLayout(Frame1, Frame1->size());
+    for (QWidget* grows : {static_cast<QWidget*>(BackKaarten), static_cast<QWidget*>(VoorkantScroll), static_cast<QWidget*>(HelpLabel)})
+        cardPanel->keep(grows, A::Grows);
+    // The banner picture stays at its place on the left of its frame.
+    auto* banner = new AnchoredLayout(Frame3, Frame3->size());
+    banner->keep(TitelLabel, A::Fixed);
 }

@@ -2,6 +2,7 @@
 // Everything Prentvel remembers between runs, one function pair per setting.
 // Each reader falls back to the start value when the stored value is missing,
 // not a number or out of range, so a damaged settings file never breaks anything.
+#include <QByteArray>
 #include <QSettings>
 #include <QString>
 
@@ -55,6 +56,10 @@ QString cardFolder();
 void setCardFolder(const QString& folder);
 QString pdfFolder();
 void setPdfFolder(const QString& folder);
+
+// --- Window: the main window's size, place and maximised state (QWidget::saveGeometry), empty at first ---
+QByteArray windowGeometry();
+void setWindowGeometry(const QByteArray& geometry);
 
 // --- View: the card's zoom, 0 for "Passend in venster" (the start value), else a percent of 100..400 ---
 int viewZoom();
