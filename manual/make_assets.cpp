@@ -85,6 +85,10 @@ bool writeManual(const QString& htmlPath, const QString& pdfPath)
         main.card.paintPicture(startPhoto(), 0, 0, 515, 365);
         main.LayoutKaart_Click(18);
         document.addResource(QTextDocument::ImageResource, QUrl("screenshot:main"), grabWindow(main));
+        // The same window enlarged as on a full-HD screen: the card fits the larger panel.
+        main.resize(1600, 900);
+        document.addResource(QTextDocument::ImageResource, QUrl("screenshot:maximised"), grabWindow(main));
+        main.resize(main.minimumSize());
         main.hide();
 
         SessionPrinter printer;
