@@ -13,6 +13,7 @@
 #include "platform/ClickableLabel.h"
 #include "platform/DesktopShell.h"
 #include "platform/Dialogs.h"
+#include "platform/CardScrollArea.h"
 #include "platform/PictureBox.h"
 #include "platform/ProgramFolder.h"
 
@@ -70,6 +71,7 @@ Main::Main(QWidget* parent)
     installFilters(*this);
     installAddressBook(*this);
     installPrinting(*this);
+    installCardView(*this);
 }
 
 Main::~Main() = default;
@@ -252,6 +254,7 @@ void Main::closeEvent(QCloseEvent* event)
         return;
     }
     event->accept();
+    Settings::setViewZoom(VoorkantScroll->zoomChoice());
     // The whole program ends: every other window closes too, nothing is saved.
     for (QWidget* window : QApplication::topLevelWidgets())
         if (window != this && window->isVisible())
@@ -262,13 +265,13 @@ void Main::closeEvent(QCloseEvent* event)
 void Main::HelpHelp_Click()
 {
     if (HelpLabel->isHidden()) {
-        Voorkant->hide();
+        VoorkantScroll->hide();
         HelpHelp->setChecked(true);
         HelpLabel->setText(helpText());
         HelpLabel->show();
         HelpLabel->raise();
     } else {
-        Voorkant->show();
+        VoorkantScroll->show();
         HelpLabel->hide();
         HelpHelp->setChecked(false);
     }

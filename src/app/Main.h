@@ -14,6 +14,7 @@
 #include <memory>
 
 class CardContext;
+class CardScrollArea;
 class MainContext;
 
 class ClickableLabel;
@@ -47,6 +48,7 @@ public:
     // Card panel.
     QGroupBox* Frame1 = nullptr;
     QLabel* BackKaarten = nullptr;
+    CardScrollArea* VoorkantScroll = nullptr; // the card's zoom and scrolling, around Voorkant
     PictureBox* Voorkant = nullptr;
     QLabel* HelpLabel = nullptr;
     QLabel* Label12 = nullptr;  // text preview, on the card
@@ -122,6 +124,12 @@ public:
     QMenu* EditKaders = nullptr;
     std::array<QAction*, 11> EditLijstrand{};    // [1], [5], [10]: border width
     std::array<QAction*, 3> EditLijst{};
+    // "Beeld": the card's zoom.
+    QMenu* Beeld = nullptr;
+    QAction* BeeldPassend = nullptr;
+    std::array<QAction*, 5> BeeldZoom{};         // [1] .. [4]: 100%, 200%, 300%, 400%
+    QAction* BeeldInzoomen = nullptr;
+    QAction* BeeldUitzoomen = nullptr;
     // "Tools".
     QMenu* Tools = nullptr;
     QAction* ToolsUndo = nullptr;

@@ -1,6 +1,7 @@
 #include "app/MainContext.h"
 
 #include "app/Main.h"
+#include "platform/PictureBox.h"
 #include "platform/Twips.h"
 
 #include <QLabel>
@@ -20,7 +21,7 @@ void MainContext::colorsChanged() { main_.paintSwatches(); }
 
 void MainContext::showRubberFrame(const QRect& frame)
 {
-    main_.Layer->setGeometry(frame);
+    main_.Voorkant->placeOverlay(main_.Layer, frame);
     main_.Layer->show();
 }
 
@@ -35,24 +36,28 @@ void MainContext::showTextPreview(const QString& text, const QFont& font, const 
     QLabel* preview = main_.Label12;
     QFont shown = font;
     shown.setPointSizeF(font.pointSizeF() * 96.0 / preview->logicalDpiY());
-    preview->setFont(shown);
     preview->setAutoFillBackground(false);
     preview->setMargin(0);
     preview->setIndent(0);
     setTextColor(preview, color);
     preview->setText(text);
+    // Its size in card pixels is its size at 100%; the view grows it with the zoom.
+    preview->setFont(shown);
     preview->adjustSize();
+    const QRect onCard(main_.Voorkant->overlayArea(preview).topLeft(), preview->size());
+    main_.Voorkant->placeOverlay(preview, onCard);
+    main_.Voorkant->setOverlayFont(preview, shown);
     preview->show();
 }
 
 QSize MainContext::textPreviewSize() const
 {
-    return main_.Label12->size();
+    return main_.Voorkant->overlayArea(main_.Label12).size();
 }
 
 void MainContext::moveTextPreview(const QPoint& topLeft)
 {
-    main_.Label12->move(topLeft);
+    main_.Voorkant->placeOverlay(main_.Label12, QRect(topLeft, textPreviewSize()));
 }
 
 void MainContext::hideTextPreview()

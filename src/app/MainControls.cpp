@@ -3,6 +3,7 @@
 
 #include "app/Plaatjes.h"
 #include "platform/Twips.h"
+#include "platform/CardScrollArea.h"
 #include "platform/ClickableLabel.h"
 #include "platform/ComboText.h"
 #include "platform/PictureBox.h"
@@ -53,8 +54,9 @@ void Main::buildControls()
     BackKaarten = makeLabel(Frame1, "BackKaarten");
     placeInTwips(BackKaarten, 90, 180, 7920, 5670);
     setBackground(BackKaarten, QColor(60, 60, 60));
-    Voorkant = make<PictureBox>(Frame1, "Voorkant", &card);
-    placeInTwips(Voorkant, 180, 270, 7725, 5475);
+    Voorkant = make<PictureBox>(nullptr, "Voorkant", &card);
+    VoorkantScroll = make<CardScrollArea>(Frame1, "VoorkantScroll", Voorkant);
+    placeInTwips(VoorkantScroll, 180, 270, 7725, 5475);
     HelpLabel = makeLabel(Frame1, "HelpLabel");
     placeInTwips(HelpLabel, 180, 345, 7755, 5445);
     setBackground(HelpLabel, QColor(60, 60, 60));

@@ -5,6 +5,7 @@
 #include "editor/ClockAndHelp.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -111,6 +112,24 @@ void Main::buildMenus()
     EditLijstrand[10] = addEntry(EditKaders, indexed("EditLijstrand", 10), "Breed");
     EditLijst[1] = addEntry(EditKaders, indexed("EditLijst", 1), "Midden Circel");
     EditLijst[2] = addEntry(EditKaders, indexed("EditLijst", 2), "Midden Ruit");
+
+    Beeld = addTopMenu(bar, "Beeld", "Beeld");
+    BeeldPassend = addEntry(Beeld, "BeeldPassend", "Passend in venster");
+    BeeldPassend->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
+    auto* zooms = new QActionGroup(Beeld);
+    zooms->addAction(BeeldPassend);
+    for (int index = 1; index < int(BeeldZoom.size()); ++index) {
+        BeeldZoom[index] = addEntry(Beeld, indexed("BeeldZoom", index), QStringLiteral("%1%").arg(index * 100));
+        zooms->addAction(BeeldZoom[index]);
+    }
+    for (QAction* entry : zooms->actions())
+        entry->setCheckable(true);
+    BeeldZoom[1]->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_1));
+    addSeparator(Beeld, "BeeldStreep1");
+    BeeldInzoomen = addEntry(Beeld, "BeeldInzoomen", "Inzoomen");
+    BeeldInzoomen->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+    BeeldUitzoomen = addEntry(Beeld, "BeeldUitzoomen", "Uitzoomen");
+    BeeldUitzoomen->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Minus));
 
     Tools = addTopMenu(bar, "Tools", "Tools");
     ToolsUndo = addEntry(Tools, "ToolsUndo", "Undo");

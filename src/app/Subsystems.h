@@ -7,4 +7,5 @@ void installDrawingTools(Main& main);        // drawing: tools, mouse drawing, c
 void installGradientsAndFrames(Main& main);  // drawing: gradients, frames, configuration window
 void installFilters(Main& main);             // filters: the "Bewerken" menu
 void installAddressBook(Main& main);         // address book window
-void installPrinting(Main& main);            // print window, printer set-up, label settings
+void installPrinting(Main& main);
+void installCardView(Main& main);            // the "Beeld" menu: the card's zoom            // print window, printer set-up, label settings

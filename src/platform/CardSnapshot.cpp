@@ -112,5 +112,6 @@ void CardSurface::restore(const CardSnapshot& part)
     paste(screenBase(), part.basePicture, part.rect.topLeft());
     paste(printCurrent_, part.printImage, part.rect.topLeft() * PrintScale);
     paste(printBase_, part.printBasePicture, part.rect.topLeft() * PrintScale);
+    markChanged(part.rect);
     refresh();
 }

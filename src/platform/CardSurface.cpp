@@ -10,6 +10,7 @@ void CardSurface::setImages(const QImage& screen, const QImage& print)
 {
     screenImage() = screen;
     printCurrent_ = print.size() == screen.size() * PrintScale ? print : screen.scaled(screen.size() * PrintScale);
+    markAllChanged();
     refresh();
 }
 

@@ -14,6 +14,18 @@ namespace {
 
 constexpr int DotsPerMeterAt96Dpi = 3780;
 
+QRect bounds(const PixelRaster::Mask& mask)
+{
+    return mask.empty() ? QRect() : QRect(QPoint(mask.left(), mask.top()), QPoint(mask.right(), mask.bottom()));
+}
+
+// What an antialiased stroke or a smoothly resampled picture may touch: its
+// pixels and their neighbours.
+QRect withFringe(const QRect& area)
+{
+    return area.isEmpty() ? QRect() : area.adjusted(-1, -1, 1, 1);
+}
+
 // Draws `source` into `target` on `image`. A source much larger than the
 // target is first reduced smoothly to the target's size (averaging, not
 // sampling); with `always` any other size is resampled that way as well, so
@@ -68,7 +80,16 @@ const QImage& DrawingSurface::printImage() const
 void DrawingSurface::setImages(const QImage& screen, const QImage&)
 {
     current_ = screen;
+    markAllChanged();
     refresh();
+}
+
+void DrawingSurface::refresh()
+{
+    const QRect area = changed_;
+    changed_ = QRect();
+    Q_EMIT changed();
+    Q_EMIT areaChanged(area);
 }
 
 void DrawingSurface::assignBasePicture(const QImage& picture)
@@ -87,6 +108,7 @@ void DrawingSurface::assignBase(const QImage& picture, const QImage& print)
     base_ = image;
     current_ = image;
     placePrintBase(image, print);
+    markAllChanged();
     refresh();
 }
 
@@ -103,6 +125,7 @@ void DrawingSurface::paintPrint(const std::function<void(QPainter&)>& draw)
 
 void DrawingSurface::apply(const Mask& mask, std::uint32_t color)
 {
+    markChanged(bounds(mask));
     applyOnScreen(mask, color);
     applyOnPrintBlocks(mask, color);
 }
@@ -147,6 +170,7 @@ void DrawingSurface::line(double x1, double y1, double x2, double y2, std::uint3
         return;
     }
     applyOnScreen(mask, color);
+    markChanged(withFringe(bounds(mask)));
     // A one-pixel line has one pixel per step along its longer axis, which
     // is thinner than a pixel across the slant: the print pen follows that
     // (at 45 degrees a pen of a full pixel would carry 41% more ink).
@@ -202,6 +226,7 @@ void DrawingSurface::ellipse(double cx, double cy, double radius, std::uint32_t 
     else
         applyPattern(shape.interior, fillColor, fillStyle);
     applyOnScreen(shape.outline, color);
+    markChanged(withFringe(bounds(shape.outline) | bounds(shape.interior)));
     const QPointF centre(cx + 0.5, cy + 0.5);
     const double middleA = a + (outward - inward) / 2.0, middleB = b + (outward - inward) / 2.0;
     paintPrint([&](QPainter& p) {
@@ -246,6 +271,7 @@ void DrawingSurface::paintPicture(const QImage& picture, double x, double y, dou
         return;
     const QRectF target(sane(x), sane(y), sane(width), sane(height));
     const QImage flat = opaque(picture);
+    markChanged(withFringe(target.toAlignedRect()));
     {
         QPainter p(&current_);
         p.setCompositionMode(QPainter::CompositionMode_Source);
@@ -264,6 +290,7 @@ void DrawingSurface::paintPhoto(const QImage& source, const QRectF& frame)
         return;
     const QRectF target(sane(frame.x()), sane(frame.y()), sane(frame.width()), sane(frame.height()));
     const QImage flat = opaque(source);
+    markChanged(withFringe(target.toAlignedRect()));
     drawResampled(current_, flat, target, false);
     if (QImage* print = printTarget()) {
         const int s = printScale();
@@ -285,6 +312,7 @@ void DrawingSurface::paintRuns(const std::vector<PixelRun>& runs, std::uint32_t 
         if (run.y < 0 || run.y >= height() || left > right)
             continue;
         fillRow(current_, run.y, left, right);
+        markChanged(QRect(left, run.y, right - left + 1, 1));
         if (print)
             for (int dy = 0; dy < s; ++dy)
                 fillRow(*print, run.y * s + dy, left * s, right * s + s - 1);
@@ -295,6 +323,8 @@ void DrawingSurface::drawText(const QFont& font, QPointF origin, double degrees,
 {
     const double ascent = QFontMetricsF(font, &current_).ascent();
     origin = QPointF(sane(origin.x()), sane(origin.y()));
+    // Glyphs may reach beyond their advance (italics, turned text): the whole picture.
+    markAllChanged();
     const auto draw = [&](QPainter& p, const QFont& face) {
         p.setFont(face);
         p.setPen(colorFromValue(color));

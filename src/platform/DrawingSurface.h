@@ -15,6 +15,7 @@
 #include <QImage>
 #include <QObject>
 #include <QPointF>
+#include <QRect>
 #include <QRectF>
 #include <QString>
 #include <functional>
@@ -52,8 +53,9 @@ public:
     // the copies never disagree; `print` is ignored on a surface without a
     // print copy.
     virtual void setImages(const QImage& screen, const QImage& print);
-    // Tells views that the current image changed.
-    void refresh() { Q_EMIT changed(); }
+    // Tells views that the current image changed, and where: the rectangle of
+    // screen pixels written since the last refresh (empty when none was).
+    void refresh();
 
     // Line from (x1,y1) to (x2,y2), both end points included, `lineWidth` wide
     // with round ends.
@@ -92,6 +94,7 @@ public:
 
 Q_SIGNALS:
     void changed();
+    void areaChanged(const QRect& area);
 
 protected:
     DrawingSurface(int width, int height, QObject* parent);
@@ -115,6 +118,9 @@ protected:
     // Sets the print copy's base picture and current image after the screen's
     // were replaced by `screen` (`print` as given to assignBase).
     virtual void placePrintBase(const QImage& /*screen*/, const QImage& /*print*/) {}
+    // Records that the pixels of `area` (screen pixels) changed on some copy.
+    void markChanged(const QRect& area) { changed_ |= area & current_.rect(); }
+    void markAllChanged() { changed_ = current_.rect(); }
 
 private:
     using Mask = PixelRaster::Mask;
@@ -128,4 +134,5 @@ private:
 
     QImage base_;
     QImage current_;
+    QRect changed_;
 };

@@ -1,5 +1,6 @@
 #include "platform/Settings.h"
 
+#include "platform/CardZoom.h"
 #include "platform/LabelSheetStart.h"
 
 #include <QDir>
@@ -82,6 +83,9 @@ QString cardFolder() { return folder("folders/cards"); }
 void setCardFolder(const QString& path) { store("folders/cards", path); }
 QString pdfFolder() { return folder("folders/pdf"); }
 void setPdfFolder(const QString& path) { store("folders/pdf", path); }
+
+int viewZoom() { return CardZoom::validChoice(wholeNumber("view/zoom", CardZoom::Fit, CardZoom::Fit, CardZoom::Largest)); }
+void setViewZoom(int percent) { store("view/zoom", percent); }
 
 bool cropPhotos() { return open().value(QStringLiteral("layout/cropPhotos")).toString() == QLatin1String("true"); }
 void setCropPhotos(bool on) { store("layout/cropPhotos", on); }

@@ -56,6 +56,10 @@ void setCardFolder(const QString& folder);
 QString pdfFolder();
 void setPdfFolder(const QString& folder);
 
+// --- View: the card's zoom, 0 for "Passend in venster" (the start value), else a percent of 100..400 ---
+int viewZoom();
+void setViewZoom(int percent);
+
 // --- Layout: "Foto's bijsnijden" (photos keep their shape, trimmed to the frame); off at first ---
 bool cropPhotos();
 void setCropPhotos(bool on);
