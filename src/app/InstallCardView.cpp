@@ -53,6 +53,7 @@ void installCardView(Main& main)
         QObject::connect(main.BeeldZoom[index], &QAction::triggered, panel, [panel, index] { panel->setZoomChoice(index * 100); });
     QObject::connect(main.BeeldInzoomen, &QAction::triggered, panel, &CardScrollArea::zoomIn);
     QObject::connect(main.BeeldUitzoomen, &QAction::triggered, panel, &CardScrollArea::zoomOut);
+    panel->layOutNow();
     panel->setZoomChoice(Settings::viewZoom());
     showChoice(main, panel->zoomChoice());
 

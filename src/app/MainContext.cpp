@@ -4,8 +4,6 @@
 #include "platform/PictureBox.h"
 #include "platform/Twips.h"
 
-#include <cmath>
-
 #include <QLabel>
 #include <QProgressBar>
 
@@ -43,17 +41,18 @@ void MainContext::showTextPreview(const QString& text, const QFont& font, const 
     preview->setIndent(0);
     setTextColor(preview, color);
     preview->setText(text);
-    // The view grows the font with its zoom; the label takes the size its text needs.
+    // Its size in card pixels is its size at 100%; the view grows it with the zoom.
+    preview->setFont(shown);
+    preview->adjustSize();
+    const QRect onCard(main_.Voorkant->overlayArea(preview).topLeft(), preview->size());
+    main_.Voorkant->placeOverlay(preview, onCard);
     main_.Voorkant->setOverlayFont(preview, shown);
-    main_.Voorkant->placeOverlay(preview, QRect(main_.Voorkant->overlayArea(preview).topLeft(), QSize(1, 1)));
     preview->show();
 }
 
 QSize MainContext::textPreviewSize() const
 {
-    const double zoom = main_.Voorkant->zoom() / 100.0;
-    const QSize shown = main_.Label12->size();
-    return QSize(int(std::ceil(shown.width() / zoom - 1e-9)), int(std::ceil(shown.height() / zoom - 1e-9)));
+    return main_.Voorkant->overlayArea(main_.Label12).size();
 }
 
 void MainContext::moveTextPreview(const QPoint& topLeft)

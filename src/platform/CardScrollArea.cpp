@@ -74,6 +74,12 @@ void CardScrollArea::choose(int choice, int percent, QPointF viewportPosition)
     }
 }
 
+void CardScrollArea::layOutNow()
+{
+    QResizeEvent resized(size(), size());
+    QApplication::sendEvent(this, &resized);
+}
+
 void CardScrollArea::resizeEvent(QResizeEvent* event)
 {
     QScrollArea::resizeEvent(event);

@@ -23,6 +23,9 @@ public:
     void zoomAround(int percent, QPointF viewportPosition);
     // The zoom at which the whole card fits the panel.
     int fittingZoom() const;
+    // Lays the panel out for its size at once: a hidden widget gets its
+    // resize event only when shown, and a window never shown has its geometry.
+    void layOutNow();
 
 Q_SIGNALS:
     void zoomChoiceChanged(int choice);
