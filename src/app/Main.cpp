@@ -11,6 +11,7 @@
 #include "editor/CardLayouts.h"
 #include "editor/ClockAndHelp.h"
 #include "platform/ClickableLabel.h"
+#include "platform/DesignedLayout.h"
 #include "platform/DesktopShell.h"
 #include "platform/Dialogs.h"
 #include "platform/PictureBox.h"
@@ -44,11 +45,7 @@ Main::Main(QWidget* parent)
     buildMenus();
     buildControls();
 
-    // The designed outer size is 12090 x 8100 twips; the client area holds
-    // the panels (down to the banner at 7245 twips) below the menu bar.
-    const int clientWidth = twipsToPixels(12090) - 8;
-    const int clientHeight = twipsToPixels(7290);
-    setFixedSize(clientWidth, clientHeight + menuBar()->sizeHint().height());
+    restoreWindowGeometry();
 
     paintSwatches();
     setWindowTitle(" Prentvel");
@@ -73,6 +70,29 @@ Main::Main(QWidget* parent)
 }
 
 Main::~Main() = default;
+
+QSize Main::designedClientSize()
+{
+    // The designed outer size is 12090 x 8100 twips; the client area holds
+    // the panels (down to the banner at 7245 twips) below the menu bar.
+    return {twipsToPixels(12090) - 8, twipsToPixels(7290)};
+}
+
+// The window opens at the size and place it had when it last closed (a damaged
+// value is ignored), never smaller than designed, and is laid out at once so
+// that it has its geometry before it is first shown.
+void Main::restoreWindowGeometry()
+{
+    const QSize designed = designedClientSize() + QSize(0, menuBar()->sizeHint().height());
+    setMinimumSize(designed);
+    resize(designed);
+    const QByteArray remembered = Settings::windowGeometry();
+    if (!remembered.isEmpty() && !restoreGeometry(remembered))
+        resize(designed);
+    // (`layout` is the menu "Layout" here.)
+    for (QLayout* region : {QMainWindow::layout(), centralWidget()->layout(), static_cast<QLayout*>(cardPanelLayout)})
+        region->activate();
+}
 
 void Main::connectEvents()
 {
@@ -252,6 +272,7 @@ void Main::closeEvent(QCloseEvent* event)
         return;
     }
     event->accept();
+    Settings::setWindowGeometry(saveGeometry());
     // The whole program ends: every other window closes too, nothing is saved.
     for (QWidget* window : QApplication::topLevelWidgets())
         if (window != this && window->isVisible())

@@ -17,6 +17,7 @@ class CardContext;
 class MainContext;
 
 class ClickableLabel;
+class DesignedLayout;
 class PictureBox;
 class QAction;
 class QCheckBox;
@@ -33,6 +34,10 @@ class TextBox;
 class Main : public QMainWindow {
     Q_OBJECT
 public:
+    // The client area below the menu bar as designed: with the menu bar, the
+    // window's start size and its smallest.
+    static QSize designedClientSize();
+
     explicit Main(QWidget* parent = nullptr);
     ~Main() override;
 
@@ -51,6 +56,9 @@ public:
     QLabel* HelpLabel = nullptr;
     QLabel* Label12 = nullptr;  // text preview, on the card
     QLabel* Layer = nullptr;    // rubber-band frame of the drawing tools, on the card
+    // Places Frame1's children; a child added with DesignedLayout::Grow grows
+    // with the panel, keeping its designed margins.
+    DesignedLayout* cardPanelLayout = nullptr;
 
     // Tool panel.
     QGroupBox* Frame2 = nullptr;
@@ -182,6 +190,8 @@ protected:
 
 private:
     void buildControls();
+    void layOutRegions(QWidget* form);
+    void restoreWindowGeometry();
     void buildMenus();
     void connectEvents();
     void askKeptCloseRequest();

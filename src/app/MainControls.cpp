@@ -5,6 +5,7 @@
 #include "platform/Twips.h"
 #include "platform/ClickableLabel.h"
 #include "platform/ComboText.h"
+#include "platform/DesignedLayout.h"
 #include "platform/PictureBox.h"
 
 #include <QCheckBox>
@@ -15,6 +16,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSlider>
+#include <initializer_list>
 
 namespace {
 
@@ -214,4 +216,46 @@ void Main::buildControls()
     HoekPic = makeLabel(Frame5, "HoekPic");
     placeInTwips(HoekPic, 75, 165, 3465, 660);
     HoekPic->setPixmap(QPixmap::fromImage(Plaatjes::Img(10)));
+
+    layOutRegions(form);
+}
+
+// The card panel takes all extra room; the tool and text panels keep their
+// size at the top right; the status strips and the banner run along the
+// bottom, their left parts growing with the card panel and their right parts
+// moving with the right edge. Inside each region the controls keep their
+// designed places, overlaps included.
+void Main::layOutRegions(QWidget* form)
+{
+    const int rightColumn = twipsToPixels(8295);
+    const int stripTop = twipsToPixels(6015);
+    const int bannerTop = twipsToPixels(6330);
+    const QRect client(QPoint(0, 0), designedClientSize());
+    auto* regions = new DesignedLayout(client, form);
+    const auto region = [regions](const QRect& designed, int follow) {
+        auto* layout = new DesignedLayout(designed);
+        regions->addRegion(layout, follow);
+        return layout;
+    };
+    using F = DesignedLayout::Follow;
+
+    region(QRect(0, 0, rightColumn, stripTop), F::Grow)->addWidget(Frame1, F::Grow);
+    DesignedLayout* panels = region(QRect(rightColumn, 0, client.width() - rightColumn, stripTop), F::MoveRight);
+    panels->addWidget(Frame2, F::Stay);
+    panels->addWidget(Frame4, F::Stay);
+
+    DesignedLayout* strips = region(QRect(0, stripTop, client.width(), bannerTop - stripTop), F::GrowWidth | F::MoveDown);
+    for (QWidget* control : std::initializer_list<QWidget*>{BackInfo, InfoLabel})
+        strips->addWidget(control, F::GrowWidth);
+    for (QWidget* control : std::initializer_list<QWidget*>{KlokLabel, BackCor, CorLabel, Bar, ProgBar})
+        strips->addWidget(control, F::MoveRight);
+
+    DesignedLayout* banner = region(QRect(0, bannerTop, client.width(), client.height() - bannerTop), F::GrowWidth | F::MoveDown);
+    banner->addWidget(Frame3, F::GrowWidth);
+    banner->addWidget(Frame5, F::MoveRight);
+
+    // Inside the card panel the backgrounds grow, keeping their margins.
+    cardPanelLayout = new DesignedLayout(Frame1->rect(), Frame1);
+    cardPanelLayout->addWidget(BackKaarten, F::Grow);
+    cardPanelLayout->addWidget(HelpLabel, F::Grow);
 }

@@ -86,4 +86,7 @@ void setPdfFolder(const QString& path) { store("folders/pdf", path); }
 bool cropPhotos() { return open().value(QStringLiteral("layout/cropPhotos")).toString() == QLatin1String("true"); }
 void setCropPhotos(bool on) { store("layout/cropPhotos", on); }
 
+QByteArray windowGeometry() { return open().value(QStringLiteral("window/geometry")).toByteArray(); }
+void setWindowGeometry(const QByteArray& geometry) { store("window/geometry", geometry); }
+
 }

@@ -2,6 +2,7 @@
 // Everything Prentvel remembers between runs, one function pair per setting.
 // Each reader falls back to the start value when the stored value is missing,
 // not a number or out of range, so a damaged settings file never breaks anything.
+#include <QByteArray>
 #include <QSettings>
 #include <QString>
 
@@ -59,5 +60,9 @@ void setPdfFolder(const QString& folder);
 // --- Layout: "Foto's bijsnijden" (photos keep their shape, trimmed to the frame); off at first ---
 bool cropPhotos();
 void setCropPhotos(bool on);
+
+// --- The main window's size, place and maximised state (QWidget::saveGeometry); empty at first ---
+QByteArray windowGeometry();
+void setWindowGeometry(const QByteArray& geometry);
 
 }
