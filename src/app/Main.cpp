@@ -25,6 +25,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QScopedValueRollback>
 #include <QSlider>
 #include <QTimer>
@@ -204,8 +205,10 @@ void Main::LayoutKaart_Click(int index)
 
 void Main::FileNieuw_Click()
 {
-    if (!Dialogs::askYesNo(this, "Wilt u een nieuwe kaart ontwerpen?", " Nieuw", Dialogs::Icon::Question))
+    if (!askKeepingUnsavedWork("Wilt u een nieuwe kaart ontwerpen?", " Nieuw"))
         return;
+    // The new card has nothing to lose; undoing it brings the old card back, unsaved.
+    const QScopeGuard freshCard([this] { unsavedWork.markSaved(); });
     CardHistory::Change change(history);
     card.clear();
     InfoLabel->setText("Kies een layout...");
@@ -220,6 +223,13 @@ void Main::FileNieuw_Click()
     state.frameY = 0;
     state.frameWidth = 515;
     state.frameHeight = 365;
+}
+
+// With unsaved work the question warns first and proposes "Nee".
+bool Main::askKeepingUnsavedWork(const QString& question, const QString& title)
+{
+    return Dialogs::askYesNo(this, unsavedWork.question(question), title, Dialogs::Icon::Question,
+                             unsavedWork.unsaved() ? Dialogs::Answer::No : Dialogs::Answer::Yes);
 }
 
 void Main::setToolCaption(const QString& caption)
@@ -267,7 +277,7 @@ void Main::closeEvent(QCloseEvent* event)
         return;
     }
     const QScopedValueRollback<bool> asking(askingToClose_, true);
-    if (!Dialogs::askYesNo(this, "Wilt u dit programma nu afsluiten?", " Exit programma", Dialogs::Icon::Question)) {
+    if (!askKeepingUnsavedWork("Wilt u dit programma nu afsluiten?", " Exit programma")) {
         event->ignore();
         return;
     }

@@ -6,6 +6,7 @@
 #include "editor/CardLayouts.h"
 #include "drawing/ToolTable.h"
 #include "editor/EditorState.h"
+#include "editor/UnsavedWork.h"
 #include "platform/CardSurface.h"
 #include "platform/PictureSurface.h"
 
@@ -46,6 +47,7 @@ public:
     // The card and its hidden companions.
     CardSurface card;        // the surface shown by Voorkant
     CardHistory history;     // undo and redo of every change to the card
+    UnsavedWork unsavedWork{history}; // whether the card changed since it was last saved
     QImage BackPic;          // the photo buffer, sized to the picture loaded into it
     PictureSurface barSurface; // what the progress strip Bar shows
 
@@ -195,6 +197,7 @@ private:
     void buildMenus();
     void connectEvents();
     void askKeptCloseRequest();
+    bool askKeepingUnsavedWork(const QString& question, const QString& title);
 
     std::unique_ptr<MainContext> context_;
     bool closeRequested_ = false;
