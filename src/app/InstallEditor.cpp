@@ -56,7 +56,10 @@ void installPhotosTextAndSaving(Main& main)
                      [&context](const QString& path) { openPhotoFile(context, path); });
     for (int index : {1, 2, 3})
         QObject::connect(main.FileSaveAs[index], &QAction::triggered, &main,
-                         [&context, index] { FileSaveAs_Click(context, index); });
+                         [&main, &context, index] {
+                             if (FileSaveAs_Click(context, index))
+                                 main.unsavedWork.markSaved();
+                         });
     QObject::connect(main.PlaatsKnop, &QPushButton::clicked, &main, [&context] { PlaatsKnop_Click(context); });
     // Double-click on the text box empties it.
     QObject::connect(main.Text1, &TextBox::doubleClicked, main.Text1, &QLineEdit::clear);

@@ -11,6 +11,7 @@
 #include "editor/CardLayouts.h"
 #include "editor/ClockAndHelp.h"
 #include "platform/ClickableLabel.h"
+#include "platform/DesignedLayout.h"
 #include "platform/DesktopShell.h"
 #include "platform/Dialogs.h"
 #include "platform/CardScrollArea.h"
@@ -26,6 +27,7 @@
 #include <QLayout>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QScopedValueRollback>
 #include <QSlider>
 #include <QTimer>
@@ -46,18 +48,7 @@ Main::Main(QWidget* parent)
     buildMenus();
     buildControls();
 
-    // The designed outer size is 12090 x 8100 twips; the client area holds
-    // the panels (down to the banner at 7245 twips) below the menu bar. It is
-    // the start size and the smallest; the window may grow from there.
-    const int clientWidth = twipsToPixels(12090) - 8;
-    const int clientHeight = twipsToPixels(7290);
-    const QSize designed(clientWidth, clientHeight + menuBar()->sizeHint().height());
-    setMinimumSize(designed);
-    resize(designed);
-    restoreRememberedGeometry();
-    // A window that was never shown has its controls' places all the same.
-    QWidget::layout()->activate();
-    centralWidget()->layout()->activate();
+    restoreWindowGeometry();
 
     paintSwatches();
     setWindowTitle(" Prentvel");
@@ -84,13 +75,27 @@ Main::Main(QWidget* parent)
 
 Main::~Main() = default;
 
-void Main::restoreRememberedGeometry()
+QSize Main::designedClientSize()
 {
+    // The designed outer size is 12090 x 8100 twips; the client area holds
+    // the panels (down to the banner at 7245 twips) below the menu bar.
+    return {twipsToPixels(12090) - 8, twipsToPixels(7290)};
+}
+
+// The window opens at the size and place it had when it last closed (a damaged
+// value is ignored), never smaller than designed, and is laid out at once so
+// that it has its geometry before it is first shown.
+void Main::restoreWindowGeometry()
+{
+    const QSize designed = designedClientSize() + QSize(0, menuBar()->sizeHint().height());
+    setMinimumSize(designed);
+    resize(designed);
     const QByteArray remembered = Settings::windowGeometry();
-    // A damaged value is ignored; a window restored smaller than its designed
-    // size is held at that size by the minimum.
-    if (!remembered.isEmpty() && restoreGeometry(remembered))
-        resize(size().expandedTo(minimumSize()));
+    if (!remembered.isEmpty() && !restoreGeometry(remembered))
+        resize(designed);
+    // (`layout` is the menu "Layout" here.)
+    for (QLayout* region : {QMainWindow::layout(), centralWidget()->layout(), static_cast<QLayout*>(cardPanelLayout)})
+        region->activate();
 }
 
 void Main::connectEvents()
@@ -203,8 +208,10 @@ void Main::LayoutKaart_Click(int index)
 
 void Main::FileNieuw_Click()
 {
-    if (!Dialogs::askYesNo(this, "Wilt u een nieuwe kaart ontwerpen?", " Nieuw", Dialogs::Icon::Question))
+    if (!askKeepingUnsavedWork("Wilt u een nieuwe kaart ontwerpen?", " Nieuw"))
         return;
+    // The new card has nothing to lose; undoing it brings the old card back, unsaved.
+    const QScopeGuard freshCard([this] { unsavedWork.markSaved(); });
     CardHistory::Change change(history);
     card.clear();
     InfoLabel->setText("Kies een layout...");
@@ -219,6 +226,13 @@ void Main::FileNieuw_Click()
     state.frameY = 0;
     state.frameWidth = 515;
     state.frameHeight = 365;
+}
+
+// With unsaved work the question warns first and proposes "Nee".
+bool Main::askKeepingUnsavedWork(const QString& question, const QString& title)
+{
+    return Dialogs::askYesNo(this, unsavedWork.question(question), title, Dialogs::Icon::Question,
+                             unsavedWork.unsaved() ? Dialogs::Answer::No : Dialogs::Answer::Yes);
 }
 
 void Main::setToolCaption(const QString& caption)
@@ -266,7 +280,7 @@ void Main::closeEvent(QCloseEvent* event)
         return;
     }
     const QScopedValueRollback<bool> asking(askingToClose_, true);
-    if (!Dialogs::askYesNo(this, "Wilt u dit programma nu afsluiten?", " Exit programma", Dialogs::Icon::Question)) {
+    if (!askKeepingUnsavedWork("Wilt u dit programma nu afsluiten?", " Exit programma")) {
         event->ignore();
         return;
     }

@@ -6,6 +6,7 @@
 #include "editor/CardLayouts.h"
 #include "drawing/ToolTable.h"
 #include "editor/EditorState.h"
+#include "editor/UnsavedWork.h"
 #include "platform/CardSurface.h"
 #include "platform/PictureSurface.h"
 
@@ -18,6 +19,7 @@ class CardScrollArea;
 class MainContext;
 
 class ClickableLabel;
+class DesignedLayout;
 class PictureBox;
 class QAction;
 class QCheckBox;
@@ -34,6 +36,10 @@ class TextBox;
 class Main : public QMainWindow {
     Q_OBJECT
 public:
+    // The client area below the menu bar as designed: with the menu bar, the
+    // window's start size and its smallest.
+    static QSize designedClientSize();
+
     explicit Main(QWidget* parent = nullptr);
     ~Main() override;
 
@@ -42,6 +48,7 @@ public:
     // The card and its hidden companions.
     CardSurface card;        // the surface shown by Voorkant
     CardHistory history;     // undo and redo of every change to the card
+    UnsavedWork unsavedWork{history}; // whether the card changed since it was last saved
     QImage BackPic;          // the photo buffer, sized to the picture loaded into it
     PictureSurface barSurface; // what the progress strip Bar shows
 
@@ -53,6 +60,9 @@ public:
     QLabel* HelpLabel = nullptr;
     QLabel* Label12 = nullptr;  // text preview, on the card
     QLabel* Layer = nullptr;    // rubber-band frame of the drawing tools, on the card
+    // Places Frame1's children; a child added with DesignedLayout::Grow grows
+    // with the panel, keeping its designed margins.
+    DesignedLayout* cardPanelLayout = nullptr;
 
     // Tool panel.
     QGroupBox* Frame2 = nullptr;
@@ -190,11 +200,12 @@ protected:
 
 private:
     void buildControls();
-    void anchorRegions(QWidget* form);
-    void restoreRememberedGeometry();
+    void layOutRegions(QWidget* form);
+    void restoreWindowGeometry();
     void buildMenus();
     void connectEvents();
     void askKeptCloseRequest();
+    bool askKeepingUnsavedWork(const QString& question, const QString& title);
 
     std::unique_ptr<MainContext> context_;
     bool closeRequested_ = false;

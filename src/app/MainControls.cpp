@@ -3,10 +3,10 @@
 
 #include "app/Plaatjes.h"
 #include "platform/Twips.h"
-#include "platform/AnchoredLayout.h"
 #include "platform/CardScrollArea.h"
 #include "platform/ClickableLabel.h"
 #include "platform/ComboText.h"
+#include "platform/DesignedLayout.h"
 #include "platform/PictureBox.h"
 
 #include <QCheckBox>
@@ -17,6 +17,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSlider>
+#include <initializer_list>
 
 namespace {
 
@@ -218,45 +219,46 @@ void Main::buildControls()
     placeInTwips(HoekPic, 75, 165, 3465, 660);
     showSharpPicture(HoekPic, Plaatjes::picture(10));
 
-    anchorRegions(form);
+    layOutRegions(form);
 }
 
-// The window grows from its designed size: the card panel takes the extra room,
-// the right-hand panels keep their size at the top right, and the status
-// strips and the banner follow the bottom edge under their columns.
-void Main::anchorRegions(QWidget* form)
+// The card panel takes all extra room; the tool and text panels keep their
+// size at the top right; the status strips and the banner run along the
+// bottom, their left parts growing with the card panel and their right parts
+// moving with the right edge. Inside each region the controls keep their
+// designed places, overlaps included.
+void Main::layOutRegions(QWidget* form)
 {
-    using A = AnchoredLayout;
-    const QSize designedClient(twipsToPixels(12090) - 8, twipsToPixels(7290));
-    auto* regions = new AnchoredLayout(form, designedClient);
-    const struct {
-        QWidget* widget;
-        int anchors;
-    } placed[] = {
-        // Card panel.
-        {Frame1, A::Grows},
-        // Right-hand panels.
-        {Frame2, A::FollowsRight},
-        {Frame4, A::FollowsRight},
-        // Status strips: the information line under the card, the coordinates under the panels.
-        {BackInfo, A::GrowsWide | A::FollowsBottom},
-        {InfoLabel, A::GrowsWide | A::FollowsBottom},
-        {KlokLabel, A::FollowsRight | A::FollowsBottom},
-        {BackCor, A::FollowsRight | A::FollowsBottom},
-        {CorLabel, A::FollowsRight | A::FollowsBottom},
-        {Bar, A::FollowsRight | A::FollowsBottom},
-        {ProgBar, A::FollowsRight | A::FollowsBottom},
-        // Banner.
-        {Frame3, A::GrowsWide | A::FollowsBottom},
-        {Frame5, A::FollowsRight | A::FollowsBottom},
+    const int rightColumn = twipsToPixels(8295);
+    const int stripTop = twipsToPixels(6015);
+    const int bannerTop = twipsToPixels(6330);
+    const QRect client(QPoint(0, 0), designedClientSize());
+    auto* regions = new DesignedLayout(client, form);
+    const auto region = [regions](const QRect& designed, int follow) {
+        auto* layout = new DesignedLayout(designed);
+        regions->addRegion(layout, follow);
+        return layout;
     };
-    for (const auto& entry : placed)
-        regions->keep(entry.widget, entry.anchors);
+    using F = DesignedLayout::Follow;
 
-    auto* cardPanel = new AnchoredLayout(Frame1, Frame1->size());
-    for (QWidget* grows : {static_cast<QWidget*>(BackKaarten), static_cast<QWidget*>(VoorkantScroll), static_cast<QWidget*>(HelpLabel)})
-        cardPanel->keep(grows, A::Grows);
-    // The banner picture stays at its place on the left of its frame.
-    auto* banner = new AnchoredLayout(Frame3, Frame3->size());
-    banner->keep(TitelLabel, A::Fixed);
+    region(QRect(0, 0, rightColumn, stripTop), F::Grow)->addWidget(Frame1, F::Grow);
+    DesignedLayout* panels = region(QRect(rightColumn, 0, client.width() - rightColumn, stripTop), F::MoveRight);
+    panels->addWidget(Frame2, F::Stay);
+    panels->addWidget(Frame4, F::Stay);
+
+    DesignedLayout* strips = region(QRect(0, stripTop, client.width(), bannerTop - stripTop), F::GrowWidth | F::MoveDown);
+    for (QWidget* control : std::initializer_list<QWidget*>{BackInfo, InfoLabel})
+        strips->addWidget(control, F::GrowWidth);
+    for (QWidget* control : std::initializer_list<QWidget*>{KlokLabel, BackCor, CorLabel, Bar, ProgBar})
+        strips->addWidget(control, F::MoveRight);
+
+    DesignedLayout* banner = region(QRect(0, bannerTop, client.width(), client.height() - bannerTop), F::GrowWidth | F::MoveDown);
+    banner->addWidget(Frame3, F::GrowWidth);
+    banner->addWidget(Frame5, F::MoveRight);
+
+    // Inside the card panel the backgrounds grow, keeping their margins.
+    cardPanelLayout = new DesignedLayout(Frame1->rect(), Frame1);
+    cardPanelLayout->addWidget(BackKaarten, F::Grow);
+    cardPanelLayout->addWidget(VoorkantScroll, F::Grow);
+    cardPanelLayout->addWidget(HelpLabel, F::Grow);
 }

@@ -9,6 +9,8 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include <utility>
+
 namespace {
 
 QString indexed(const char* name, int index)
@@ -148,6 +150,18 @@ void Main::buildMenus()
     addSeparator(Tools, "Toolsstreep1");
     ToolsConfig = addEntry(Tools, "ToolsConfig", "Configuratie");
     ToolsDatabase = addEntry(Tools, "ToolsDatabase", "Adressenbestand");
+    // Undo and Redo also head "Bewerken", where a desktop program keeps them.
+    QAction* firstEdit = Bewerken->actions().constFirst();
+    Bewerken->insertActions(firstEdit, {ToolsUndo, ToolsRedo});
+    Bewerken->insertSeparator(firstEdit)->setObjectName("EditStreep0");
+
+    // The usual shortcuts of a desktop program.
+    const std::pair<QAction*, QKeySequence> shortcuts[] = {
+        {FileNieuw, QKeySequence(Qt::CTRL | Qt::Key_N)},      {FileOpen, QKeySequence(Qt::CTRL | Qt::Key_O)},
+        {FileSaveAs[3], QKeySequence(Qt::CTRL | Qt::Key_S)},  {FilePrint, QKeySequence(Qt::CTRL | Qt::Key_P)},
+        {FileExit, QKeySequence(Qt::CTRL | Qt::Key_Q)}};
+    for (const auto& [entry, keys] : shortcuts)
+        entry->setShortcut(keys);
 
     Help = addTopMenu(bar, "Help", "Help");
     HelpHelp = addEntry(Help, "HelpHelp", "Help");

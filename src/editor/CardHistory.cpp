@@ -24,6 +24,7 @@ CardSnapshot sameKinds(CardSnapshot snapshot, const CardSnapshot& like)
 }
 
 struct StepData {
+    quint64 name;       // the card's state after the step
     CardSnapshot other; // the changed rectangle as it is not on the card now
     CardLayoutState before;
     CardLayoutState after;
@@ -116,9 +117,10 @@ void CardHistory::commit()
         if ((now.*picture).constBits() == (before_.*picture).constBits())
             written.*picture = QImage();
     before_ = {};
-    auto data = std::make_shared<StepData>(StepData{written.part(changed), stateBefore_, read_()});
+    auto data = std::make_shared<StepData>(StepData{lastStepName_ + 1, written.part(changed), stateBefore_, read_()});
     if (changed.isEmpty())
         return;
+    ++lastStepName_;
     stack_.push(new CardStep(card_, apply_, std::move(data)));
     trim();
 }
@@ -152,6 +154,12 @@ void CardHistory::redo()
         stack_.redo();
 }
 
+quint64 CardHistory::currentState() const
+{
+    const int index = stack_.index();
+    return index > 0 ? stepAt(stack_, index - 1).data()->name : oldestState_;
+}
+
 // QUndoStack cannot drop its oldest commands one by one, so the steps that
 // stay move over to a fresh stack. This only runs right after a push, when
 // nothing can be redone.
@@ -166,6 +174,7 @@ void CardHistory::trim()
         total -= stepAt(stack_, first++).bytes();
     if (first == 0)
         return;
+    oldestState_ = stepAt(stack_, first - 1).data()->name;
     std::vector<std::shared_ptr<StepData>> kept;
     for (int i = first; i < count; ++i)
         kept.push_back(stepAt(stack_, i).data());

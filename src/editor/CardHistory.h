@@ -53,6 +53,11 @@ public:
     void undo();
     void redo();
 
+    // Names the card as the history leaves it: every step gets a name of its
+    // own, so undoing back to a state gives its name again, and dropping the
+    // oldest steps changes no name. 0 is the card before the first step.
+    quint64 currentState() const;
+
     // One change for the lifetime of the object.
     class Change {
     public:
@@ -75,6 +80,8 @@ private:
     qint64 budget_ = DefaultByteBudget;
     int depth_ = 0;
     int dragButton_ = 0; // the button holding a drag open, 0 when none
+    quint64 lastStepName_ = 0;
+    quint64 oldestState_ = 0; // the state before the oldest step kept
     CardSnapshot before_;
     CardLayoutState stateBefore_;
 };

@@ -61,15 +61,15 @@ QString saveCardAsJpeg(const QImage& card, const QString& path, int quality, con
     return converted ? QString() : notWritten(path);
 }
 
-void FileSaveAs_Click(CardContext& context, int index)
+bool FileSaveAs_Click(CardContext& context, int index)
 {
     if (index < 1 || index > 3)
-        return;
+        return false;
     const QString path = Dialogs::saveFileName(context.window(), QStringLiteral("Kaart Opslaan"),
                                                QString::fromLatin1(index == 1 ? BmpFilter : JpgFilter),
                                                Settings::cardFolder());
     if (path.isEmpty())
-        return;
+        return false;
     Settings::setCardFolder(QFileInfo(path).absolutePath());
     QString failure;
     {
@@ -89,4 +89,5 @@ void FileSaveAs_Click(CardContext& context, int index)
     }
     if (!failure.isEmpty())
         Dialogs::showMessage(context.window(), failure, ProgramName, Dialogs::Icon::None);
+    return failure.isEmpty();
 }

@@ -43,5 +43,5 @@ QString saveCardAsJpeg(const QImage& card, const QString& path, int quality, con
 constexpr int PrintCopyDotsPerMetre = 13829;
 
 // The menu action: index 1 "Als Bmp", index 2 "Als Jpg", index 3 "Als Jpg
-// (afdrukkwaliteit)", the print copy.
-void FileSaveAs_Click(CardContext& context, int index);
+// (afdrukkwaliteit)", the print copy. True when the card was written.
+bool FileSaveAs_Click(CardContext& context, int index);

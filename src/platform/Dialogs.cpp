@@ -62,11 +62,11 @@ QString runFileDialog(QWidget* parent, const QString& title, const QString& filt
 
 class RealDialogs final : public Handler {
 public:
-    bool askYesNo(QWidget* parent, const QString& text, const QString& title, Icon icon) override
+    bool askYesNo(QWidget* parent, const QString& text, const QString& title, Icon icon, Answer defaultAnswer) override
     {
         QMessageBox box(toQtIcon(icon), title, text, QMessageBox::Yes | QMessageBox::No, parent);
         box.setTextFormat(Qt::PlainText);
-        box.setDefaultButton(QMessageBox::Yes);
+        box.setDefaultButton(defaultAnswer == Answer::Yes ? QMessageBox::Yes : QMessageBox::No);
         // Dutch answers even where no Dutch translation of Qt is installed.
         box.button(QMessageBox::Yes)->setText(QStringLiteral("Ja"));
         box.button(QMessageBox::No)->setText(QStringLiteral("Nee"));
@@ -99,9 +99,9 @@ Handler* current = &realDialogs;
 
 }
 
-bool askYesNo(QWidget* parent, const QString& text, const QString& title, Icon icon)
+bool askYesNo(QWidget* parent, const QString& text, const QString& title, Icon icon, Answer defaultAnswer)
 {
-    return current->askYesNo(parent, text, title, icon);
+    return current->askYesNo(parent, text, title, icon, defaultAnswer);
 }
 
 void showMessage(QWidget* parent, const QString& text, const QString& title, Icon icon)

@@ -10,12 +10,14 @@ namespace Dialogs {
 
 enum class Icon { None, Information, Warning, Critical, Question };
 enum class Overwrite { DialogAsks, CallerAsks };
+enum class Answer { Yes, No };
 
 class Handler {
 public:
     virtual ~Handler() = default;
-    // Yes/No question; true means Yes.
-    virtual bool askYesNo(QWidget* parent, const QString& text, const QString& title, Icon icon) = 0;
+    // Yes/No question; true means Yes. `defaultAnswer` is the button Enter presses.
+    virtual bool askYesNo(QWidget* parent, const QString& text, const QString& title, Icon icon,
+                          Answer defaultAnswer) = 0;
     // A message with one OK button.
     virtual void showMessage(QWidget* parent, const QString& text, const QString& title, Icon icon) = 0;
     // Full path of the chosen file, or empty when cancelled. `filter` uses the
@@ -36,7 +38,8 @@ public:
     }
 };
 
-bool askYesNo(QWidget* parent, const QString& text, const QString& title, Icon icon = Icon::Question);
+bool askYesNo(QWidget* parent, const QString& text, const QString& title, Icon icon = Icon::Question,
+              Answer defaultAnswer = Answer::Yes);
 void showMessage(QWidget* parent, const QString& text, const QString& title, Icon icon = Icon::Information);
 QString openFileName(QWidget* parent, const QString& title, const QString& filter, const QString& start = QString());
 QString saveFileName(QWidget* parent, const QString& title, const QString& filter, const QString& start = QString(),

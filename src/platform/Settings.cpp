@@ -84,13 +84,13 @@ void setCardFolder(const QString& path) { store("folders/cards", path); }
 QString pdfFolder() { return folder("folders/pdf"); }
 void setPdfFolder(const QString& path) { store("folders/pdf", path); }
 
-QByteArray windowGeometry() { return open().value(QStringLiteral("window/geometry")).toByteArray(); }
-void setWindowGeometry(const QByteArray& geometry) { store("window/geometry", geometry); }
-
 int viewZoom() { return CardZoom::validChoice(wholeNumber("view/zoom", CardZoom::Fit, CardZoom::Fit, CardZoom::Largest)); }
 void setViewZoom(int percent) { store("view/zoom", percent); }
 
 bool cropPhotos() { return open().value(QStringLiteral("layout/cropPhotos")).toString() == QLatin1String("true"); }
 void setCropPhotos(bool on) { store("layout/cropPhotos", on); }
+
+QByteArray windowGeometry() { return open().value(QStringLiteral("window/geometry")).toByteArray(); }
+void setWindowGeometry(const QByteArray& geometry) { store("window/geometry", geometry); }
 
 }

@@ -57,10 +57,6 @@ void setCardFolder(const QString& folder);
 QString pdfFolder();
 void setPdfFolder(const QString& folder);
 
-// --- Window: the main window's size, place and maximised state (QWidget::saveGeometry), empty at first ---
-QByteArray windowGeometry();
-void setWindowGeometry(const QByteArray& geometry);
-
 // --- View: the card's zoom, 0 for "Passend in venster" (the start value), else a percent of 100..400 ---
 int viewZoom();
 void setViewZoom(int percent);
@@ -68,5 +64,9 @@ void setViewZoom(int percent);
 // --- Layout: "Foto's bijsnijden" (photos keep their shape, trimmed to the frame); off at first ---
 bool cropPhotos();
 void setCropPhotos(bool on);
+
+// --- The main window's size, place and maximised state (QWidget::saveGeometry); empty at first ---
+QByteArray windowGeometry();
+void setWindowGeometry(const QByteArray& geometry);
 
 }

@@ -13,6 +13,7 @@ public:
         QString title;
         Dialogs::Icon icon;
         bool question;
+        Dialogs::Answer defaultAnswer = Dialogs::Answer::Yes; // of a question
     };
 
     ScriptedDialogs() : previous_(Dialogs::handler()) { Dialogs::setHandler(this); }
@@ -32,9 +33,10 @@ public:
     QStringList fileFilters;
     QStringList fileStarts;   // what each file dialog proposed
 
-    bool askYesNo(QWidget*, const QString& text, const QString& title, Dialogs::Icon icon) override
+    bool askYesNo(QWidget*, const QString& text, const QString& title, Dialogs::Icon icon,
+                  Dialogs::Answer defaultAnswer) override
     {
-        messages.append({text, title, icon, true});
+        messages.append({text, title, icon, true, defaultAnswer});
         return answers.isEmpty() ? false : answers.takeFirst();
     }
     void showMessage(QWidget*, const QString& text, const QString& title, Dialogs::Icon icon) override

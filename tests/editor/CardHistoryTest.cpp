@@ -4,6 +4,7 @@
 #include "common/ScriptedDialogs.h"
 #include "common/TestRegistry.h"
 #include "editor/TextPlacer.h"
+#include "editor/UnsavedWork.h"
 #include "EditorTestSupport.h"
 #include "platform/ClickableLabel.h"
 
@@ -194,6 +195,65 @@ private Q_SLOTS:
         for (int i = 0; i < 12; ++i)
             history.undo();
         QCOMPARE(card.printImage().pixel(0, 0), qRgb(5, 5, 5));
+    }
+
+    void unsavedWorkFollowsUndoRedoAndNewBranches()
+    {
+        CardSurface card(40, 30);
+        CardHistory history = plainHistory(card);
+        UnsavedWork work(history);
+        QVERIFY(!work.unsaved());
+        QCOMPARE(work.question("Vraag?"), QString("Vraag?"));
+        fillBoth(history, card, qRgb(1, 1, 1));
+        QCOMPARE(work.question("Vraag?"), QString("De kaart is nog niet opgeslagen.\nVraag?"));
+        work.markSaved();
+        fillBoth(history, card, qRgb(1, 1, 1)); // no pixel changed: still saved
+        QVERIFY(!work.unsaved());
+        fillBoth(history, card, qRgb(2, 2, 2));
+        QVERIFY(work.unsaved());
+        history.undo();
+        QVERIFY(!work.unsaved());
+        history.undo();
+        QVERIFY(work.unsaved());
+        history.redo();
+        QVERIFY(!work.unsaved());
+        // A new change after an undo is a new state, even with the same pixels as the one dropped.
+        history.undo();
+        fillBoth(history, card, qRgb(1, 1, 1));
+        QVERIFY(work.unsaved());
+    }
+
+    void unsavedWorkSurvivesDroppedSteps()
+    {
+        CardSurface card(40, 30);
+        CardHistory history = plainHistory(card);
+        UnsavedWork work(history);
+        fillBoth(history, card, qRgb(0, 0, 0));
+        history.setByteBudget(history.bytes() * 12);
+        for (int i = 1; i <= 2; ++i)
+            fillBoth(history, card, qRgb(i, i, i));
+        work.markSaved(); // after the third fill
+        for (int i = 3; i < 15; ++i)
+            fillBoth(history, card, qRgb(i, i, i));
+        QCOMPARE(history.stack().count(), 12); // the first three steps are gone
+        QVERIFY(work.unsaved());
+        for (int i = 0; i < 12; ++i) {
+            QVERIFY(work.unsaved());
+            history.undo();
+        }
+        QCOMPARE(card.image().pixel(0, 0), qRgb(2, 2, 2));
+        QVERIFY(!work.unsaved());
+        for (int i = 0; i < 3; ++i)
+            history.redo();
+        QVERIFY(work.unsaved());
+        // A saved state that was dropped is never reached again.
+        work.markSaved();
+        for (int i = 0; i < 13; ++i)
+            fillBoth(history, card, qRgb(100 + i, 0, 0));
+        while (history.stack().canUndo()) {
+            history.undo();
+            QVERIFY(work.unsaved());
+        }
     }
 };
 

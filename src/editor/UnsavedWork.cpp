@@ -1,0 +1,20 @@
+#include "editor/UnsavedWork.h"
+
+#include "editor/CardHistory.h"
+
+UnsavedWork::UnsavedWork(const CardHistory& history) : history_(history), saved_(history.currentState()) {}
+
+void UnsavedWork::markSaved()
+{
+    saved_ = history_.currentState();
+}
+
+bool UnsavedWork::unsaved() const
+{
+    return history_.currentState() != saved_;
+}
+
+QString UnsavedWork::question(const QString& designed) const
+{
+    return unsaved() ? QStringLiteral("De kaart is nog niet opgeslagen.\n") + designed : designed;
+}
