@@ -13,6 +13,7 @@
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
@@ -134,6 +135,12 @@ private Q_SLOTS:
             QCOMPARE(main.size(), designed + QSize(0, main.menuBar()->height()));
             QCOMPARE(main.Frame1->size(), pixels({0, 0, 8100, 5940}).size());
         }
+        // A place beyond every screen (a screen since removed) is brought back onto one.
+        QWidget faraway;
+        faraway.setGeometry(20000, 20000, 900, 600);
+        Settings::setWindowGeometry(faraway.saveGeometry());
+        Main main;
+        QVERIFY(main.screen()->availableGeometry().intersects(main.geometry()));
     }
 
     void shortcutsAndTheEditMenu()
