@@ -1,6 +1,7 @@
 #include "app/MainContext.h"
 
 #include "app/Main.h"
+#include "platform/PictureBox.h"
 #include "platform/Twips.h"
 
 #include <QLabel>
@@ -63,6 +64,11 @@ void MainContext::hideTextPreview()
 void MainContext::showCoordinates(const QString& caption)
 {
     main_.CorLabel->setText(caption);
+}
+
+void MainContext::showFrameOutlines(const QVector<QRect>& frames, int current)
+{
+    main_.Voorkant->setFrameOutlines(frames, current);
 }
 
 void MainContext::StripProgress::begin()

@@ -105,10 +105,13 @@ qint64 CardHistory::pixelBytes() const
     return total;
 }
 
-// Steps that follow each other share their sources; each counts once.
+// Steps that follow each other share their sources; each counts once, and
+// the sources the card holds now cost the history nothing.
 qint64 CardHistory::sourceBytes() const
 {
     QSet<qint64> counted;
+    for (const PlacedPhoto& photo : read_().photos.photos)
+        counted.insert(photo.source.cacheKey());
     qint64 total = 0;
     for (int i = 0; i < stack_.count(); ++i) {
         const StepData& data = *stepAt(stack_, i).data();

@@ -85,7 +85,7 @@ public:
 
 private:
     void trim();
-    // Bytes of the steps' pixels and of the distinct photo sources they hold.
+    // Bytes of the steps' pixels, and of the photo sources only they hold.
     qint64 pixelBytes() const;
     qint64 sourceBytes() const;
     bool joinLastStep(const CardSnapshot& written, const QRect& changed, int series, qint64 at);

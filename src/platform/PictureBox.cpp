@@ -9,6 +9,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QUrl>
+#include <QWheelEvent>
 
 namespace {
 QString droppedFile(const QMimeData* mime)
@@ -45,6 +46,24 @@ void PictureBox::paintEvent(QPaintEvent*)
     QPainter p(this);
     p.fillRect(rect(), palette().window());
     p.drawImage(0, 0, surface_->image());
+    // The frames' outlines, over the card and never in it: the current one last, on top.
+    for (int pass = 0; pass < 2; ++pass)
+        for (int i = 0; i < outlines_.size(); ++i) {
+            if ((i == currentOutline_) != (pass == 1))
+                continue;
+            QPen pen(i == currentOutline_ ? palette().color(QPalette::Highlight) : QColor(200, 200, 200), 1, Qt::DashLine);
+            p.setPen(pen);
+            p.drawRect(outlines_[i].adjusted(0, 0, -1, -1));
+        }
+}
+
+void PictureBox::setFrameOutlines(const QVector<QRect>& frames, int current)
+{
+    if (frames == outlines_ && current == currentOutline_)
+        return;
+    outlines_ = frames;
+    currentOutline_ = current;
+    update();
 }
 
 void PictureBox::mousePressEvent(QMouseEvent* event)
@@ -60,6 +79,23 @@ void PictureBox::mouseMoveEvent(QMouseEvent* event)
 void PictureBox::mouseReleaseEvent(QMouseEvent* event)
 {
     Q_EMIT mouseUp(buttonCode(event->button()), shiftCode(event->modifiers()), event->position().x(), event->position().y());
+}
+
+void PictureBox::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    Q_EMIT mouseDoubleClick(buttonCode(event->button()), shiftCode(event->modifiers()), event->position().x(),
+                            event->position().y());
+}
+
+void PictureBox::wheelEvent(QWheelEvent* event)
+{
+    const int steps = event->angleDelta().y() / QWheelEvent::DefaultDeltasPerStep;
+    if (!(event->modifiers() & Qt::ControlModifier) && steps != 0 && wheelOverCard
+        && wheelOverCard(steps, shiftCode(event->modifiers()), event->position().x(), event->position().y())) {
+        event->accept();
+        return;
+    }
+    QWidget::wheelEvent(event);
 }
 
 void PictureBox::keyPressEvent(QKeyEvent* event)
@@ -81,4 +117,5 @@ void PictureBox::dropEvent(QDropEvent* event)
         return;
     event->acceptProposedAction();
     Q_EMIT fileDropped(path);
+    Q_EMIT fileDroppedAt(path, event->position().x(), event->position().y());
 }
