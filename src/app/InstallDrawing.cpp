@@ -6,6 +6,7 @@
 #include "drawing/MouseDrawing.h"
 #include "drawing/ToolActions.h"
 #include "drawing/ToolTable.h"
+#include "editor/PhotoAdjusting.h"
 #include "platform/ClickableLabel.h"
 #include "platform/PictureBox.h"
 
@@ -63,6 +64,13 @@ void installDrawingTools(Main& main)
                      [&main](int button, int shift, double x, double y) { Voorkant_MouseMove(main.context(), button, shift, x, y); });
     QObject::connect(main.Voorkant, &PictureBox::mouseUp, &main,
                      [&main](int button, int shift, double x, double y) { Voorkant_MouseUp(main.context(), button, shift, x, y); });
+
+    // Placed photos: a double click resets one, the wheel and + and − zoom it.
+    QObject::connect(main.Voorkant, &PictureBox::mouseDoubleClick, &main,
+                     [&main](int button, int, double x, double y) { photoDoubleClick(main.context(), button, x, y); });
+    main.Voorkant->wheelOverCard = [&main](int steps, int, double x, double y) { return zoomPhotoAt(main.context(), steps, x, y); };
+    QObject::connect(main.Voorkant, &PictureBox::keyDown, &main,
+                     [&main](int keyCode, int shift) { zoomPhotoByKey(main.context(), keyCode, shift); });
 
     for (int i = 1; i <= 3; ++i)
         QObject::connect(main.ToolsColorLayer[i], &QAction::triggered, &main, [&main, i] { setLayerColour(main, i); });

@@ -52,8 +52,8 @@ void installPhotosTextAndSaving(Main& main)
     followControls(main);
     CardContext& context = main.context();
     QObject::connect(main.FileOpen, &QAction::triggered, &main, [&context] { FileOpen_Click(context); });
-    QObject::connect(main.Voorkant, &PictureBox::fileDropped, &main,
-                     [&context](const QString& path) { openPhotoFile(context, path); });
+    QObject::connect(main.Voorkant, &PictureBox::fileDroppedAt, &main,
+                     [&context](const QString& path, double x, double y) { dropPhotoFile(context, path, x, y); });
     for (int index : {1, 2, 3})
         QObject::connect(main.FileSaveAs[index], &QAction::triggered, &main,
                          [&main, &context, index] {

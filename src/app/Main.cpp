@@ -10,6 +10,7 @@
 #include "platform/Twips.h"
 #include "editor/CardLayouts.h"
 #include "editor/ClockAndHelp.h"
+#include "editor/PhotoAdjusting.h"
 #include "platform/ClickableLabel.h"
 #include "platform/DesignedLayout.h"
 #include "platform/DesktopShell.h"
@@ -71,9 +72,20 @@ Main::Main(QWidget* parent)
     installAddressBook(*this);
     installPrinting(*this);
     installCardView(*this);
+
+    // Any change but photos ends the adjusting of photos: the outlines go and the sources are let go.
+    history.setOtherChangeHandler([this] {
+        state.cardPhotos.release();
+        showFrameOutlines(context());
+    });
+    showFrameOutlines(context());
 }
 
-Main::~Main() = default;
+Main::~Main()
+{
+    // A photo still being dragged lets go of the card before the card goes.
+    state.photoDrag.reset();
+}
 
 QSize Main::designedClientSize()
 {
@@ -140,8 +152,17 @@ void Main::ToolsRedo_Click()
 
 CardLayoutState Main::cardLayoutState() const
 {
-    return {state.currentLayout, state.frameX,       state.frameY,     state.frameWidth, state.frameHeight,
-            Knop[DrawingTool::Freehand]->isEnabled(), state.currentTool, Label1->text(), InfoLabel->text()};
+    return {state.currentLayout,
+            state.frameX,
+            state.frameY,
+            state.frameWidth,
+            state.frameHeight,
+            Knop[DrawingTool::Freehand]->isEnabled(),
+            state.currentTool,
+            Label1->text(),
+            InfoLabel->text(),
+            state.cardPhotos,
+            state.photoCaption};
 }
 
 // The help line and the tool label follow a step only when it changes the
@@ -164,6 +185,9 @@ void Main::applyCardLayoutState(const CardLayoutState& layoutState)
             entry->setChecked(entry == LayoutKaart[std::size_t(std::clamp(layoutState.layout, 0, Layout::LastIndex))]);
     setToolButtonsEnabled(layoutState.toolButtonsEnabled);
     state.currentTool = layoutState.currentTool;
+    state.cardPhotos = layoutState.photos;
+    setPhotoCaption(layoutState.photoCaption);
+    showFrameOutlines(context());
 }
 
 void Main::paintSwatches()
@@ -188,12 +212,17 @@ void Main::LayoutKaart_Click(int index)
             entry->setChecked(false);
     state.currentTool = DrawingTool::NoTool;
     if (const CardLayout* chosen = photoLayout(index)) {
+        // A new photo layout starts with empty frames; chosen again, its photos stay adjustable.
+        history.markPhotoChange();
+        if (index != state.currentLayout || !state.cardPhotos.shown)
+            state.cardPhotos = CardPhotos();
         state.frameX = chosen->firstX;
         state.frameY = chosen->firstY;
         state.frameWidth = chosen->frameWidth;
         state.frameHeight = chosen->frameHeight;
         InfoLabel->setText(chosen->info);
     } else if (index == Layout::FreeDrawing) {
+        state.cardPhotos.release();
         InfoLabel->setText(layoutInfoText(Layout::FreeDrawing));
         setToolButtonsEnabled(true);
     } else if (index == Layout::AddressSide) {
@@ -204,6 +233,7 @@ void Main::LayoutKaart_Click(int index)
     state.currentLayout = index;
     if (index >= 1 && index < int(LayoutKaart.size()) && LayoutKaart[index])
         LayoutKaart[index]->setChecked(true);
+    showFrameOutlines(context());
 }
 
 void Main::FileNieuw_Click()
@@ -226,6 +256,10 @@ void Main::FileNieuw_Click()
     state.frameY = 0;
     state.frameWidth = 515;
     state.frameHeight = 365;
+    // A new card shows the frame of layout 1 again.
+    history.markPhotoChange();
+    state.cardPhotos = CardPhotos();
+    showFrameOutlines(context());
 }
 
 // With unsaved work the question warns first and proposes "Nee".
@@ -244,6 +278,7 @@ void Main::setToolCaption(const QString& caption)
 void Main::setPhotoCaption(const QString& caption)
 {
     // A menu entry takes "&" as the sign of a shortcut letter.
+    state.photoCaption = caption;
     QString shown = caption;
     NaamEnGrootte->setText(shown.replace(QLatin1Char('&'), QLatin1String("&&")));
 }

@@ -70,6 +70,11 @@ void MainContext::showCoordinates(const QString& caption)
     main_.CorLabel->setText(caption);
 }
 
+void MainContext::showFrameOutlines(const QVector<QRect>& frames, int current)
+{
+    main_.Voorkant->setFrameOutlines(frames, current);
+}
+
 void MainContext::StripProgress::begin()
 {
     main_.startProgressStrip();

@@ -31,6 +31,7 @@ public:
     void moveTextPreview(const QPoint& topLeft) override;
     void hideTextPreview() override;
     void showCoordinates(const QString& caption) override;
+    void showFrameOutlines(const QVector<QRect>& frames, int current) override;
 
 private:
     // The strip `Bar`: its timer draws the figure kept in the editor state.

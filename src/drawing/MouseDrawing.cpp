@@ -7,6 +7,7 @@
 #include "drawing/FotoLaden.h"
 #include "drawing/ToolActions.h"
 #include "drawing/ToolTable.h"
+#include "editor/PhotoAdjusting.h"
 #include "editor/TextPlacer.h"
 #include "platform/Rounding.h"
 
@@ -72,7 +73,7 @@ void Knop_Click(CardContext& context, int n)
 void Voorkant_MouseDown(CardContext& context, int button, int, double x, double y)
 {
     EditorState& s = context.state();
-    if (s.currentLayout != Layout::FreeDrawing)
+    if (photoMouseDown(context, button, x, y) || s.currentLayout != Layout::FreeDrawing)
         return;
     CardSurface& card = context.card();
     // Everything until the button comes up again is one change.
@@ -114,7 +115,7 @@ void Voorkant_MouseMove(CardContext& context, int button, int, double x, double 
     movePreview(context, x, y);
     context.overlays().showCoordinates("Coordinaten : X = " + shortest(x) + ", Y = " + shortest(y));
 
-    if (s.currentLayout != Layout::FreeDrawing || button != LeftButton)
+    if (photoMouseMove(context, button, x, y) || s.currentLayout != Layout::FreeDrawing || button != LeftButton)
         return;
     CardSurface& card = context.card();
     switch (s.currentTool) {
@@ -171,7 +172,7 @@ void Voorkant_MouseUp(CardContext& context, int button, int, double x, double y)
         card.refresh();
         return;
     }
-    if (s.currentLayout != Layout::FreeDrawing)
+    if (photoMouseUp(context, button, x, y) || s.currentLayout != Layout::FreeDrawing)
         return;
 
     removeRubberBand(context);

@@ -4,6 +4,7 @@
 // progress displays and the overlays of the card view. The main window hands
 // its own over; the subsystems never reach its widgets.
 #include <QSize>
+#include <QtContainerFwd>
 
 class CardHistory;
 class CardSurface;
@@ -15,6 +16,7 @@ class QPoint;
 class QRect;
 class QString;
 class QWidget;
+
 struct EditorState;
 
 // What the card view shows over the card, in card pixels. Overlays are never
@@ -33,6 +35,8 @@ public:
     virtual void hideTextPreview() = 0;
     // The pointer's position on the card, as a caption.
     virtual void showCoordinates(const QString& caption) = 0;
+    // Outlines of the layout's frames over the card; `current` is highlighted. Empty: none.
+    virtual void showFrameOutlines(const QVector<QRect>& frames, int current) = 0;
 };
 
 class CardContext {

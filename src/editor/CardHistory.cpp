@@ -1,6 +1,9 @@
 #include "editor/CardHistory.h"
 
+#include <QSet>
+#include <chrono>
 #include <memory>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -28,6 +31,8 @@ struct StepData {
     CardSnapshot other; // the changed rectangle as it is not on the card now
     CardLayoutState before;
     CardLayoutState after;
+    int series = 0; // the series of wheel steps it holds, 0 when none
+    qint64 at = 0;  // when it was recorded last (milliseconds)
 };
 
 // Undo and redo both swap the stored rectangle with the card's, so a step
@@ -90,9 +95,34 @@ void CardHistory::setByteBudget(qint64 bytes)
 
 qint64 CardHistory::bytes() const
 {
+    return pixelBytes() + sourceBytes();
+}
+
+qint64 CardHistory::pixelBytes() const
+{
     qint64 total = 0;
     for (int i = 0; i < stack_.count(); ++i)
         total += stepAt(stack_, i).bytes();
+    return total;
+}
+
+// Steps that follow each other share their sources; each counts once, and
+// the sources the card holds now cost the history nothing.
+qint64 CardHistory::sourceBytes() const
+{
+    QSet<qint64> counted;
+    for (const PlacedPhoto& photo : read_().photos.photos)
+        counted.insert(photo.source.cacheKey());
+    qint64 total = 0;
+    for (int i = 0; i < stack_.count(); ++i) {
+        const StepData& data = *stepAt(stack_, i).data();
+        for (const CardLayoutState* state : {&data.before, &data.after})
+            for (const PlacedPhoto& photo : state->photos.photos)
+                if (!photo.source.isNull() && !counted.contains(photo.source.cacheKey())) {
+                    counted.insert(photo.source.cacheKey());
+                    total += photo.source.sizeInBytes();
+                }
+    }
     return total;
 }
 
@@ -108,7 +138,15 @@ void CardHistory::commit()
 {
     if (depth_ == 0 || --depth_ > 0)
         return;
+    const bool photoChange = std::exchange(photoChange_, false);
+    const int series = std::exchange(series_, 0);
     const QRect changed = card_.changedSince(before_);
+    if (changed.isEmpty()) {
+        before_ = {};
+        return;
+    }
+    if (!photoChange && otherChange_)
+        otherChange_();
     // A picture the change never wrote still shares its pixels with the
     // snapshot; the step need not keep it (mostly the base pictures).
     CardSnapshot written = before_;
@@ -116,13 +154,39 @@ void CardHistory::commit()
     for (Picture picture : Pictures)
         if ((now.*picture).constBits() == (before_.*picture).constBits())
             written.*picture = QImage();
+    const qint64 at = clock_ ? clock_()
+                             : std::chrono::duration_cast<std::chrono::milliseconds>(
+                                   std::chrono::steady_clock::now().time_since_epoch()).count();
+    if (series == 0 || !joinLastStep(written, changed, series, at))
+        stack_.push(new CardStep(card_, apply_,
+                                 std::make_shared<StepData>(StepData{++lastStepName_, written.part(changed), stateBefore_,
+                                                                     read_(), series, at})));
     before_ = {};
-    auto data = std::make_shared<StepData>(StepData{lastStepName_ + 1, written.part(changed), stateBefore_, read_()});
-    if (changed.isEmpty())
-        return;
-    ++lastStepName_;
-    stack_.push(new CardStep(card_, apply_, std::move(data)));
     trim();
+}
+
+// The last step then reaches from the card before it to the card now: it
+// keeps the pixels of both rectangles as they were before it.
+bool CardHistory::joinLastStep(const CardSnapshot& written, const QRect& changed, int series, qint64 at)
+{
+    const int count = stack_.count();
+    if (count == 0 || stack_.index() != count)
+        return false;
+    StepData& last = *stepAt(stack_, count - 1).data();
+    if (last.series != series || at - last.at >= SeriesPause || at < last.at)
+        return false;
+    CardSnapshot kinds = before_;
+    for (Picture picture : Pictures)
+        if ((written.*picture).isNull() && (last.other.*picture).isNull())
+            kinds.*picture = QImage();
+    CardSnapshot joined = kinds.part(last.other.rect | changed);
+    joined.paste(last.other);
+    last.other = std::move(joined);
+    last.after = read_();
+    last.at = at;
+    // The joined step leaves another card than before: a save in between no longer holds.
+    last.name = ++lastStepName_;
+    return true;
 }
 
 void CardHistory::openDrag(int button)
@@ -166,7 +230,17 @@ quint64 CardHistory::currentState() const
 void CardHistory::trim()
 {
     const int count = stack_.count();
-    if (count <= MinimumSteps || stack_.index() != count)
+    if (stack_.index() != count)
+        return;
+    // The oldest steps let their photo sources go first: their photos can no
+    // longer be adjusted after an undo to them, but every step stays.
+    for (int i = 0; i < count && bytes() > budget_; ++i) {
+        StepData& data = *stepAt(stack_, i).data();
+        for (CardLayoutState* state : {&data.before, &data.after})
+            for (PlacedPhoto& photo : state->photos.photos)
+                photo.source = QImage();
+    }
+    if (count <= MinimumSteps)
         return;
     qint64 total = bytes();
     int first = 0;

@@ -2,7 +2,9 @@
 // The card's undo history: every change to the card is one step that can be
 // undone and redone. A step keeps only the rectangle of the card that changed
 // (both copies, current image and base picture) and the editor settings that
-// go with the card: layout, frame position and the tool buttons.
+// go with the card: layout, frame position, the tool buttons, the placed
+// photos with their sources and placements, and the photo's caption.
+#include "editor/CardPhotos.h"
 #include "platform/CardSurface.h"
 
 #include <QString>
@@ -17,6 +19,8 @@ struct CardLayoutState {
     int currentTool = 0;
     QString toolCaption; // the tool label
     QString info;        // the help line
+    CardPhotos photos;
+    QString photoCaption = QStringLiteral("*.*");
 };
 
 class CardHistory {
@@ -42,6 +46,20 @@ public:
     void begin();
     void commit();
     bool recording() const { return depth_ > 0; }
+
+    // The change under way only placed or adjusted photos, or chose a photo
+    // layout. Any other change that alters the card calls the handler set
+    // here before its result is recorded: the photos are let go.
+    void markPhotoChange() { photoChange_ = true; }
+    void setOtherChangeHandler(std::function<void()> handler) { otherChange_ = std::move(handler); }
+
+    // The change under way is a step of the series `key` (wheel steps on one
+    // photo): it joins the last step when that was of the same series, is
+    // still the last, and came less than SeriesPause before.
+    static constexpr qint64 SeriesPause = 1000; // milliseconds
+    void joinSeries(int key) { series_ = key; }
+    using Clock = std::function<qint64()>; // milliseconds, never going back
+    void setClock(Clock clock) { clock_ = std::move(clock); }
 
     // A change that spans events, from a button's mouse-down to its mouse-up.
     // Presses of other buttons meanwhile join it; a second press of the same
@@ -72,6 +90,10 @@ public:
 
 private:
     void trim();
+    // Bytes of the steps' pixels, and of the photo sources only they hold.
+    qint64 pixelBytes() const;
+    qint64 sourceBytes() const;
+    bool joinLastStep(const CardSnapshot& written, const QRect& changed, int series, qint64 at);
 
     CardSurface& card_;
     ReadState read_;
@@ -82,6 +104,10 @@ private:
     int dragButton_ = 0; // the button holding a drag open, 0 when none
     quint64 lastStepName_ = 0;
     quint64 oldestState_ = 0; // the state before the oldest step kept
+    bool photoChange_ = false;
+    int series_ = 0;     // the series of the change under way, 0 when none
+    std::function<void()> otherChange_;
+    Clock clock_;
     CardSnapshot before_;
     CardLayoutState stateBefore_;
 };

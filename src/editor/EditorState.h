@@ -1,10 +1,14 @@
 #pragma once
 // The card editor's shared state: one plain struct owned by the main window,
 // read and written directly by the parts of the program that need it.
+#include "editor/CardPhotos.h"
 #include "platform/Colors.h"
 #include "platform/LabelSheetStart.h"
 
 #include <QString>
+#include <memory>
+
+struct PhotoDrag;
 
 struct EditorState {
     // Layout and frame (pixels on the card).
@@ -48,7 +52,16 @@ struct EditorState {
     // Saving.
     int jpegQuality = 90;
 
-    // The last loaded photo.
+    // The photos placed in the current layout's frames, while they can be
+    // adjusted; the photo being moved with the mouse; where the pointer was
+    // last on the card (card pixels).
+    CardPhotos cardPhotos;
+    std::shared_ptr<PhotoDrag> photoDrag;
+    double pointerX = -1;
+    double pointerY = -1;
+
+    // The last loaded photo, and the caption that names it on the menu bar.
+    QString photoCaption = QStringLiteral("*.*");
     QString photoFileName;
     int photoWidth = 0;
     int photoHeight = 0;

@@ -6,7 +6,7 @@
 #include "platform/CardSurface.h"
 #include "platform/Settings.h"
 #include "editor/CardLayouts.h"
-#include "editor/PhotoCrop.h"
+#include "editor/PhotoAdjusting.h"
 #include "platform/BusyPointer.h"
 #include "platform/Dialogs.h"
 #include "platform/PhotoFileFilter.h"
@@ -45,10 +45,10 @@ void openPhotoFile(CardContext& context, const QString& path)
     state.photoFileName = path;
 
     const bool paintsIntoFrame = photoLayout(state.currentLayout) != nullptr;
-    // A large photo only needs decoding at the size of the frame it fills, on
-    // the print copy.
+    // A large photo only needs decoding at the detail its frame keeps: twice
+    // the print frame, so that it can still be zoomed in.
     const QSize frameSize = paintsIntoFrame
-        ? QSize(int(roundHalfEven(state.frameWidth)), int(roundHalfEven(state.frameHeight)))
+        ? QSize(int(roundHalfEven(state.frameWidth)), int(roundHalfEven(state.frameHeight))) * KeptDetail
         : QSize();
     const PictureLoadResult picture = loadPhotoForCard(path, frameSize);
     if (!picture || picture->image.isNull()) {
@@ -65,9 +65,14 @@ void openPhotoFile(CardContext& context, const QString& path)
 
     if (!paintsIntoFrame)
         return;
-    CardSurface& card = context.card();
-    card.paintPhoto(photoForFrame(photo, {state.frameWidth, state.frameHeight}, state.cropPhotos),
-                    QRectF(state.frameX, state.frameY, state.frameWidth, state.frameHeight));
-    card.refresh();
+    placePhoto(context, photo);
     advanceFrame(state.currentLayout, state.frameX, state.frameY);
+    showFrameOutlines(context);
+}
+
+void dropPhotoFile(CardContext& context, const QString& path, double x, double y)
+{
+    if (photoLayout(context.state().currentLayout))
+        pickFrameAt(context, x, y);
+    openPhotoFile(context, path);
 }

@@ -18,3 +18,7 @@ void FileOpen_Click(CardContext& context);
 // when a file is dropped on the card). A file that cannot be read is reported
 // in a message, with the card, the frame position and the caption unchanged.
 void openPhotoFile(CardContext& context, const QString& path);
+
+// A file dropped on the card at (x, y), card pixels: in a photo layout it
+// goes into the frame there, or into the current frame outside every frame.
+void dropPhotoFile(CardContext& context, const QString& path, double x, double y);

@@ -91,6 +91,15 @@ CardSnapshot CardSnapshot::part(const QRect& screen) const
     return {r, partOf(image, r), partOf(basePicture, r), partOf(printImage, print), partOf(printBasePicture, print)};
 }
 
+void CardSnapshot::paste(const CardSnapshot& piece)
+{
+    const QPoint at = piece.rect.topLeft() - rect.topLeft();
+    ::paste(image, piece.image, at);
+    ::paste(basePicture, piece.basePicture, at);
+    ::paste(printImage, piece.printImage, at * Scale);
+    ::paste(printBasePicture, piece.printBasePicture, at * Scale);
+}
+
 CardSnapshot CardSurface::snapshot() const
 {
     return {image().rect(), image(), basePicture(), printCurrent_, printBase_};

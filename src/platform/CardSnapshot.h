@@ -12,5 +12,8 @@ struct CardSnapshot {
     QImage image, basePicture, printImage, printBasePicture;
     // The part of a whole-card snapshot inside a screen rectangle.
     CardSnapshot part(const QRect& screen) const;
+    // Writes the pictures `piece` holds over this snapshot's, at their place
+    // (`piece` lies inside this snapshot's rectangle).
+    void paste(const CardSnapshot& piece);
     qint64 bytes() const;
 };

@@ -9,6 +9,8 @@
 #include "platform/DrawingSurface.h"
 
 #include <QRect>
+#include <utility>
+#include <vector>
 
 class CardSurface : public DrawingSurface {
 public:
@@ -27,6 +29,45 @@ public:
     // a `print` of the wrong size gives a plain enlargement of `screen`, so
     // the print copy is never lost.
     void setImages(const QImage& screen, const QImage& print) override;
+
+    // A photo in a frame: the part `part` of `source` (its pixels) stretched into `frame` (card pixels).
+    struct PlacedPicture {
+        QImage source;
+        QRectF part;
+        QRectF frame;
+    };
+    // Paints the photos in order on both copies, each resampled from its
+    // source at the copy's own resolution; only inside `clip` when given.
+    void paintPhotos(const std::vector<PlacedPicture>& photos, const QRect& clip = QRect());
+
+    // A photo moved in its frame. While the pointer moves, show() puts it on
+    // the screen copy alone, from a copy of the photo at screen size, with the
+    // photos painted over it put back on top as they were. commit() then paints
+    // the frame from the sources on both copies. Dropped without a commit, the
+    // screen copy is put back as it was, so the two copies never disagree.
+    class PhotoPreview {
+    public:
+        // `photos`: the moved photo first, then the photos over its frame, in
+        // the order of painting; `screenSized`: the moved photo's whole
+        // source, scaled so that its part shown fits the frame pixel for pixel.
+        PhotoPreview(CardSurface& card, std::vector<PlacedPicture> photos, QImage screenSized);
+        ~PhotoPreview();
+        PhotoPreview(const PhotoPreview&) = delete;
+        PhotoPreview& operator=(const PhotoPreview&) = delete;
+        // The frame shows `screenSized` from `topLeft` (its pixels) on.
+        void show(QPoint topLeft);
+        // The moved photo now shows `part` of its source; both copies are painted.
+        void commit(const QRectF& part);
+
+    private:
+        CardSurface& card_;
+        std::vector<PlacedPicture> photos_;
+        QImage screenSized_;
+        QRect frame_;                 // the moved photo's frame on the card
+        QImage before_;               // the screen copy there, as it was
+        std::vector<std::pair<QRect, QImage>> above_; // the screen pixels of the photos over it
+        bool committed_ = false;
+    };
 
     // Undo support (CardSnapshot.cpp). A whole-card snapshot shares the
     // card's pixels until either changes, so taking one costs nothing.

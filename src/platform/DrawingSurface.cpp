@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 using PixelRaster::sane;
 using PixelRaster::toPixel;
@@ -30,7 +31,7 @@ QRect withFringe(const QRect& area)
 // target is first reduced smoothly to the target's size (averaging, not
 // sampling); with `always` any other size is resampled that way as well, so
 // an integral target gets exactly one smooth resampling.
-void drawResampled(QImage& image, const QImage& source, const QRectF& target, bool always)
+void drawResampled(QImage& image, const QImage& source, const QRectF& target, bool always, const QRectF& clip = QRectF())
 {
     const QSize whole(int(std::ceil(target.width())), int(std::ceil(target.height())));
     const bool tooLarge = whole.width() > 2 * image.width() || whole.height() > 2 * image.height();
@@ -41,7 +42,27 @@ void drawResampled(QImage& image, const QImage& source, const QRectF& target, bo
     QPainter p(&image);
     p.setCompositionMode(QPainter::CompositionMode_Source);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
+    if (!clip.isEmpty())
+        p.setClipRect(clip);
     p.drawImage(target, picture);
+}
+
+// The whole pixels of `source` around `part`, shared with it (no copy), and
+// where they land when `part` is stretched into `frame`.
+std::pair<QImage, QRectF> wholePixelsAround(const QImage& source, const QRectF& part, const QRectF& frame)
+{
+    const QRect pixels = QRect(QPoint(int(std::floor(part.left())), int(std::floor(part.top()))),
+                               QPoint(int(std::ceil(part.right())) - 1, int(std::ceil(part.bottom())) - 1))
+        & source.rect();
+    const double sx = frame.width() / part.width(), sy = frame.height() / part.height();
+    const QRectF target(frame.x() + (pixels.x() - part.x()) * sx, frame.y() + (pixels.y() - part.y()) * sy,
+                        pixels.width() * sx, pixels.height() * sy);
+    if (pixels == source.rect())
+        return {source, target};
+    if (source.depth() != 32)
+        return {source.copy(pixels), target};
+    const uchar* first = source.constBits() + qsizetype(pixels.y()) * source.bytesPerLine() + pixels.x() * 4;
+    return {QImage(first, pixels.width(), pixels.height(), source.bytesPerLine(), source.format()), target};
 }
 
 }
@@ -286,15 +307,28 @@ void DrawingSurface::paintPicture(const QImage& picture, double x, double y, dou
 
 void DrawingSurface::paintPhoto(const QImage& source, const QRectF& frame)
 {
-    if (source.isNull() || !(frame.width() > 0) || !(frame.height() > 0))
+    paintPhotoPart(source, QRectF(source.rect()), frame);
+}
+
+void DrawingSurface::paintPhotoPart(const QImage& source, const QRectF& part, const QRectF& frame, const QRect& clip)
+{
+    if (source.isNull() || !(frame.width() > 0) || !(frame.height() > 0) || !(part.width() > 0) || !(part.height() > 0)
+        || !QRectF(source.rect()).intersects(part))
         return;
-    const QRectF target(sane(frame.x()), sane(frame.y()), sane(frame.width()), sane(frame.height()));
+    const QRectF placed(sane(frame.x()), sane(frame.y()), sane(frame.width()), sane(frame.height()));
+    const QRectF inside = clip.isEmpty() ? placed : placed & QRectF(clip);
+    if (inside.isEmpty())
+        return;
     const QImage flat = opaque(source);
-    markChanged(withFringe(target.toAlignedRect()));
-    drawResampled(current_, flat, target, false);
+    const auto [pixels, target] = wholePixelsAround(flat, part, placed);
+    // A part of whole pixels lands exactly on the frame; a fractional one reaches past it.
+    const QRectF keep = target == placed && clip.isEmpty() ? QRectF() : inside;
+    markChanged(withFringe(inside.toAlignedRect()));
+    drawResampled(current_, pixels, target, false, keep);
     if (QImage* print = printTarget()) {
         const int s = printScale();
-        drawResampled(*print, flat, QRectF(target.topLeft() * s, target.size() * s), true);
+        const auto scaled = [s](const QRectF& r) { return QRectF(r.topLeft() * s, r.size() * s); };
+        drawResampled(*print, pixels, scaled(target), true, scaled(keep));
     }
 }
 

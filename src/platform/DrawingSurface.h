@@ -78,6 +78,9 @@ public:
     // copy is resampled smoothly from `source` at its own resolution, so the
     // print copy keeps the detail of a source larger than the screen frame.
     void paintPhoto(const QImage& source, const QRectF& frame);
+    // The same for the part `part` (the photo's pixels, fractions allowed) of
+    // `source`, stretched into `frame`; only inside `clip` (card pixels) when given.
+    void paintPhotoPart(const QImage& source, const QRectF& part, const QRectF& frame, const QRect& clip = QRect());
     // Sets the pixels of `runs` to `color` on the screen picture and their
     // blocks on the print copy (the result of a region found on the screen).
     struct PixelRun { int y, left, right; };

@@ -185,12 +185,15 @@ void PictureBox::paintEvent(QPaintEvent* event)
     for (const QRect& area : beyond)
         p.fillRect(area, palette().window());
 
-    for (int i = 0; i < frames_.size(); ++i) {
-        QPen pen(i == currentFrame_ ? palette().color(QPalette::Highlight) : FrameOutline, 1, Qt::DashLine);
-        p.setPen(pen);
-        p.setBrush(Qt::NoBrush);
-        p.drawRect(QRectF(viewRect(frames_.at(i))).adjusted(0.5, 0.5, -0.5, -0.5));
-    }
+    // The frames' outlines, over the card and never in it: the current one last, on top.
+    p.setBrush(Qt::NoBrush);
+    for (int pass = 0; pass < 2; ++pass)
+        for (int i = 0; i < frames_.size(); ++i) {
+            if ((i == currentFrame_) != (pass == 1))
+                continue;
+            p.setPen(QPen(i == currentFrame_ ? palette().color(QPalette::Highlight) : FrameOutline, 1, Qt::DashLine));
+            p.drawRect(QRectF(viewRect(frames_.at(i))).adjusted(0.5, 0.5, -0.5, -0.5));
+        }
 }
 
 void PictureBox::mousePressEvent(QMouseEvent* event)
@@ -255,4 +258,6 @@ void PictureBox::dropEvent(QDropEvent* event)
         return;
     event->acceptProposedAction();
     Q_EMIT fileDropped(path);
+    const QPointF at = picturePixelAt(event->position());
+    Q_EMIT fileDroppedAt(path, at.x(), at.y());
 }

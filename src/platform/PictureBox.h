@@ -65,6 +65,8 @@ Q_SIGNALS:
     // One local file dropped onto the picture.
     void fileDropped(const QString& path);
     void zoomChanged(int percent);
+    // The same, with where it was dropped, in card pixels.
+    void fileDroppedAt(const QString& path, double x, double y);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
