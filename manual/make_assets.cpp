@@ -6,6 +6,10 @@
 #include "app/StartPhoto.h"
 #include "addressbook/Dataform.h"
 #include "app/Titel.h"
+#include "editor/CardHistory.h"
+#include "editor/CardLayouts.h"
+#include "editor/PhotoAdjusting.h"
+#include "platform/PictureBox.h"
 #include "printing/AfdrukVoorbeeld.h"
 #include "printing/Afdrukken.h"
 #include "printing/PrintRun.h"
@@ -16,6 +20,7 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
+#include <QGroupBox>
 #include <QScreen>
 #include <QTextFrame>
 #include <QDir>
@@ -90,6 +95,28 @@ bool writeManual(const QString& htmlPath, const QString& pdfPath)
         document.addResource(QTextDocument::ImageResource, QUrl("screenshot:maximised"), grabWindow(main));
         main.resize(main.minimumSize());
         main.hide();
+        {
+            // "4 Foto's" with two photos placed: the frames' outlines, the third one current.
+            Main photos;
+            photos.KlokTimer->stop();
+            photos.LayoutKaart_Click(7);
+            for (int n = 0; n < 2; ++n) {
+                CardHistory::Change change(photos.history);
+                placePhoto(photos.context(), startPhoto());
+                advanceFrame(photos.state.currentLayout, photos.state.frameX, photos.state.frameY);
+            }
+            showFrameOutlines(photos.context());
+            photos.show();
+            QCoreApplication::processEvents();
+            document.addResource(QTextDocument::ImageResource, QUrl("screenshot:frames"), photos.Frame1->grab().toImage());
+            // The first photo zoomed in around a point and moved to the left inside its frame.
+            zoomPhotoAt(photos.context(), 6, 180, 60);
+            photoMouseDown(photos.context(), 1, 120, 90);
+            photoMouseMove(photos.context(), 1, 80, 90);
+            photoMouseUp(photos.context(), 1, 80, 90);
+            QCoreApplication::processEvents();
+            document.addResource(QTextDocument::ImageResource, QUrl("screenshot:photomove"), photos.Frame1->grab().toImage());
+        }
 
         SessionPrinter printer;
         Afdrukken print(main.state, main.card, printer, [] { return std::optional<AddressBook>(); });
