@@ -8,24 +8,28 @@
 #include <QRect>
 #include <cmath>
 
+// Each n x n block of `picture` averaged into one pixel.
+inline QImage blockMeans(const QImage& picture, int n)
+{
+    QImage means(picture.width() / n, picture.height() / n, QImage::Format_RGB32);
+    for (int y = 0; y < means.height(); ++y)
+        for (int x = 0; x < means.width(); ++x) {
+            int r = 0, g = 0, b = 0;
+            for (int dy = 0; dy < n; ++dy)
+                for (int dx = 0; dx < n; ++dx) {
+                    const QRgb p = picture.pixel(x * n + dx, y * n + dy);
+                    r += qRed(p), g += qGreen(p), b += qBlue(p);
+                }
+            const int count = n * n;
+            means.setPixel(x, y, qRgb((r + count / 2) / count, (g + count / 2) / count, (b + count / 2) / count));
+        }
+    return means;
+}
+
 // Each PrintScale x PrintScale block of `print` averaged into one pixel.
 inline QImage reducedPrintCopy(const QImage& print)
 {
-    constexpr int s = CardSurface::PrintScale;
-    QImage reduced(print.width() / s, print.height() / s, QImage::Format_RGB32);
-    for (int y = 0; y < reduced.height(); ++y) {
-        for (int x = 0; x < reduced.width(); ++x) {
-            int r = 0, g = 0, b = 0;
-            for (int dy = 0; dy < s; ++dy)
-                for (int dx = 0; dx < s; ++dx) {
-                    const QRgb p = print.pixel(x * s + dx, y * s + dy);
-                    r += qRed(p), g += qGreen(p), b += qBlue(p);
-                }
-            const int n = s * s;
-            reduced.setPixel(x, y, qRgb((r + n / 2) / n, (g + n / 2) / n, (b + n / 2) / n));
-        }
-    }
-    return reduced;
+    return blockMeans(print, CardSurface::PrintScale);
 }
 
 // Mean absolute difference per channel over `area` (the whole image when empty).

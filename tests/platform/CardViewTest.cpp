@@ -1,5 +1,6 @@
 // The card view's picture at every scale, its partial updates, and the view
 // on screen. Run again with QT_SCALE_FACTOR=2 (see tests/CMakeLists.txt).
+#include "common/PrintCopyChecks.h"
 #include "common/TestRegistry.h"
 #include "platform/CardSurface.h"
 #include "platform/CardViewCache.h"
@@ -13,36 +14,6 @@
 #include <functional>
 
 namespace {
-
-// Each n x n block of `picture` averaged into one pixel.
-QImage blockMeans(const QImage& picture, int n)
-{
-    QImage means(picture.width() / n, picture.height() / n, QImage::Format_RGB32);
-    for (int y = 0; y < means.height(); ++y)
-        for (int x = 0; x < means.width(); ++x) {
-            int r = 0, g = 0, b = 0;
-            for (int dy = 0; dy < n; ++dy)
-                for (int dx = 0; dx < n; ++dx) {
-                    const QRgb p = picture.pixel(x * n + dx, y * n + dy);
-                    r += qRed(p), g += qGreen(p), b += qBlue(p);
-                }
-            const int count = n * n;
-            means.setPixel(x, y, qRgb((r + count / 2) / count, (g + count / 2) / count, (b + count / 2) / count));
-        }
-    return means;
-}
-
-double psnr(const QImage& a, const QImage& b)
-{
-    double squares = 0;
-    for (int y = 0; y < a.height(); ++y)
-        for (int x = 0; x < a.width(); ++x) {
-            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
-            squares += std::pow(qRed(p) - qRed(q), 2) + std::pow(qGreen(p) - qGreen(q), 2) + std::pow(qBlue(p) - qBlue(q), 2);
-        }
-    const double mse = squares / (3.0 * a.width() * a.height());
-    return mse == 0 ? 99.0 : 10 * std::log10(255.0 * 255.0 / mse);
-}
 
 // A grabbed picture as plain device pixels.
 QImage rgb(const QImage& image)
