@@ -2,6 +2,7 @@
 #include "app/Plaatjes.h"
 #include "app/StartPhoto.h"
 #include "app/Titel.h"
+#include "common/PrintCopyChecks.h"
 #include "common/ScriptedDialogs.h"
 #include "common/TestRegistry.h"
 #include "drawing/ToolTable.h"
@@ -12,6 +13,7 @@
 #include <QScreen>
 #include <QWindow>
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
 #include <QTest>
 #include <cmath>
@@ -58,17 +60,14 @@ int channel(QRgb pixel, int c)
     return (pixel >> (8 * c)) & 0xff;
 }
 
-// `picture` reduced by `block` x `block` means, channel by channel (premultiplied).
-std::vector<double> blockMeans(const QImage& picture, int block)
+// `picture` laid on black: its colours weighted by their coverage.
+QImage onBlack(QImage picture)
 {
-    const QImage a = premultiplied(picture);
-    const int width = a.width() / block, height = a.height() / block;
-    std::vector<double> means(std::size_t(width * height * 4));
-    for (int y = 0; y < height * block; ++y)
-        for (int x = 0; x < width * block; ++x)
-            for (int c = 0; c < 4; ++c)
-                means[std::size_t(((y / block) * width + x / block) * 4 + c)] += channel(a.pixel(x, y), c) / double(block * block);
-    return means;
+    picture.setDevicePixelRatio(1);
+    QImage flat(picture.size(), QImage::Format_RGB32);
+    flat.fill(Qt::black);
+    QPainter(&flat).drawImage(0, 0, picture);
+    return flat;
 }
 
 // PSNR between `small` and `large` (twice its size), both reduced to half of
@@ -76,12 +75,7 @@ std::vector<double> blockMeans(const QImage& picture, int block)
 // weigh less than colours or shapes in the wrong place.
 double psnrAtHalfSize(const QImage& small, const QImage& large)
 {
-    const std::vector<double> a = blockMeans(small, 2), b = blockMeans(large, 4);
-    double squares = 0;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        squares += (a[i] - b[i]) * (a[i] - b[i]);
-    const double mse = squares / double(a.size());
-    return mse == 0 ? 99 : 10 * std::log10(255.0 * 255.0 / mse);
+    return psnr(blockMeans(onBlack(small), 2), blockMeans(onBlack(large), 4));
 }
 
 // The share of 2 x 2 blocks whose four pixels are not all the same: none in a
