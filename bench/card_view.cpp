@@ -2,6 +2,7 @@
 // cached picture (goal: under 8 ms), rebuilding that picture from the print
 // copy after a zoom change (under 40 ms), and the update after one mouse move
 // of a freehand line at 2 device pixels per card pixel (under 4 ms).
+#include "OffscreenMain.h"
 #include "platform/CardSurface.h"
 #include "platform/CardViewCache.h"
 #include "platform/PictureBox.h"
@@ -90,10 +91,5 @@ BENCHMARK(FreehandMoveAtScaleTwo)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runOffscreenBenchmarks<QApplication>(argc, argv);
 }

@@ -2,6 +2,7 @@
 // 515 x 365 pixels, with the window-event hook left empty; then each on both
 // copies of a card with a print copy, letting window events run as the
 // program does.
+#include "OffscreenMain.h"
 #include "filters/RunFilter.h"
 #include "filters/SurfaceEffects.h"
 #include "platform/CardSurface.h"
@@ -148,14 +149,7 @@ BENCHMARK_CAPTURE(onBothCopies, TiltCard, [](CardSurface& c) { TiltCard(c, backP
 BENCHMARK_CAPTURE(onBothCopies, Transparent, [](CardSurface& c) { Transparent(c, nullptr, 255, 255, 0); })->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(onBothCopies, SepiaTone, [](CardSurface& c) { SepiaTone(c, nullptr); })->Unit(benchmark::kMillisecond);
 
-// Window events need an application object; without a display the offscreen platform serves.
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runOffscreenBenchmarks(argc, argv);
 }

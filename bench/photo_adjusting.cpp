@@ -1,6 +1,7 @@
 // Moving a photo in its frame, layout 1, from a 12-megapixel source:
 //  - one drag step: the screen picture follows the pointer (the print copy waits);
 //  - the release: both copies painted again from the source, the print copy included.
+#include "OffscreenMain.h"
 #include "HeadlessCard.h"
 #include "editor/PhotoAdjusting.h"
 
@@ -58,10 +59,5 @@ BENCHMARK(BM_ReleaseRedoesBothCopies)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runOffscreenBenchmarks(argc, argv);
 }
