@@ -3,6 +3,7 @@
 // subsystems see the main window, for benchmarks.
 #include "editor/CardContext.h"
 #include "editor/CardHistory.h"
+#include "editor/CardReplay.h"
 #include "editor/EditorState.h"
 #include "platform/CardSurface.h"
 #include "platform/Progress.h"
@@ -17,11 +18,16 @@
 
 class HeadlessCard : public CardContext, public CardOverlays {
 public:
-    HeadlessCard() : history_(card_, [this] { return layoutState(); }, [this](const CardLayoutState& s) { state_.cardPhotos = s.photos; })
+    HeadlessCard()
+        : history_(card_, [this] { return layoutState(); }, [this](const CardLayoutState& s) { state_.document = s.document; },
+                   [this](const CardLayoutState& s) { replay_.replay(card_, s.document); })
     {
-        history_.setOtherChangeHandler([this] { state_.cardPhotos.release(); });
     }
-    ~HeadlessCard() override { state_.photoDrag.reset(); }
+    ~HeadlessCard() override
+    {
+        state_.photoDrag.reset();
+        state_.toolDrag.reset();
+    }
 
     void chooseLayout(int layout, double x, double y, double width, double height)
     {
@@ -30,11 +36,11 @@ public:
         state_.frameY = y;
         state_.frameWidth = width;
         state_.frameHeight = height;
-        state_.cardPhotos = CardPhotos();
     }
 
     CardSurface& card() override { return card_; }
     CardHistory& history() override { return history_; }
+    CardReplay& replay() override { return replay_; }
     EditorState& state() override { return state_; }
     QImage& photoBuffer() override { return photo_; }
     Progress& filterProgress() override { return progress_; }
@@ -64,12 +70,13 @@ private:
         s.frameY = state_.frameY;
         s.frameWidth = state_.frameWidth;
         s.frameHeight = state_.frameHeight;
-        s.photos = state_.cardPhotos;
+        s.document = state_.document;
         return s;
     }
 
     CardSurface card_;
     EditorState state_;
+    CardReplay replay_;
     CardHistory history_;
     QImage photo_;
     NoProgress progress_;

@@ -3,6 +3,7 @@
 //  - the release: both copies painted again from the source, the print copy included.
 #include "OffscreenMain.h"
 #include "HeadlessCard.h"
+#include "editor/PhotoSource.h"
 #include "editor/PhotoAdjusting.h"
 
 #include <QGuiApplication>
@@ -18,7 +19,7 @@ struct DraggableCard {
         card.chooseLayout(1, 0, 0, 515, 365);
         card.state().cropPhotos = true;
         CardHistory::Change change(card.history());
-        placePhoto(card, photoLike(4000, 3000, 1));
+        placePhoto(card, PhotoSource::fromPicture(photoLike(4000, 3000, 1)));
         zoomPhotoAt(card, 10, 257, 182);
     }
 };

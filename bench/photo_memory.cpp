@@ -2,6 +2,7 @@
 // JPEGs (4000 x 3000), without a window. The JPEGs are written first by a
 // child process, so their making does not count.
 #include "HeadlessCard.h"
+#include "editor/PhotoSource.h"
 #include "editor/PhotoOpen.h"
 
 #include <QGuiApplication>
@@ -51,8 +52,8 @@ int main(int argc, char** argv)
     card.state().cropPhotos = true;
     for (int n = 0; n < Photos; ++n)
         openPhotoFile(card, photoPath(folder.path(), n));
-    std::printf("photos placed: %zu, kept sources: %.1f MB, history: %.1f MB\n", card.state().cardPhotos.photos.size(),
-                card.state().cardPhotos.sourceBytes() / 1048576.0, card.history().bytes() / 1048576.0);
+    std::printf("photos placed: %zu, kept sources: %.1f MB, history: %.1f MB\n", std::size_t(card.state().document.size()),
+                PhotoSource::cachedBytes() / 1048576.0, card.history().bytes() / 1048576.0);
     std::printf("peak resident: %.1f MB (%.1f MB before the first photo; goal under 150 MB)\n", peakKilobytes() / 1024.0,
                 before / 1024.0);
     return peakKilobytes() / 1024 < 150 ? 0 : 1;

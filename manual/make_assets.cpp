@@ -9,6 +9,7 @@
 #include "editor/CardHistory.h"
 #include "editor/CardLayouts.h"
 #include "editor/PhotoAdjusting.h"
+#include "editor/PhotoSource.h"
 #include "platform/PictureBox.h"
 #include "printing/AfdrukVoorbeeld.h"
 #include "printing/Afdrukken.h"
@@ -102,7 +103,7 @@ bool writeManual(const QString& htmlPath, const QString& pdfPath)
             photos.LayoutKaart_Click(7);
             for (int n = 0; n < 2; ++n) {
                 CardHistory::Change change(photos.history);
-                placePhoto(photos.context(), startPhoto());
+                placePhoto(photos.context(), PhotoSource::fromPicture(startPhoto()));
                 advanceFrame(photos.state.currentLayout, photos.state.frameX, photos.state.frameY);
             }
             showFrameOutlines(photos.context());

@@ -3,6 +3,8 @@
 #include "app/Main.h"
 #include "platform/Twips.h"
 #include "drawing/Config.h"
+#include "drawing/DrawingOperations.h"
+#include "editor/CardEditing.h"
 #include "drawing/Frames.h"
 #include "drawing/Gradients.h"
 #include "platform/BusyGuard.h"
@@ -13,34 +15,17 @@
 
 namespace {
 
-constexpr int CircularSteps = 255;
-
 // Every gradient darkens the stored fill colour a little (its swatch keeps the
 // old colour) and replaces the whole card.
 void GradientRichting_Click(Main& main, int index)
 {
     if (BusyGuard::held())
         return;
-    const BusyGuard working;
-    CardHistory::Change change(main.history);
+    const BusyGuard working(BusyGuard::Kind::Hold);
     Rgb& fill = main.state.fillColor;
     fill.g = std::max(fill.g - 1, 0);
-    const std::uint32_t fillValue = fill.value();
-    const std::uint32_t drawValue = main.state.drawColor.value();
     BusyPointer busy;
-    if (index == GradientCircularEntry)
-        GradientCircular(main.card, fillValue, drawValue, CircularSteps, -1, -1);
-    else
-        GradientLinear(main.card, fillValue, index, drawValue, TwipsPerPixel);
-    main.card.refresh();
-}
-
-template <typename Draw>
-void decorate(Main& main, Draw draw)
-{
-    CardHistory::Change change(main.history);
-    draw(main.card);
-    main.card.refresh();
+    addOperation(main.context(), std::make_shared<GradientOperation>(index, fill, main.state.drawColor));
 }
 
 }
@@ -51,11 +36,13 @@ void installGradientsAndFrames(Main& main)
         QObject::connect(main.GradientRichting[index], &QAction::triggered, &main,
                          [&main, index] { GradientRichting_Click(main, index); });
 
-    for (int width : {1, 5, 10})
-        QObject::connect(main.EditLijstrand[width], &QAction::triggered, &main,
-                         [&main, width] { decorate(main, [width](CardSurface& card) { drawWhiteBorder(card, width); }); });
-    QObject::connect(main.EditLijst[1], &QAction::triggered, &main, [&main] { decorate(main, drawCentreDisc); });
-    QObject::connect(main.EditLijst[2], &QAction::triggered, &main, [&main] { decorate(main, drawCentreDiamond); });
+    const auto addFrame = [&main](FrameOperation::Shape shape, int index) {
+        return [&main, shape, index] { addOperation(main.context(), std::make_shared<FrameOperation>(shape, index)); };
+    };
+    for (int width : BorderWidths)
+        QObject::connect(main.EditLijstrand[width], &QAction::triggered, &main, addFrame(FrameOperation::Border, width));
+    for (int index : {1, 2})
+        QObject::connect(main.EditLijst[index], &QAction::triggered, &main, addFrame(FrameOperation::Centre, index));
 
     QObject::connect(main.ToolsConfig, &QAction::triggered, &main, [&main] {
         const BusyGuard busy(BusyGuard::Kind::Hold);

@@ -10,6 +10,7 @@
 #include "platform/Twips.h"
 #include "editor/CardLayouts.h"
 #include "editor/ClockAndHelp.h"
+#include "editor/CardEditing.h"
 #include "editor/PhotoAdjusting.h"
 #include "platform/ClickableLabel.h"
 #include "platform/DesignedLayout.h"
@@ -37,7 +38,8 @@
 Main::Main(QWidget* parent)
     : QMainWindow(parent), card(CardSurface::CardWidth, CardSurface::CardHeight),
       history(card, [this] { return cardLayoutState(); },
-              [this](const CardLayoutState& layoutState) { applyCardLayoutState(layoutState); }),
+              [this](const CardLayoutState& layoutState) { applyCardLayoutState(layoutState); },
+              [this](const CardLayoutState& layoutState) { redrawCard(context()); (void)layoutState; }),
       barSurface(242, 22)
 {
     setObjectName("Main");
@@ -73,11 +75,6 @@ Main::Main(QWidget* parent)
     installPrinting(*this);
     installCardView(*this);
 
-    // Any change but photos ends the adjusting of photos: the outlines go and the sources are let go.
-    history.setOtherChangeHandler([this] {
-        state.cardPhotos.release();
-        showFrameOutlines(context());
-    });
     showFrameOutlines(context());
 }
 
@@ -85,6 +82,7 @@ Main::~Main()
 {
     // A photo still being dragged lets go of the card before the card goes.
     state.photoDrag.reset();
+    state.toolDrag.reset();
 }
 
 QSize Main::designedClientSize()
@@ -152,29 +150,21 @@ void Main::ToolsRedo_Click()
 
 CardLayoutState Main::cardLayoutState() const
 {
-    return {state.currentLayout,
-            state.frameX,
-            state.frameY,
-            state.frameWidth,
-            state.frameHeight,
-            Knop[DrawingTool::Freehand]->isEnabled(),
-            state.currentTool,
-            Label1->text(),
-            InfoLabel->text(),
-            state.cardPhotos,
-            state.photoCaption};
+    return {state.currentLayout, state.frameX,        state.frameY,   state.frameWidth, state.frameHeight,
+            state.currentTool,   state.information,   state.document, state.photoCaption};
 }
 
 // The help line and the tool label follow a step only when it changes the
-// layout or the tool, so that a passing text (as while placing text) is not brought back.
+// layout or the tool, so that a passing text (as while placing text) is not
+// brought back. The tool buttons work in the drawing layout alone.
 void Main::applyCardLayoutState(const CardLayoutState& layoutState)
 {
     if (layoutState.layout != state.currentLayout)
-        InfoLabel->setText(layoutState.info);
-    if (layoutState.currentTool != state.currentTool) {
-        Label1->setText(layoutState.toolCaption);
-        Label1->adjustSize();
-    }
+        setInformation(layoutState.info);
+    if (layoutState.currentTool != state.currentTool)
+        setToolCaption(layoutState.currentTool >= 1 && layoutState.currentTool <= ToolCount
+                           ? QString::fromUtf8(toolDescription(layoutState.currentTool).name)
+                           : QStringLiteral("Tekenknoppen"));
     state.currentLayout = layoutState.layout;
     state.frameX = layoutState.frameX;
     state.frameY = layoutState.frameY;
@@ -183,11 +173,17 @@ void Main::applyCardLayoutState(const CardLayoutState& layoutState)
     for (QAction* entry : LayoutKaart)
         if (entry && entry->isCheckable())
             entry->setChecked(entry == LayoutKaart[std::size_t(std::clamp(layoutState.layout, 0, Layout::LastIndex))]);
-    setToolButtonsEnabled(layoutState.toolButtonsEnabled);
+    setToolButtonsEnabled(layoutState.layout == Layout::FreeDrawing);
     state.currentTool = layoutState.currentTool;
-    state.cardPhotos = layoutState.photos;
+    state.document = layoutState.document;
     setPhotoCaption(layoutState.photoCaption);
     showFrameOutlines(context());
+}
+
+void Main::setInformation(const QString& text)
+{
+    state.information = text;
+    InfoLabel->setText(text);
 }
 
 void Main::paintSwatches()
@@ -212,23 +208,17 @@ void Main::LayoutKaart_Click(int index)
             entry->setChecked(false);
     state.currentTool = DrawingTool::NoTool;
     if (const CardLayout* chosen = photoLayout(index)) {
-        // A new photo layout starts with empty frames; chosen again, its photos stay adjustable.
-        history.markPhotoChange();
-        if (index != state.currentLayout || !state.cardPhotos.shown)
-            state.cardPhotos = CardPhotos();
         state.frameX = chosen->firstX;
         state.frameY = chosen->firstY;
         state.frameWidth = chosen->frameWidth;
         state.frameHeight = chosen->frameHeight;
-        InfoLabel->setText(chosen->info);
+        setInformation(chosen->info);
     } else if (index == Layout::FreeDrawing) {
-        state.cardPhotos.release();
-        InfoLabel->setText(layoutInfoText(Layout::FreeDrawing));
+        setInformation(layoutInfoText(Layout::FreeDrawing));
         setToolButtonsEnabled(true);
     } else if (index == Layout::AddressSide) {
-        InfoLabel->setText(QString());
-        card.clear();
-        TekenAdreszijde(card);
+        setInformation(QString());
+        addOperation(context(), std::make_shared<AddressSideTemplate>());
     }
     state.currentLayout = index;
     if (index >= 1 && index < int(LayoutKaart.size()) && LayoutKaart[index])
@@ -242,9 +232,13 @@ void Main::FileNieuw_Click()
         return;
     // The new card has nothing to lose; undoing it brings the old card back, unsaved.
     const QScopeGuard freshCard([this] { unsavedWork.markSaved(); });
+    endPhotoDrag(context());
     CardHistory::Change change(history);
+    history.nameChange([] { return QStringLiteral("Nieuw"); });
+    state.document = CardDocument();
     card.clear();
-    InfoLabel->setText("Kies een layout...");
+    replay.remember(card, state.document);
+    setInformation("Kies een layout...");
     setToolButtonsEnabled(false);
     setToolCaption("Tekenknoppen");
     state.currentTool = DrawingTool::NoTool;
@@ -256,9 +250,6 @@ void Main::FileNieuw_Click()
     state.frameY = 0;
     state.frameWidth = 515;
     state.frameHeight = 365;
-    // A new card shows the frame of layout 1 again.
-    history.markPhotoChange();
-    state.cardPhotos = CardPhotos();
     showFrameOutlines(context());
 }
 

@@ -4,6 +4,7 @@
 // every control and menu entry under its design name.
 #include "editor/CardHistory.h"
 #include "editor/CardLayouts.h"
+#include "editor/CardReplay.h"
 #include "drawing/ToolTable.h"
 #include "editor/EditorState.h"
 #include "editor/UnsavedWork.h"
@@ -47,6 +48,7 @@ public:
 
     // The card and its hidden companions.
     CardSurface card;        // the surface shown by Voorkant
+    CardReplay replay;       // checkpoints from which the card is drawn again
     CardHistory history;     // undo and redo of every change to the card
     UnsavedWork unsavedWork{history}; // whether the card changed since it was last saved
     QImage BackPic;          // the photo buffer, sized to the picture loaded into it
@@ -168,6 +170,8 @@ public:
     void applyCardLayoutState(const CardLayoutState& layoutState);
 
     void LayoutKaart_Click(int index);
+    // The help line, kept in the editor state as well.
+    void setInformation(const QString& text);
     void FileNieuw_Click();
     void HelpHelp_Click();
     void KlokTimer_Timer();

@@ -11,12 +11,13 @@ MainContext::MainContext(Main& main) : main_(main), strip_(main), bar_(main) {}
 
 CardSurface& MainContext::card() { return main_.card; }
 CardHistory& MainContext::history() { return main_.history; }
+CardReplay& MainContext::replay() { return main_.replay; }
 EditorState& MainContext::state() { return main_.state; }
 QImage& MainContext::photoBuffer() { return main_.BackPic; }
 QWidget* MainContext::window() { return &main_; }
 void MainContext::setPhotoCaption(const QString& caption) { main_.setPhotoCaption(caption); }
 void MainContext::setToolCaption(const QString& caption) { main_.setToolCaption(caption); }
-void MainContext::setInformation(const QString& text) { main_.InfoLabel->setText(text); }
+void MainContext::setInformation(const QString& text) { main_.setInformation(text); }
 void MainContext::colorsChanged() { main_.paintSwatches(); }
 
 void MainContext::showRubberFrame(const QRect& frame)

@@ -13,6 +13,7 @@ public:
 
     CardSurface& card() override;
     CardHistory& history() override;
+    CardReplay& replay() override;
     EditorState& state() override;
     QImage& photoBuffer() override;
     Progress& filterProgress() override { return strip_; }

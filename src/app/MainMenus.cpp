@@ -3,6 +3,9 @@
 
 #include "editor/CardLayouts.h"
 #include "editor/ClockAndHelp.h"
+#include "drawing/Frames.h"
+#include "drawing/Gradients.h"
+#include "filters/FilterOperation.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -84,36 +87,31 @@ void Main::buildMenus()
 
     Bewerken = addTopMenu(bar, "Bewerken", "Bewerken");
     EditBewerken = addSubmenu(Bewerken, "EditBewerken", "Filters");
-    static const char* const filterCaptions[18] = {
-        "Grayscale", "Negative", "Light", "Dark", "Sharpen", "Contrast", "Pixelize", "Reliëf", "Swap Colors",
-        "Scattered", "Blur", "Aquarel", "Defuse", "Add noise", "Edge", "Contour", "Transparant", "Sepia"};
-    for (int index = 0; index < 18; ++index) {
-        const QString caption = QString::fromUtf8(filterCaptions[index]);
+    for (int index = filterMenuFirst(FilterMenu::Filters); index < filterMenuEnd(FilterMenu::Filters); ++index) {
+        const QString caption = filterMenuCaption(FilterMenu::Filters, index);
         if (index == 5) {
             EditContrastConvertMenu = addSubmenu(EditBewerken, indexed("EditConvert", index), caption);
             EditConvert[index] = EditContrastConvertMenu->menuAction();
-            EditContrastConvert[1] = addEntry(EditContrastConvertMenu, indexed("EditContrastConvert", 1), "Positive");
-            EditContrastConvert[2] = addEntry(EditContrastConvertMenu, indexed("EditContrastConvert", 2), "Negative");
+            for (int entry = filterMenuFirst(FilterMenu::Contrast); entry < filterMenuEnd(FilterMenu::Contrast); ++entry)
+                EditContrastConvert[entry] = addEntry(EditContrastConvertMenu, indexed("EditContrastConvert", entry),
+                                                      filterMenuCaption(FilterMenu::Contrast, entry));
         } else if (index == 8) {
             EditSwapMenu = addSubmenu(EditBewerken, indexed("EditConvert", index), caption);
             EditConvert[index] = EditSwapMenu->menuAction();
-            static const char* const swaps[6] = {"", "RGB --> BRG", "RGB --> GBR", "RGB --> RBG", "RGB --> BGR", "RGB --> GRB"};
-            for (int swap = 1; swap <= 5; ++swap)
-                EditSwap[swap] = addEntry(EditSwapMenu, indexed("EditSwap", swap), swaps[swap]);
+            for (int swap = filterMenuFirst(FilterMenu::Swap); swap < filterMenuEnd(FilterMenu::Swap); ++swap)
+                EditSwap[swap] = addEntry(EditSwapMenu, indexed("EditSwap", swap), filterMenuCaption(FilterMenu::Swap, swap));
         } else {
             EditConvert[index] = addEntry(EditBewerken, indexed("EditConvert", index), caption);
         }
     }
-    static const char* const flips[5] = {"Flip Horizontaal", "Flip Vertikaal", "Flip Rechts", "Flip Boven", "Kaart Kantelen"};
-    for (int index = 0; index < 5; ++index)
-        EditFlipConvert[index] = addEntry(Bewerken, indexed("EditFlipConvert", index), flips[index]);
+    for (int index = filterMenuFirst(FilterMenu::Flips); index < filterMenuEnd(FilterMenu::Flips); ++index)
+        EditFlipConvert[index] = addEntry(Bewerken, indexed("EditFlipConvert", index), filterMenuCaption(FilterMenu::Flips, index));
     addSeparator(Bewerken, "EditStreep1");
     EditKaders = addSubmenu(Bewerken, "EditKaders", "Kaders");
-    EditLijstrand[1] = addEntry(EditKaders, indexed("EditLijstrand", 1), "Smal");
-    EditLijstrand[5] = addEntry(EditKaders, indexed("EditLijstrand", 5), "Medium");
-    EditLijstrand[10] = addEntry(EditKaders, indexed("EditLijstrand", 10), "Breed");
-    EditLijst[1] = addEntry(EditKaders, indexed("EditLijst", 1), "Midden Circel");
-    EditLijst[2] = addEntry(EditKaders, indexed("EditLijst", 2), "Midden Ruit");
+    for (int width : BorderWidths)
+        EditLijstrand[width] = addEntry(EditKaders, indexed("EditLijstrand", width), borderCaption(width));
+    for (int index : {1, 2})
+        EditLijst[index] = addEntry(EditKaders, indexed("EditLijst", index), centreShapeCaption(index));
 
     Beeld = addTopMenu(bar, "Beeld", "Beeld");
     BeeldPassend = addEntry(Beeld, "BeeldPassend", "Passend in venster");
@@ -144,9 +142,8 @@ void Main::buildMenus()
     }
     ToolsColorLayer[3]->setChecked(true);
     ToolsGradient = addSubmenu(Tools, "ToolsGradient", "Verloopkleuren");
-    static const char* const directions[6] = {"Boven", "Links", "Onderen", "Rechts", "Diagonaal", "Circulair"};
-    for (int index = 0; index < 6; ++index)
-        GradientRichting[index] = addEntry(ToolsGradient, indexed("GradientRichting", index), directions[index]);
+    for (int index = 0; index <= GradientCircularEntry; ++index)
+        GradientRichting[index] = addEntry(ToolsGradient, indexed("GradientRichting", index), gradientCaption(index));
     addSeparator(Tools, "Toolsstreep1");
     ToolsConfig = addEntry(Tools, "ToolsConfig", "Configuratie");
     ToolsDatabase = addEntry(Tools, "ToolsDatabase", "Adressenbestand");

@@ -2,15 +2,16 @@
 
 #include "drawing/ToolTable.h"
 #include "editor/CardContext.h"
-#include "editor/CardHistory.h"
+#include "editor/CardEditing.h"
 #include "editor/EditorState.h"
-#include "platform/CardSurface.h"
-#include "platform/Settings.h"
 #include "editor/PhotoCrop.h"
+#include "editor/PhotoOperations.h"
+#include "editor/PhotoSource.h"
 #include "platform/BusyPointer.h"
 #include "platform/Dialogs.h"
 #include "platform/PhotoFileFilter.h"
 #include "platform/PhotoForCard.h"
+#include "platform/Settings.h"
 
 #include <QFileInfo>
 #include <cmath>
@@ -22,25 +23,24 @@ void FotoLaden(CardContext& context, double x1, double y1, double x2, double y2)
         return;
     Settings::setPhotoFolder(QFileInfo(path).absolutePath());
     EditorState& state = context.state();
-    CardHistory::Change change(context.history());
     BusyPointer busy;
     state.photoFileName = path;
     const double width = x2 - x1;
     const double height = y2 - y1;
     const QSize target(std::isfinite(width) ? int(std::ceil(width)) : 0, std::isfinite(height) ? int(std::ceil(height)) : 0);
-    const PictureLoadResult loaded = loadPhotoForCard(path, target);
-    if (!loaded) {
-        showPhotoLoadFailure(context.window(), path, loaded.reason());
+    const bool crop = state.cropPhotos;
+    const PhotoSource::Opened opened = PhotoSource::open(path, target, [width, height, crop](const QImage& decoded) {
+        return photoForFrame(decoded, {width, height}, crop);
+    });
+    if (!opened.source) {
+        showPhotoLoadFailure(context.window(), path, opened.error);
         return;
     }
-    QImage& photo = context.photoBuffer();
-    photo = loaded->image;
-    state.photoWidth = loaded->width;
-    state.photoHeight = loaded->height;
+    context.photoBuffer() = opened.source->picture();
+    state.photoWidth = opened.width;
+    state.photoHeight = opened.height;
     context.setPhotoCaption(QFileInfo(path).fileName() + " / " + QString::number(state.photoWidth) + " x "
                             + QString::number(state.photoHeight) + " pixels");
-    CardSurface& card = context.card();
-    card.paintPhoto(photoForFrame(photo, {width, height}, state.cropPhotos), QRectF(x1, y1, width, height));
-    card.refresh();
+    addOperation(context, std::make_shared<PhotoInRectangle>(opened.source, QRectF(x1, y1, width, height)));
     state.currentTool = DrawingTool::NoTool;
 }

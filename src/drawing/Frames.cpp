@@ -37,3 +37,22 @@ void drawCentreDiamond(CardSurface& surface)
         }
     }
 }
+
+QString borderCaption(int width)
+{
+    switch (width) {
+    case 1:
+        return QStringLiteral("Smal");
+    case 5:
+        return QStringLiteral("Medium");
+    case 10:
+        return QStringLiteral("Breed");
+    default:
+        return QString();
+    }
+}
+
+QString centreShapeCaption(int index)
+{
+    return index == 1 ? QStringLiteral("Midden Circel") : index == 2 ? QStringLiteral("Midden Ruit") : QString();
+}

@@ -204,3 +204,9 @@ void GradientCircular(DrawingSurface& surface, std::uint32_t colourA, std::uint3
         paintDiscs(print, discs, centreX, centreY);
     surface.setImages(companion.screen.image(), print);
 }
+
+QString gradientCaption(int entry)
+{
+    static const char* const captions[] = {"Boven", "Links", "Onderen", "Rechts", "Diagonaal", "Circulair"};
+    return entry >= 0 && entry <= GradientCircularEntry ? QString::fromUtf8(captions[entry]) : QString();
+}

@@ -10,10 +10,10 @@
 namespace ToolActions {
 
 namespace {
-// A whole number 1..top from the generator.
-int randomUpTo(int top)
+// A whole number 1..top from a random number in [0, 1).
+int randomUpTo(double u, int top)
 {
-    return int(std::floor(Random::next() * top + 1));
+    return int(std::floor(u * top + 1));
 }
 }
 
@@ -68,11 +68,10 @@ void fill(CardSurface& card, double x, double y, Rgb fillColor)
     card.fillStyle = CardSurface::Transparent;
 }
 
-void sprayDot(CardSurface& card, double x, double y, Rgb drawColor)
+void sprayDot(CardSurface& card, double x, double y, Rgb drawColor, double u)
 {
     card.lineWidth = 1;
-    Random::randomize();
-    const int r = randomUpTo(10);
+    const int r = randomUpTo(u, 10);
     card.setPixel(x - 10 + r, y - 10 + r, drawColor.value());
     card.lineWidth = 2;
 }
@@ -92,12 +91,11 @@ std::optional<Rgb> pickColor(const CardSurface& card, double x, double y)
     return Rgb{int(c % 256), int((c / 256) % 256), int((c / 65536) % 256)};
 }
 
-void colouredCircle(CardSurface& card, double x, double y, int radius)
+void colouredCircle(CardSurface& card, double x, double y, int radius, Random::Generator& random)
 {
-    Random::randomize();
-    const int red = randomUpTo(255);
-    const int green = randomUpTo(255);
-    const int blue = randomUpTo(255);
+    const int red = randomUpTo(random.next(), 255);
+    const int green = randomUpTo(random.next(), 255);
+    const int blue = randomUpTo(random.next(), 255);
     card.ellipse(x, y, radius, RGB(red, green, blue));
 }
 

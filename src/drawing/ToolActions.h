@@ -3,6 +3,7 @@
 // taken from a drag, and the tools that act at the pointer.
 #include "platform/CardSurface.h"
 #include "platform/Colors.h"
+#include "platform/Random.h"
 
 #include <optional>
 
@@ -30,15 +31,16 @@ void drawEllipse(CardSurface& card, double startX, double startY, double x, doub
 
 // Flood fill with `fillColor` of the region of the colour under (x, y).
 void fill(CardSurface& card, double x, double y, Rgb fillColor);
-// One dot on the diagonal up to 9 pixels above and left of (x, y); leaves the pen 2 wide.
-void sprayDot(CardSurface& card, double x, double y, Rgb drawColor);
+// One dot on the diagonal up to 9 pixels above and left of (x, y), placed by
+// the random number `u` in [0, 1); leaves the pen 2 wide.
+void sprayDot(CardSurface& card, double x, double y, Rgb drawColor, double u);
 // A white square of `size` pixels whose lower right corner is one pixel above
 // and left of (x, y).
 void erase(CardSurface& card, double x, double y, int size);
 // The colour of the pixel at (x, y); nothing outside the card.
 std::optional<Rgb> pickColor(const CardSurface& card, double x, double y);
 // A circle outline of `radius` around (x, y) in a random colour, each component 1..255.
-void colouredCircle(CardSurface& card, double x, double y, int radius);
+void colouredCircle(CardSurface& card, double x, double y, int radius, Random::Generator& random);
 
 // A colour taken from the palette is stored with every component c as |c - 1|.
 Rgb shiftedPaletteColor(Rgb picked);

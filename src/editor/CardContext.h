@@ -7,6 +7,7 @@
 #include <QtContainerFwd>
 
 class CardHistory;
+class CardReplay;
 class CardSurface;
 class Progress;
 class QColor;
@@ -44,6 +45,8 @@ public:
     virtual ~CardContext() = default;
     virtual CardSurface& card() = 0;
     virtual CardHistory& history() = 0;
+    // The checkpoints from which the card is drawn again after an edit.
+    virtual CardReplay& replay() = 0;
     virtual EditorState& state() = 0;
     // The photo buffer: the picture last loaded, at its decoded size.
     virtual QImage& photoBuffer() = 0;

@@ -1,6 +1,5 @@
 #include "editor/CardHistory.h"
 
-#include <QSet>
 #include <chrono>
 #include <memory>
 #include <utility>
@@ -29,18 +28,29 @@ CardSnapshot sameKinds(CardSnapshot snapshot, const CardSnapshot& like)
 struct StepData {
     quint64 name;       // the card's state after the step
     CardSnapshot other; // the changed rectangle as it is not on the card now
+    bool keepsPixels = true; // false once trimming let `other` go
     CardLayoutState before;
     CardLayoutState after;
+    std::function<QString()> editName; // when the document's edit does not name the step
     int series = 0; // the series of wheel steps it holds, 0 when none
     qint64 at = 0;  // when it was recorded last (milliseconds)
+
+    QString describe() const
+    {
+        if (editName)
+            return editName();
+        const DocumentEdit edit = editBetween(before.document, after.document);
+        return edit.operation ? edit.operation->name() : QString();
+    }
 };
 
 // Undo and redo both swap the stored rectangle with the card's, so a step
 // holds one copy of its rectangle whichever way it was last run.
 class CardStep : public QUndoCommand {
 public:
-    CardStep(CardSurface& card, const CardHistory::ApplyState& apply, std::shared_ptr<StepData> data)
-        : card_(card), apply_(apply), data_(std::move(data))
+    CardStep(CardSurface& card, const CardHistory::ApplyState& apply, const CardHistory::DrawState& draw,
+             std::shared_ptr<StepData> data)
+        : card_(card), apply_(apply), draw_(draw), data_(std::move(data))
     {
     }
     // The change is already on the card when the step is pushed.
@@ -50,20 +60,26 @@ public:
             alreadyDone_ = false;
             return;
         }
-        swap();
+        swap(data_->after);
         apply_(data_->after);
     }
     void undo() override
     {
-        swap();
+        swap(data_->before);
         apply_(data_->before);
     }
     const std::shared_ptr<StepData>& data() const { return data_; }
     qint64 bytes() const { return data_->other.bytes() + StepOverhead; }
 
 private:
-    void swap()
+    // The card becomes what it was in `to`: from the pixels kept, or drawn from the document.
+    void swap(const CardLayoutState& to)
     {
+        if (!data_->keepsPixels) {
+            if (draw_)
+                draw_(to);
+            return;
+        }
         CardSnapshot now = sameKinds(card_.snapshot(), data_->other).part(data_->other.rect);
         card_.restore(data_->other);
         data_->other = std::move(now);
@@ -71,6 +87,7 @@ private:
 
     CardSurface& card_;
     const CardHistory::ApplyState& apply_;
+    const CardHistory::DrawState& draw_;
     std::shared_ptr<StepData> data_;
     bool alreadyDone_ = true;
 };
@@ -82,8 +99,8 @@ const CardStep& stepAt(const QUndoStack& stack, int index)
 
 }
 
-CardHistory::CardHistory(CardSurface& card, ReadState read, ApplyState apply)
-    : card_(card), read_(std::move(read)), apply_(std::move(apply))
+CardHistory::CardHistory(CardSurface& card, ReadState read, ApplyState apply, DrawState draw)
+    : card_(card), read_(std::move(read)), apply_(std::move(apply)), draw_(std::move(draw))
 {
 }
 
@@ -95,35 +112,30 @@ void CardHistory::setByteBudget(qint64 bytes)
 
 qint64 CardHistory::bytes() const
 {
-    return pixelBytes() + sourceBytes();
-}
-
-qint64 CardHistory::pixelBytes() const
-{
     qint64 total = 0;
     for (int i = 0; i < stack_.count(); ++i)
         total += stepAt(stack_, i).bytes();
     return total;
 }
 
-// Steps that follow each other share their sources; each counts once, and
-// the sources the card holds now cost the history nothing.
-qint64 CardHistory::sourceBytes() const
+int CardHistory::stepsWithPixels() const
 {
-    QSet<qint64> counted;
-    for (const PlacedPhoto& photo : read_().photos.photos)
-        counted.insert(photo.source.cacheKey());
-    qint64 total = 0;
-    for (int i = 0; i < stack_.count(); ++i) {
-        const StepData& data = *stepAt(stack_, i).data();
-        for (const CardLayoutState* state : {&data.before, &data.after})
-            for (const PlacedPhoto& photo : state->photos.photos)
-                if (!photo.source.isNull() && !counted.contains(photo.source.cacheKey())) {
-                    counted.insert(photo.source.cacheKey());
-                    total += photo.source.sizeInBytes();
-                }
-    }
-    return total;
+    int count = 0;
+    for (int i = 0; i < stack_.count(); ++i)
+        count += stepAt(stack_, i).data()->keepsPixels;
+    return count;
+}
+
+QString CardHistory::undoName() const
+{
+    const int index = stack_.index();
+    return index > 0 ? stepAt(stack_, index - 1).data()->describe() : QString();
+}
+
+QString CardHistory::redoName() const
+{
+    const int index = stack_.index();
+    return index < stack_.count() ? stepAt(stack_, index).data()->describe() : QString();
 }
 
 void CardHistory::begin()
@@ -138,15 +150,13 @@ void CardHistory::commit()
 {
     if (depth_ == 0 || --depth_ > 0)
         return;
-    const bool photoChange = std::exchange(photoChange_, false);
     const int series = std::exchange(series_, 0);
+    std::function<QString()> name = std::exchange(name_, {});
     const QRect changed = card_.changedSince(before_);
     if (changed.isEmpty()) {
         before_ = {};
         return;
     }
-    if (!photoChange && otherChange_)
-        otherChange_();
     // A picture the change never wrote still shares its pixels with the
     // snapshot; the step need not keep it (mostly the base pictures).
     CardSnapshot written = before_;
@@ -158,9 +168,9 @@ void CardHistory::commit()
                              : std::chrono::duration_cast<std::chrono::milliseconds>(
                                    std::chrono::steady_clock::now().time_since_epoch()).count();
     if (series == 0 || !joinLastStep(written, changed, series, at))
-        stack_.push(new CardStep(card_, apply_,
-                                 std::make_shared<StepData>(StepData{++lastStepName_, written.part(changed), stateBefore_,
-                                                                     read_(), series, at})));
+        stack_.push(new CardStep(card_, apply_, draw_,
+                                 std::make_shared<StepData>(StepData{++lastStepName_, written.part(changed), true,
+                                                                     stateBefore_, read_(), std::move(name), series, at})));
     before_ = {};
     trim();
 }
@@ -173,7 +183,7 @@ bool CardHistory::joinLastStep(const CardSnapshot& written, const QRect& changed
     if (count == 0 || stack_.index() != count)
         return false;
     StepData& last = *stepAt(stack_, count - 1).data();
-    if (last.series != series || at - last.at >= SeriesPause || at < last.at)
+    if (!last.keepsPixels || last.series != series || at - last.at >= SeriesPause || at < last.at)
         return false;
     CardSnapshot kinds = before_;
     for (Picture picture : Pictures)
@@ -226,33 +236,31 @@ quint64 CardHistory::currentState() const
 
 // QUndoStack cannot drop its oldest commands one by one, so the steps that
 // stay move over to a fresh stack. This only runs right after a push, when
-// nothing can be redone.
+// nothing can be redone. Over the byte budget the oldest steps first let
+// their pixels go (they then draw the card from their documents); only
+// beyond MaximumSteps do whole steps go.
 void CardHistory::trim()
 {
     const int count = stack_.count();
     if (stack_.index() != count)
         return;
-    // The oldest steps let their photo sources go first: their photos can no
-    // longer be adjusted after an undo to them, but every step stays.
-    for (int i = 0; i < count && bytes() > budget_; ++i) {
-        StepData& data = *stepAt(stack_, i).data();
-        for (CardLayoutState* state : {&data.before, &data.after})
-            for (PlacedPhoto& photo : state->photos.photos)
-                photo.source = QImage();
-    }
-    if (count <= MinimumSteps)
-        return;
     qint64 total = bytes();
-    int first = 0;
-    while (count - first > MinimumSteps && total > budget_)
-        total -= stepAt(stack_, first++).bytes();
-    if (first == 0)
+    for (int i = 0; i + 1 < count && total > budget_; ++i) {
+        StepData& data = *stepAt(stack_, i).data();
+        if (!data.keepsPixels)
+            continue;
+        total -= data.other.bytes();
+        data.other = CardSnapshot();
+        data.keepsPixels = false;
+    }
+    if (count <= MaximumSteps)
         return;
+    const int first = count - MaximumSteps;
     oldestState_ = stepAt(stack_, first - 1).data()->name;
     std::vector<std::shared_ptr<StepData>> kept;
     for (int i = first; i < count; ++i)
         kept.push_back(stepAt(stack_, i).data());
     stack_.clear();
     for (std::shared_ptr<StepData>& data : kept)
-        stack_.push(new CardStep(card_, apply_, std::move(data)));
+        stack_.push(new CardStep(card_, apply_, draw_, std::move(data)));
 }

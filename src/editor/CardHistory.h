@@ -1,10 +1,12 @@
 #pragma once
 // The card's undo history: every change to the card is one step that can be
-// undone and redone. A step keeps only the rectangle of the card that changed
-// (both copies, current image and base picture) and the editor settings that
-// go with the card: layout, frame position, the tool buttons, the placed
-// photos with their sources and placements, and the photo's caption.
-#include "editor/CardPhotos.h"
+// undone and redone. A step keeps the card's document before and after it
+// (the edit: an operation added, changed or removed) with the editor settings
+// that go with the card: layout, frame position, tool and the photo's
+// caption. The pixels of the rectangle that changed are kept too, as a cache
+// within a byte budget: a step that no longer has them draws the card again
+// from its document.
+#include "editor/CardDocument.h"
 #include "platform/CardSurface.h"
 
 #include <QString>
@@ -15,30 +17,33 @@
 struct CardLayoutState {
     int layout = 1;
     double frameX = 0, frameY = 0, frameWidth = 0, frameHeight = 0;
-    bool toolButtonsEnabled = false;
     int currentTool = 0;
-    QString toolCaption; // the tool label
-    QString info;        // the help line
-    CardPhotos photos;
+    QString info; // the help line the change left
+    CardDocument document;
     QString photoCaption = QStringLiteral("*.*");
 };
 
 class CardHistory {
 public:
-    // The history keeps at least this many steps, and more while they fit the byte budget.
-    static constexpr int MinimumSteps = 10;
-    static constexpr qint64 DefaultByteBudget = qint64(256) * 1024 * 1024;
+    // The history keeps at most this many steps; beyond the byte budget the
+    // oldest steps first let their pixels go.
+    static constexpr int MaximumSteps = 500;
+    static constexpr qint64 DefaultByteBudget = qint64(64) * 1024 * 1024;
 
     using ReadState = std::function<CardLayoutState()>;
     using ApplyState = std::function<void(const CardLayoutState&)>;
-    CardHistory(CardSurface& card, ReadState read, ApplyState apply);
+    // Draws the card from the document of a state, for a step without pixels.
+    using DrawState = std::function<void(const CardLayoutState&)>;
+    CardHistory(CardSurface& card, ReadState read, ApplyState apply, DrawState draw = {});
     CardHistory(const CardHistory&) = delete;
     CardHistory& operator=(const CardHistory&) = delete;
 
     QUndoStack& stack() { return stack_; }
     void setByteBudget(qint64 bytes);
-    // Bytes held by the steps, undone ones included.
+    // Bytes of pixels held by the steps, undone ones included.
     qint64 bytes() const;
+    // Steps that still keep their pixels.
+    int stepsWithPixels() const;
 
     // Everything between begin() and its commit() is one change; a change
     // begun inside another joins it. A change that leaves every pixel of the
@@ -47,11 +52,13 @@ public:
     void commit();
     bool recording() const { return depth_ > 0; }
 
-    // The change under way only placed or adjusted photos, or chose a photo
-    // layout. Any other change that alters the card calls the handler set
-    // here before its result is recorded: the photos are let go.
-    void markPhotoChange() { photoChange_ = true; }
-    void setOtherChangeHandler(std::function<void()> handler) { otherChange_ = std::move(handler); }
+    // The name of the change under way, when the edit of its document does
+    // not say it (a new card). Made when shown.
+    void nameChange(std::function<QString()> name) { name_ = std::move(name); }
+    // The names of the edits that undo and redo would take back or bring
+    // back (empty when there is none): "Foto", "Tekst ...", a tool or menu caption.
+    QString undoName() const;
+    QString redoName() const;
 
     // The change under way is a step of the series `key` (wheel steps on one
     // photo): it joins the last step when that was of the same series, is
@@ -90,23 +97,20 @@ public:
 
 private:
     void trim();
-    // Bytes of the steps' pixels, and of the photo sources only they hold.
-    qint64 pixelBytes() const;
-    qint64 sourceBytes() const;
     bool joinLastStep(const CardSnapshot& written, const QRect& changed, int series, qint64 at);
 
     CardSurface& card_;
     ReadState read_;
     ApplyState apply_;
+    DrawState draw_;
     QUndoStack stack_;
     qint64 budget_ = DefaultByteBudget;
     int depth_ = 0;
     int dragButton_ = 0; // the button holding a drag open, 0 when none
     quint64 lastStepName_ = 0;
     quint64 oldestState_ = 0; // the state before the oldest step kept
-    bool photoChange_ = false;
     int series_ = 0;     // the series of the change under way, 0 when none
-    std::function<void()> otherChange_;
+    std::function<QString()> name_;
     Clock clock_;
     CardSnapshot before_;
     CardLayoutState stateBefore_;

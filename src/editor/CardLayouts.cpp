@@ -138,3 +138,14 @@ void TekenAdreszijde(CardSurface& card)
     card.line(20, 310, 230, 310, grey);
     card.refresh();
 }
+
+QString AddressSideTemplate::name() const
+{
+    return QStringLiteral("Adreszijde");
+}
+
+void AddressSideTemplate::draw(CardSurface& card, const ProgressDisplays&) const
+{
+    card.clear();
+    TekenAdreszijde(card);
+}

@@ -1,5 +1,7 @@
 #pragma once
 // The card layouts: where photos go, frame by frame, and the address side.
+#include "editor/CardOperation.h"
+
 #include <QString>
 
 class CardSurface;
@@ -40,3 +42,13 @@ void advanceFrame(int layout, double& x, double& y);
 
 // Draws the address side: divider, stamp box and address lines.
 void TekenAdreszijde(CardSurface& card);
+
+// The address side as an operation of the card: a white card with the template.
+class AddressSideTemplate : public CardOperation {
+public:
+    OperationKind kind() const override { return OperationKind::AddressSide; }
+    QString name() const override;
+    void draw(CardSurface& card, const ProgressDisplays& progress) const override;
+    // Everything before it is erased.
+    bool movesTheCard() const override { return true; }
+};

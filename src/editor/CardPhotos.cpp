@@ -1,7 +1,66 @@
 #include "editor/CardPhotos.h"
 
+#include "editor/PhotoOperations.h"
+#include "platform/CardSurface.h"
+
 #include <algorithm>
 #include <cmath>
+
+namespace CardPhotos {
+
+const PhotoInFrame* photoAt(const CardDocument& document, int index)
+{
+    if (index < 0 || index >= document.size() || document.at(index).kind() != OperationKind::PhotoInFrame)
+        return nullptr;
+    return static_cast<const PhotoInFrame*>(&document.at(index));
+}
+
+std::vector<int> placedIn(const CardDocument& document, int layout)
+{
+    std::vector<int> placed;
+    for (int i = 0; i < document.size(); ++i) {
+        const PhotoInFrame* photo = photoAt(document, i);
+        if (!photo || photo->layout() != layout)
+            continue;
+        placed.erase(std::remove_if(placed.begin(), placed.end(),
+                                    [&](int earlier) { return photoAt(document, earlier)->frame() == photo->frame(); }),
+                     placed.end());
+        placed.push_back(i);
+    }
+    return placed;
+}
+
+int photoUnder(const CardDocument& document, int layout, QPoint point)
+{
+    const std::vector<int> placed = placedIn(document, layout);
+    for (auto it = placed.rbegin(); it != placed.rend(); ++it)
+        if (photoAt(document, *it)->frame().contains(point))
+            return *it;
+    return -1;
+}
+
+bool adjustable(const CardDocument& document, int index)
+{
+    if (!photoAt(document, index))
+        return false;
+    for (int i = index + 1; i < document.size(); ++i)
+        if (document.at(i).movesTheCard())
+            return false;
+    return true;
+}
+
+QVector<int> paintOrder(const CardDocument& document, int layout, const QVector<QRect>& frames)
+{
+    QVector<int> order(frames.size(), -1);
+    for (int index : placedIn(document, layout)) {
+        const int frame = int(frames.indexOf(photoAt(document, index)->frame()));
+        if (frame >= 0)
+            order[frame] = index;
+    }
+    return order;
+}
+
+}
 
 namespace {
 
@@ -11,100 +70,6 @@ QImage smoothlyScaled(const QImage& image, double factor)
     return image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation).convertToFormat(QImage::Format_RGB32);
 }
 
-}
-
-CardSurface::PlacedPicture PlacedPhoto::picture() const
-{
-    return {source, placement.shownPart(source.size(), frame.size()), QRectF(frame)};
-}
-
-void CardPhotos::place(PlacedPhoto photo)
-{
-    photos.erase(std::remove_if(photos.begin(), photos.end(), [&photo](const PlacedPhoto& p) { return p.frame == photo.frame; }),
-                 photos.end());
-    photos.push_back(std::move(photo));
-}
-
-int CardPhotos::photoAt(QPoint point) const
-{
-    for (int i = int(photos.size()) - 1; i >= 0; --i)
-        if (photos[std::size_t(i)].frame.contains(point))
-            return i;
-    return -1;
-}
-
-bool CardPhotos::adjustable(int index) const
-{
-    if (!shown || index < 0 || index >= int(photos.size()))
-        return false;
-    const QRect frame = photos[std::size_t(index)].frame;
-    for (std::size_t i = std::size_t(index); i < photos.size(); ++i)
-        if ((i == std::size_t(index) || photos[i].frame.intersects(frame)) && photos[i].source.isNull())
-            return false;
-    return true;
-}
-
-std::vector<CardSurface::PlacedPicture> CardPhotos::fromPhoto(int index) const
-{
-    std::vector<CardSurface::PlacedPicture> pictures;
-    if (index < 0 || index >= int(photos.size()))
-        return pictures;
-    const QRect frame = photos[std::size_t(index)].frame;
-    for (std::size_t i = std::size_t(index); i < photos.size(); ++i)
-        if (i == std::size_t(index) || photos[i].frame.intersects(frame))
-            pictures.push_back(photos[i].picture());
-    return pictures;
-}
-
-QVector<int> CardPhotos::paintOrder(const QVector<QRect>& frames) const
-{
-    QVector<int> order(frames.size(), -1);
-    for (int i = 0; i < int(photos.size()); ++i) {
-        const int frame = int(frames.indexOf(photos[std::size_t(i)].frame));
-        if (frame >= 0)
-            order[frame] = i;
-    }
-    return order;
-}
-
-qint64 CardPhotos::sourceBytes() const
-{
-    qint64 total = 0;
-    for (const PlacedPhoto& photo : photos)
-        total += photo.source.sizeInBytes();
-    return total;
-}
-
-void CardPhotos::keepWithinBudget(qint64 budget)
-{
-    bool reduced = true;
-    while (sourceBytes() > budget && reduced) {
-        reduced = false;
-        for (PlacedPhoto& photo : photos) {
-            const qint64 total = sourceBytes();
-            if (total <= budget)
-                return;
-            const qint64 bytes = photo.source.sizeInBytes();
-            // Never below the frame on the screen: the card would lose detail it shows.
-            const QSizeF cover = coverSize(photo.source.size(), photo.frame.size());
-            const double smallest = std::max(photo.frame.width() / cover.width(), photo.frame.height() / cover.height());
-            if (bytes == 0 || smallest >= 1)
-                continue;
-            // One pass keeps at least a quarter of a source, oldest first.
-            const double wanted = std::max(0.25, double(bytes - (total - budget)) / double(bytes));
-            QImage smaller = smoothlyScaled(photo.source, std::max(std::sqrt(wanted), smallest));
-            if (smaller.sizeInBytes() >= bytes)
-                continue;
-            photo.source = std::move(smaller);
-            reduced = true;
-        }
-    }
-}
-
-void CardPhotos::release()
-{
-    shown = false;
-    photos.clear();
 }
 
 QImage keptSource(const QImage& decoded, QSizeF frame)

@@ -1,28 +1,38 @@
 #include "editor/PhotoAdjusting.h"
 
 #include "editor/CardContext.h"
+#include "editor/CardEditing.h"
 #include "editor/CardHistory.h"
 #include "editor/CardLayouts.h"
+#include "editor/CardPhotos.h"
+#include "editor/CardReplay.h"
 #include "editor/EditorState.h"
 #include "editor/PhotoFrames.h"
+#include "editor/PhotoOperations.h"
 #include "platform/CardSurface.h"
+#include "platform/EventPump.h"
 #include "platform/PictureSurface.h"
 
 #include <QImage>
+#include <QPainter>
 #include <QVector>
 #include <Qt>
 #include <cmath>
-#include <memory>
+
+const char* const PhotoFixedMessage =
+    "Deze foto kan niet meer worden aangepast: de kaart is daarna gespiegeld, gekanteld of omgezet naar de adreszijde";
 
 // A press on a placed photo, until its release: a drag once the pointer moves.
 struct PhotoDrag {
-    int photo = -1; // the photo pressed on, -1 for an empty frame or none
+    int photo = -1; // the photo's position in the document; -1 for an empty frame or none
     QPointF start;
     PhotoPlacement from;
     PhotoPlacement now;
+    bool following = false;
     QSizeF scale;   // screen-sized copy pixels per source pixel
     QPointF phase;  // where the copy starts, less than a pixel before the source
-    std::unique_ptr<CardSurface::PhotoPreview> preview;
+    QImage screenSized;
+    QImage below;   // the screen copy of the card drawn up to the photo
 };
 
 namespace {
@@ -36,72 +46,107 @@ QPoint cardPixel(double x, double y)
                   int(std::floor(std::isfinite(y) ? std::clamp(y, -1e6, 1e6) : -1)));
 }
 
-// The adjustable photo under (x, y), or -1.
-int adjustablePhotoAt(const EditorState& state, double x, double y)
+// The adjustable photo under (x, y), or -1; a photo that can no longer be
+// adjusted says so on the help line.
+int adjustablePhotoAt(CardContext& context, double x, double y)
 {
+    const EditorState& state = context.state();
     if (!frameOutlinesShow(state))
         return -1;
-    const int photo = state.cardPhotos.photoAt(cardPixel(x, y));
-    return state.cardPhotos.adjustable(photo) ? photo : -1;
+    const int photo = CardPhotos::photoUnder(state.document, state.currentLayout, cardPixel(x, y));
+    if (photo >= 0 && !CardPhotos::adjustable(state.document, photo)) {
+        context.setInformation(QString::fromUtf8(PhotoFixedMessage));
+        return -1;
+    }
+    return photo;
 }
 
-// Gives photo `index` a new placement and paints its frame again, with the
-// photos over it, on both copies: one step of the history.
+const PhotoInFrame& photoOf(const CardContext& context, int index)
+{
+    return *CardPhotos::photoAt(const_cast<CardContext&>(context).state().document, index);
+}
+
+// Gives photo `index` a new placement: one step of the history.
 void replace(CardContext& context, int index, const PhotoPlacement& placement, int series = 0)
 {
-    PlacedPhoto& photo = context.state().cardPhotos.photos[std::size_t(index)];
-    if (photo.placement == placement)
+    const PhotoInFrame& photo = photoOf(context, index);
+    if (photo.placement() == placement)
         return;
     CardHistory::Change change(context.history());
-    context.history().markPhotoChange();
     if (series != 0)
         context.history().joinSeries(series);
-    photo.placement = placement;
+    replaceOperation(context, index, photo.placed(placement));
+    context.card().refresh();
+}
+
+// Readies a drag: the card is drawn up to the photo, whose screen copy the
+// preview starts from at every step, and the photo is scaled to the screen
+// once (resampling the whole source at every step would take far too long).
+void startFollowing(CardContext& context, PhotoDrag& drag)
+{
+    context.history().openDrag(LeftButton);
+    const PhotoInFrame& photo = photoOf(context, drag.photo);
+    const QImage source = photo.source()->picture();
+    const QSizeF size = source.size(), frame = photo.frame().size();
+    const QRectF part = drag.from.movedBy({0, 0}, size, frame).shownPart(size, frame);
+    drag.scale = QSizeF(frame.width() / part.width(), frame.height() / part.height());
+    // Aligned so that the part shown now starts on a whole pixel of the copy,
+    // as it does on the card: whole-pixel moves then land exactly.
+    const QPointF start(part.x() * drag.scale.width(), part.y() * drag.scale.height());
+    drag.phase = start - QPointF(std::floor(start.x()), std::floor(start.y()));
+    PictureSurface copy(std::max(photo.frame().width(), int(std::ceil(size.width() * drag.scale.width()))),
+                        std::max(photo.frame().height(), int(std::ceil(size.height() * drag.scale.height()))));
+    copy.paintPhoto(source, QRectF(-drag.phase, QSizeF(size.width() * drag.scale.width(), size.height() * drag.scale.height())));
+    drag.screenSized = copy.image();
+
     CardSurface& card = context.card();
-    card.paintPhotos(context.state().cardPhotos.fromPhoto(index), photo.frame);
+    context.replay().replay(card, context.state().document, drag.photo);
+    drag.below = card.image();
+    card.setScreenOnly(true);
+    drag.following = true;
+}
+
+// The screen copy shows the photo where the pointer takes it, with every
+// later operation replayed over it.
+void follow(CardContext& context, PhotoDrag& drag, QPointF at)
+{
+    if (!drag.following)
+        startFollowing(context, drag);
+    const CardDocument& document = context.state().document;
+    const PhotoInFrame& photo = photoOf(context, drag.photo);
+    const QSizeF size = photo.source()->picture().size(), frame = photo.frame().size();
+    drag.now = drag.from.movedBy(at - drag.start, size, frame);
+    const QRectF part = drag.now.shownPart(size, frame);
+    const QPointF topLeft = QPointF(part.x() * drag.scale.width(), part.y() * drag.scale.height()) - drag.phase;
+
+    CardSurface& card = context.card();
+    const EventPump::Pause pause;
+    QImage screen = drag.below;
+    {
+        QPainter p(&screen);
+        p.setCompositionMode(QPainter::CompositionMode_Source);
+        p.setClipRect(photo.frame());
+        p.drawImage(photo.frame().topLeft(), drag.screenSized,
+                    QRect(QPoint(int(std::lround(topLeft.x())), int(std::lround(topLeft.y()))), photo.frame().size()));
+    }
+    card.setImages(screen, QImage());
+    for (int i = drag.photo + 1; i < document.size(); ++i)
+        drawOperation(card, document.at(i));
     card.refresh();
 }
 
-// The drag's screen picture follows the pointer at `at`.
-void follow(CardContext& context, PhotoDrag& drag, QPointF at)
-{
-    EditorState& state = context.state();
-    const PlacedPhoto& photo = state.cardPhotos.photos[std::size_t(drag.photo)];
-    const QSizeF source = photo.source.size(), frame = photo.frame.size();
-    if (!drag.preview) {
-        // Resampling the whole source at every step would take far longer than
-        // a mouse move allows: the moved photo is scaled to the screen once.
-        context.history().openDrag(LeftButton);
-        context.history().markPhotoChange();
-        const QRectF part = drag.from.movedBy({0, 0}, source, frame).shownPart(source, frame);
-        drag.scale = QSizeF(frame.width() / part.width(), frame.height() / part.height());
-        // Aligned so that the part shown now starts on a whole pixel of the copy,
-        // as it does on the card: whole-pixel moves then land exactly.
-        const QPointF start(part.x() * drag.scale.width(), part.y() * drag.scale.height());
-        drag.phase = start - QPointF(std::floor(start.x()), std::floor(start.y()));
-        PictureSurface copy(std::max(photo.frame.width(), int(std::ceil(source.width() * drag.scale.width()))),
-                            std::max(photo.frame.height(), int(std::ceil(source.height() * drag.scale.height()))));
-        copy.paintPhoto(photo.source, QRectF(-drag.phase, QSizeF(source.width() * drag.scale.width(),
-                                                                  source.height() * drag.scale.height())));
-        drag.preview = std::make_unique<CardSurface::PhotoPreview>(context.card(), state.cardPhotos.fromPhoto(drag.photo),
-                                                                   copy.image());
-    }
-    drag.now = drag.from.movedBy(at - drag.start, source, frame);
-    const QRectF part = drag.now.shownPart(source, frame);
-    const QPointF topLeft = QPointF(part.x() * drag.scale.width(), part.y() * drag.scale.height()) - drag.phase;
-    drag.preview->show(QPoint(int(std::lround(topLeft.x())), int(std::lround(topLeft.y()))));
-}
-
-// Ends a drag: the print copy and the screen copy are painted from the source.
+// Ends a drag: both copies are drawn from the photo's source, and every later operation over it.
 void finish(CardContext& context, PhotoDrag& drag)
 {
-    if (!drag.preview)
+    if (!drag.following)
         return;
-    EditorState& state = context.state();
-    PlacedPhoto& photo = state.cardPhotos.photos[std::size_t(drag.photo)];
-    photo.placement = drag.now;
-    drag.preview->commit(photo.picture().part);
-    drag.preview.reset();
+    drag.following = false;
+    context.card().setScreenOnly(false);
+    if (drag.now == drag.from)
+        redrawCard(context);
+    else
+        replaceOperation(context, drag.photo, photoOf(context, drag.photo).placed(drag.now));
+    context.card().refresh();
     context.history().closeDrag(LeftButton);
 }
 
@@ -109,7 +154,7 @@ void finish(CardContext& context, PhotoDrag& drag)
 
 bool frameOutlinesShow(const EditorState& state)
 {
-    return photoLayout(state.currentLayout) != nullptr && state.cardPhotos.shown;
+    return photoLayout(state.currentLayout) != nullptr;
 }
 
 void showFrameOutlines(CardContext& context)
@@ -123,26 +168,20 @@ void showFrameOutlines(CardContext& context)
     context.overlays().showFrameOutlines(frames, frameIndexAt(frames, state.frameX, state.frameY));
 }
 
-void placePhoto(CardContext& context, const QImage& decoded)
+void placePhoto(CardContext& context, std::shared_ptr<const PhotoSource> source)
 {
     EditorState& state = context.state();
     const QRect frame(int(std::lround(state.frameX)), int(std::lround(state.frameY)), int(std::lround(state.frameWidth)),
                       int(std::lround(state.frameHeight)));
-    PlacedPhoto photo{keptSource(decoded, frame.size()), frame, PhotoPlacement::placed(state.cropPhotos)};
-    context.card().paintPhotos({photo.picture()});
-    context.card().refresh();
-    if (!frameOutlinesShow(state))
-        return;
-    context.history().markPhotoChange();
-    state.cardPhotos.place(std::move(photo));
-    state.cardPhotos.keepWithinBudget();
+    addOperation(context, std::make_shared<PhotoInFrame>(std::move(source), frame, PhotoPlacement::placed(state.cropPhotos),
+                                                         state.currentLayout));
 }
 
 bool pickFrameAt(CardContext& context, double x, double y)
 {
     EditorState& state = context.state();
     const QVector<QRect> frames = layoutFrames(state.currentLayout);
-    const int picked = pickFrame(frames, state.cardPhotos.paintOrder(frames), cardPixel(x, y));
+    const int picked = pickFrame(frames, CardPhotos::paintOrder(state.document, state.currentLayout, frames), cardPixel(x, y));
     if (picked < 0)
         return false;
     state.frameX = frames[picked].x();
@@ -161,10 +200,10 @@ bool photoMouseDown(CardContext& context, int button, double x, double y)
         finish(context, *state.photoDrag);
     state.photoDrag = std::make_shared<PhotoDrag>();
     PhotoDrag& drag = *state.photoDrag;
-    drag.photo = adjustablePhotoAt(state, x, y);
+    drag.photo = adjustablePhotoAt(context, x, y);
     drag.start = QPointF(x, y);
     if (drag.photo >= 0)
-        drag.from = drag.now = state.cardPhotos.photos[std::size_t(drag.photo)].placement;
+        drag.from = drag.now = photoOf(context, drag.photo).placement();
     return true;
 }
 
@@ -176,7 +215,7 @@ bool photoMouseMove(CardContext& context, int button, double x, double y)
     if (!(button & LeftButton) || !state.photoDrag || state.photoDrag->photo < 0)
         return false;
     PhotoDrag& drag = *state.photoDrag;
-    if (drag.preview || QPointF(x, y) != drag.start)
+    if (drag.following || QPointF(x, y) != drag.start)
         follow(context, drag, QPointF(x, y));
     return true;
 }
@@ -187,7 +226,7 @@ bool photoMouseUp(CardContext& context, int button, double x, double y)
     if (button != LeftButton || !state.photoDrag)
         return false;
     const std::shared_ptr<PhotoDrag> drag = std::move(state.photoDrag);
-    if (drag->preview) {
+    if (drag->following) {
         follow(context, *drag, QPointF(x, y));
         finish(context, *drag);
     } else {
@@ -196,9 +235,15 @@ bool photoMouseUp(CardContext& context, int button, double x, double y)
     return true;
 }
 
+void endPhotoDrag(CardContext& context)
+{
+    if (const std::shared_ptr<PhotoDrag> drag = std::move(context.state().photoDrag))
+        finish(context, *drag);
+}
+
 bool photoDoubleClick(CardContext& context, int button, double x, double y)
 {
-    const int photo = adjustablePhotoAt(context.state(), x, y);
+    const int photo = adjustablePhotoAt(context, x, y);
     if (button != LeftButton || photo < 0)
         return false;
     replace(context, photo, PhotoPlacement::placed(true));
@@ -208,14 +253,15 @@ bool photoDoubleClick(CardContext& context, int button, double x, double y)
 bool zoomPhotoAt(CardContext& context, int steps, double x, double y)
 {
     EditorState& state = context.state();
-    const int index = adjustablePhotoAt(state, x, y);
+    const int index = adjustablePhotoAt(context, x, y);
     if (index < 0 || state.photoDrag)
         return index >= 0;
-    const PlacedPhoto& photo = state.cardPhotos.photos[std::size_t(index)];
-    const QPointF at = QPointF(x, y) - QPointF(photo.frame.topLeft());
+    const PhotoInFrame& photo = photoOf(context, index);
+    const QPointF at = QPointF(x, y) - QPointF(photo.frame().topLeft());
     // A series belongs to one photo: the key names its frame.
-    const int series = 1 + photo.frame.x() * 1000 + photo.frame.y();
-    replace(context, index, photo.placement.zoomedAround(steps, at, photo.source.size(), photo.frame.size()), series);
+    const int series = 1 + photo.frame().x() * 1000 + photo.frame().y();
+    replace(context, index, photo.placement().zoomedAround(steps, at, photo.source()->picture().size(), photo.frame().size()),
+            series);
     return true;
 }
 

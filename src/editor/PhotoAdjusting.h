@@ -1,20 +1,27 @@
 #pragma once
 // The photos of a photo layout as the user handles them on the card: the
 // frames' outlines, picking the frame the next photo goes to, and moving and
-// zooming a placed photo inside its frame while the outlines show.
+// zooming a placed photo inside its frame, at any time while the layout it
+// was placed in is current. The photo is drawn again and every later
+// operation is replayed over it.
+#include <memory>
+
 class CardContext;
-class QImage;
+class PhotoSource;
 struct EditorState;
 
-// A photo layout is current and the card changed only by photos since it was chosen.
+// A photo layout is current.
 bool frameOutlinesShow(const EditorState& state);
 // The card view shows the current layout's frames, the current one
 // highlighted, or none, as frameOutlinesShow says.
 void showFrameOutlines(CardContext& context);
 
-// Paints a decoded photo into the current frame; while the outlines show it
-// keeps its source so that it can be adjusted. Inside the caller's change.
-void placePhoto(CardContext& context, const QImage& decoded);
+// Puts a photo into the current frame: a new operation of the card.
+void placePhoto(CardContext& context, std::shared_ptr<const PhotoSource> source);
+
+// The message of the help line for a photo that a later flip, mirror, tilt
+// or address side keeps from being adjusted.
+extern const char* const PhotoFixedMessage;
 
 // Picks the frame under (x, y) as the current frame, by the overlap rule.
 // False outside every frame or outside the photo layouts.
@@ -26,6 +33,9 @@ bool pickFrameAt(CardContext& context, double x, double y);
 bool photoMouseDown(CardContext& context, int button, double x, double y);
 bool photoMouseMove(CardContext& context, int button, double x, double y);
 bool photoMouseUp(CardContext& context, int button, double x, double y);
+// Ends a photo drag still under way (the window goes, the card is reset):
+// the card is drawn on both copies again.
+void endPhotoDrag(CardContext& context);
 // A double click on a placed photo brings it back to 100%, centred.
 bool photoDoubleClick(CardContext& context, int button, double x, double y);
 // Zooms the placed photo under (x, y) by `steps` around that point; a series

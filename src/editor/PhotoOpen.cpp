@@ -10,7 +10,8 @@
 #include "platform/BusyPointer.h"
 #include "platform/Dialogs.h"
 #include "platform/PhotoFileFilter.h"
-#include "platform/PhotoForCard.h"
+#include "editor/CardPhotos.h"
+#include "editor/PhotoSource.h"
 #include "platform/Rounding.h"
 
 #include <QFileInfo>
@@ -40,32 +41,32 @@ void openPhotoFile(CardContext& context, const QString& path)
     if (state.currentLayout == Layout::FreeDrawing || path.isEmpty())
         return;
 
-    CardHistory::Change change(context.history());
     BusyPointer busy;
     state.photoFileName = path;
 
     const bool paintsIntoFrame = photoLayout(state.currentLayout) != nullptr;
+    const QSize screenFrame(int(roundHalfEven(state.frameWidth)), int(roundHalfEven(state.frameHeight)));
     // A large photo only needs decoding at the detail its frame keeps: twice
     // the print frame, so that it can still be zoomed in.
-    const QSize frameSize = paintsIntoFrame
-        ? QSize(int(roundHalfEven(state.frameWidth)), int(roundHalfEven(state.frameHeight))) * KeptDetail
-        : QSize();
-    const PictureLoadResult picture = loadPhotoForCard(path, frameSize);
-    if (!picture || picture->image.isNull()) {
-        showPhotoLoadFailure(context.window(), path, picture.reason());
+    const QSize decodeFrame = paintsIntoFrame ? screenFrame * KeptDetail : QSize();
+    const PhotoSource::Opened opened = PhotoSource::open(path, decodeFrame, [screenFrame, paintsIntoFrame](const QImage& decoded) {
+        return paintsIntoFrame ? keptSource(decoded, QSizeF(screenFrame)) : decoded;
+    });
+    if (!opened.source) {
+        showPhotoLoadFailure(context.window(), path, opened.error);
         return;
     }
 
-    QImage& photo = context.photoBuffer();
-    photo = picture->image;
-    state.photoWidth = picture->width;
-    state.photoHeight = picture->height;
+    context.photoBuffer() = opened.source->picture();
+    state.photoWidth = opened.width;
+    state.photoHeight = opened.height;
     const QFileInfo file(path);
+    CardHistory::Change change(context.history());
     context.setPhotoCaption(photoCaption(file.fileName(), state.photoWidth, state.photoHeight, file.size()));
 
     if (!paintsIntoFrame)
         return;
-    placePhoto(context, photo);
+    placePhoto(context, opened.source);
     advanceFrame(state.currentLayout, state.frameX, state.frameY);
     showFrameOutlines(context);
 }

@@ -1,16 +1,16 @@
 #include "editor/TextPlacer.h"
 
 #include "editor/CardContext.h"
-#include "editor/CardHistory.h"
+#include "editor/CardEditing.h"
 #include "editor/EditorState.h"
 #include "editor/TextOnCard.h"
+#include "editor/TextOperation.h"
 #include "platform/Rounding.h"
 
 #include <QPoint>
 
 namespace {
 constexpr int PreviewGap = 5;
-constexpr int QuarterTurn = 900; // tenths of a degree
 constexpr int VerticalTextGap = 2;
 }
 
@@ -31,16 +31,11 @@ void placeTextAt(CardContext& context, double x, double y)
     const std::optional<TextFont> font = chosenTextFont(context);
     if (!font)
         return;
-    CardHistory::Change change(context.history());
     const EditorState::TextChoice& choice = context.state().textChoice;
-    const QString text = choice.text;
-    const TextInk ink = chosenTextInk(context);
-    if (choice.vertical) {
-        MaakTekstVertikaal(context.card(), text, *font, QuarterTurn, int(roundHalfEven(x - VerticalTextGap)),
-                           int(roundHalfEven(y - VerticalTextGap)), ink);
-        return;
-    }
-    // Where the preview stands, so the text lands exactly there.
-    const QPointF place = previewTopLeft(x, y, context.overlays().textPreviewSize());
-    MaakTekst(context.card(), *font, ink, double(roundHalfEven(place.x())), double(roundHalfEven(place.y())), text);
+    // A vertical text turns around a point just above and left of the pointer;
+    // a horizontal one lands where the preview stands.
+    const QPointF place = choice.vertical ? QPointF(x - VerticalTextGap, y - VerticalTextGap)
+                                          : previewTopLeft(x, y, context.overlays().textPreviewSize());
+    const QPoint at(int(roundHalfEven(place.x())), int(roundHalfEven(place.y())));
+    addOperation(context, std::make_shared<TextOperation>(choice.text, *font, chosenTextInk(context), choice.vertical, at));
 }

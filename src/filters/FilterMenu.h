@@ -1,5 +1,5 @@
 #pragma once
-// The filter entries of the "Bewerken" menu.
+// The filter entries of the "Bewerken" menu: each adds its operation to the card.
 class CardContext;
 
 void EditConvert_Click(CardContext& context, int index);

@@ -9,7 +9,6 @@
 #include "platform/DrawingSurface.h"
 
 #include <QRect>
-#include <utility>
 #include <vector>
 
 class CardSurface : public DrawingSurface {
@@ -21,6 +20,7 @@ public:
 
     // The print copy, following every change to image().
     const QImage& printImage() const override { return printCurrent_; }
+    bool hasPrintCopy() const override { return !screenOnly_; }
     const QImage& printBasePicture() const { return printBase_; }
     // assignBasePicture() with the print copy given as well (an undo copy of
     // both); a `print` of the wrong size gives a plain enlargement of `picture`.
@@ -40,34 +40,12 @@ public:
     // source at the copy's own resolution; only inside `clip` when given.
     void paintPhotos(const std::vector<PlacedPicture>& photos, const QRect& clip = QRect());
 
-    // A photo moved in its frame. While the pointer moves, show() puts it on
-    // the screen copy alone, from a copy of the photo at screen size, with the
-    // photos painted over it put back on top as they were. commit() then paints
-    // the frame from the sources on both copies. Dropped without a commit, the
-    // screen copy is put back as it was, so the two copies never disagree.
-    class PhotoPreview {
-    public:
-        // `photos`: the moved photo first, then the photos over its frame, in
-        // the order of painting; `screenSized`: the moved photo's whole
-        // source, scaled so that its part shown fits the frame pixel for pixel.
-        PhotoPreview(CardSurface& card, std::vector<PlacedPicture> photos, QImage screenSized);
-        ~PhotoPreview();
-        PhotoPreview(const PhotoPreview&) = delete;
-        PhotoPreview& operator=(const PhotoPreview&) = delete;
-        // The frame shows `screenSized` from `topLeft` (its pixels) on.
-        void show(QPoint topLeft);
-        // The moved photo now shows `part` of its source; both copies are painted.
-        void commit(const QRectF& part);
-
-    private:
-        CardSurface& card_;
-        std::vector<PlacedPicture> photos_;
-        QImage screenSized_;
-        QRect frame_;                 // the moved photo's frame on the card
-        QImage before_;               // the screen copy there, as it was
-        std::vector<std::pair<QRect, QImage>> above_; // the screen pixels of the photos over it
-        bool committed_ = false;
-    };
+    // In screen-only mode every drawing reaches the screen copy alone, as on a
+    // plain picture (hasPrintCopy() is false; printImage() keeps the print
+    // copy as it was): a preview that follows the mouse is redrawn quickly,
+    // and the print copy is made again afterwards.
+    void setScreenOnly(bool on) { screenOnly_ = on; }
+    bool screenOnly() const { return screenOnly_; }
 
     // Undo support (CardSnapshot.cpp). A whole-card snapshot shares the
     // card's pixels until either changes, so taking one costs nothing.
@@ -79,11 +57,12 @@ public:
     void restore(const CardSnapshot& part);
 
 protected:
-    QImage* printTarget() override { return &printCurrent_; }
+    QImage* printTarget() override { return screenOnly_ ? nullptr : &printCurrent_; }
     int printScale() const override { return PrintScale; }
     void placePrintBase(const QImage& screen, const QImage& print) override;
 
 private:
     QImage printBase_;
     QImage printCurrent_;
+    bool screenOnly_ = false;
 };

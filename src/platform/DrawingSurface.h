@@ -47,7 +47,7 @@ public:
     // The current image, 32-bit (B, G, R, fourth byte in memory), what is shown.
     const QImage& image() const { return current_; }
     // The print copy, or a null image on a surface without one.
-    bool hasPrintCopy() const { return !printImage().isNull(); }
+    virtual bool hasPrintCopy() const { return !printImage().isNull(); }
     virtual const QImage& printImage() const;
     // Writes the results of a whole-image operation on every copy at once, so
     // the copies never disagree; `print` is ignored on a surface without a

@@ -6,6 +6,11 @@ std::function<void()>& hook()
     static std::function<void()> current;
     return current;
 }
+int& pauses()
+{
+    static int count = 0;
+    return count;
+}
 }
 
 void EventPump::setHook(std::function<void()> newHook)
@@ -15,6 +20,16 @@ void EventPump::setHook(std::function<void()> newHook)
 
 void EventPump::letEventsRun()
 {
-    if (hook())
+    if (hook() && pauses() == 0)
         hook()();
+}
+
+EventPump::Pause::Pause()
+{
+    ++pauses();
+}
+
+EventPump::Pause::~Pause()
+{
+    --pauses();
 }

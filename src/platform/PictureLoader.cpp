@@ -231,7 +231,7 @@ PictureLoadResult PictureLoader::loadFromData(const QByteArray& data, QSize targ
     return LoadedPicture{decoded.image, decoded.fullSize.width(), decoded.fullSize.height()};
 }
 
-PictureLoadResult PictureLoader::load(const QString& path, QSize targetSize)
+PictureLoadError PictureLoader::readFile(const QString& path, QByteArray& data)
 {
     // Only a plain file: opening a FIFO or a device would wait for ever.
     if (!QFileInfo(path).isFile())
@@ -243,8 +243,16 @@ PictureLoadResult PictureLoader::load(const QString& path, QSize targetSize)
         return PictureLoadError::TooLarge;
     // Read rather than mapped: a mapped file that shrinks or vanishes (a stick
     // pulled out) would bring the program down.
-    const QByteArray data = file.readAll();
+    data = file.readAll();
     if (file.error() != QFileDevice::NoError)
         return PictureLoadError::Unreadable;
+    return PictureLoadError::None;
+}
+
+PictureLoadResult PictureLoader::load(const QString& path, QSize targetSize)
+{
+    QByteArray data;
+    if (const PictureLoadError error = readFile(path, data); error != PictureLoadError::None)
+        return error;
     return loadFromData(data, targetSize);
 }

@@ -40,6 +40,10 @@ constexpr qint64 kMaxPicturePixels = 100'000'000;
 // be decoded at a reduced scale that is still at least that size.
 PictureLoadResult load(const QString& path, QSize targetSize = QSize());
 
+// Reads a picture file whole, as load() does before decoding it; the reason
+// when it cannot (not a plain file, unreadable, too large).
+PictureLoadError readFile(const QString& path, QByteArray& data);
+
 // The same for a picture already in memory.
 PictureLoadResult loadFromData(const QByteArray& data, QSize targetSize = QSize());
 

@@ -1,11 +1,13 @@
 #include "platform/Random.h"
 
+#include <algorithm>
 #include <chrono>
+#include <iterator>
 
 namespace {
 
 // xoshiro256**: small, fast and of good quality; seeded through splitmix64.
-struct Generator {
+struct Engine {
     std::uint64_t s[4];
 
     static std::uint64_t rotl(std::uint64_t x, int k) { return (x << k) | (x >> (64 - k)); }
@@ -40,10 +42,10 @@ std::uint64_t clockValue()
     return std::uint64_t(std::chrono::steady_clock::now().time_since_epoch().count());
 }
 
-Generator& generator()
+Engine& generator()
 {
-    static Generator engine = [] {
-        Generator g{};
+    static Engine engine = [] {
+        Engine g{};
         g.seed(clockValue());
         return g;
     }();
@@ -76,4 +78,25 @@ void Random::randomize()
 void Random::fixClockSeed(std::optional<std::uint64_t> value)
 {
     fixedClockSeed() = value;
+}
+
+std::uint64_t Random::clockSeed()
+{
+    return fixedClockSeed() ? *fixedClockSeed() : clockValue();
+}
+
+Random::Generator::Generator(std::uint64_t seed)
+{
+    Engine engine{};
+    engine.seed(seed);
+    std::copy(std::begin(engine.s), std::end(engine.s), s_);
+}
+
+double Random::Generator::next()
+{
+    Engine engine{};
+    std::copy(std::begin(s_), std::end(s_), engine.s);
+    const std::uint64_t value = engine.next();
+    std::copy(std::begin(engine.s), std::end(engine.s), s_);
+    return double(value >> 11) * 0x1.0p-53;
 }

@@ -177,8 +177,8 @@ private Q_SLOTS:
     void sprayStaysOnTheDiagonalAboveLeft()
     {
         for (std::uint64_t seed = 1; seed <= 60; ++seed) {
-            Random::fixClockSeed(seed);
-            ToolActions::sprayDot(main->card, 100, 100, Black);
+            Random::Generator random(seed);
+            ToolActions::sprayDot(main->card, 100, 100, Black, random.next());
         }
         int dots = 0;
         for (int i = 91; i <= 100; ++i)

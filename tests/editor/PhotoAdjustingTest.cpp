@@ -2,10 +2,15 @@
 #include "common/ScriptedDialogs.h"
 #include "common/TestRegistry.h"
 #include "EditorTestSupport.h"
+#include "editor/CardPhotos.h"
+#include "editor/PhotoAdjusting.h"
 #include "editor/PhotoFrames.h"
+#include "editor/PhotoOperations.h"
+#include "editor/PhotoSource.h"
 #include "platform/PictureBox.h"
 
 #include <QAction>
+#include <QLabel>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -52,9 +57,20 @@ void click(Main& main, QPoint at)
     QTest::mouseClick(main.Voorkant, Qt::LeftButton, {}, at);
 }
 
-const PlacedPhoto& photoIn(const Main& main, int index)
+// The photos of the current layout that fill their frames, in the order of painting.
+std::vector<int> placedPhotos(const Main& main)
 {
-    return main.state.cardPhotos.photos.at(std::size_t(index));
+    return CardPhotos::placedIn(main.state.document, main.state.currentLayout);
+}
+
+const PhotoInFrame& photoIn(const Main& main, int index)
+{
+    return *CardPhotos::photoAt(main.state.document, placedPhotos(main).at(std::size_t(index)));
+}
+
+bool adjustable(const Main& main, int index)
+{
+    return CardPhotos::adjustable(main.state.document, placedPhotos(main).at(std::size_t(index)));
 }
 
 }
@@ -116,12 +132,12 @@ private Q_SLOTS:
         QCOMPARE(main.state.frameX, 30.0);  // the photo in frame 1 wins over an empty frame
         // A dropped file goes into the frame it lands on, or outside every frame into the current one.
         Q_EMIT main.Voorkant->fileDroppedAt(photo, 300, 300);
-        QCOMPARE(photoIn(main, 1).frame, QRect(225, 150, 258, 182));
+        QCOMPARE(photoIn(main, 1).frame(), QRect(225, 150, 258, 182));
         click(main, overlap);
         QCOMPARE(main.state.frameX, 225.0); // the photo painted last
         Q_EMIT main.Voorkant->fileDroppedAt(photo, 5, 5);
-        QCOMPARE(photoIn(main, 1).frame, QRect(225, 150, 258, 182));
-        QCOMPARE(main.state.cardPhotos.photos.size(), std::size_t(2));
+        QCOMPARE(photoIn(main, 1).frame(), QRect(225, 150, 258, 182));
+        QCOMPARE(placedPhotos(main).size(), std::size_t(2));
     }
 
     void aDragMovesThePhotoByItsDistanceOnTheScreenAndFourTimesOnThePrintCopy()
@@ -130,7 +146,7 @@ private Q_SLOTS:
         main.LayoutBijsnijden->setChecked(true);
         open(main, wavesFile(1200, 900));
         QVERIFY(main.Voorkant->wheelOverCard(10, 0, 257, 182)); // 200%, around the middle
-        QCOMPARE(photoIn(main, 0).placement.zoom, 200);
+        QCOMPARE(photoIn(main, 0).placement().zoom, 200);
         const QImage screen = main.card.image().copy(), print = main.card.printImage().copy();
         const int steps = main.history.stack().count();
 
@@ -175,18 +191,18 @@ private Q_SLOTS:
         drag(main, {100, 100}, {900, 100}); // far to the right: the left edge stops at the frame's
         QCOMPARE(pixelAt(main.card.image(), 0, 100), RGB(255, 0, 0));
         QVERIFY(pixelAt(main.card.image(), 30, 100) != RGB(255, 0, 0));
-        QCOMPARE(photoIn(main, 0).placement.shownPart({800, 600}, {258, 365}).left(), 0.0);
+        QCOMPARE(photoIn(main, 0).placement().shownPart({800, 600}, {258, 365}).left(), 0.0);
 
         for (int n = 0; n < 40; ++n)
             main.Voorkant->wheelOverCard(1, 0, 10, 10);
-        QCOMPARE(photoIn(main, 0).placement.zoom, 400);
+        QCOMPARE(photoIn(main, 0).placement().zoom, 400);
         for (int n = 0; n < 40; ++n)
             main.Voorkant->wheelOverCard(-1, 0, 10, 10);
-        QCOMPARE(photoIn(main, 0).placement.zoom, 100);
+        QCOMPARE(photoIn(main, 0).placement().zoom, 100);
         // + and − zoom the photo under the pointer; outside every photo the wheel is the view's.
         Q_EMIT main.Voorkant->mouseMove(0, 0, 100, 100);
         QTest::keyClick(main.Voorkant, Qt::Key_Plus);
-        QCOMPARE(photoIn(main, 0).placement.zoom, 110);
+        QCOMPARE(photoIn(main, 0).placement().zoom, 110);
         QVERIFY(!main.Voorkant->wheelOverCard(1, 0, 400, 100));
 
         // Zooming keeps the point under the pointer; a double click brings back 100%, centred.
@@ -196,7 +212,7 @@ private Q_SLOTS:
         const QRectF whole = PhotoPlacement().shownPart({800, 600}, {258, 365});
         QVERIFY(std::abs(part.x() + 50.0 / 258 * part.width() - (whole.x() + 50.0 / 258 * whole.width())) < 1e-9);
         QTest::mouseDClick(main.Voorkant, Qt::LeftButton, {}, {100, 100});
-        QVERIFY(photoIn(main, 0).placement == PhotoPlacement());
+        QVERIFY(photoIn(main, 0).placement() == PhotoPlacement());
     }
 
     void aStretchedPhotoTurnsIntoTheCoverAtItsFirstMove()
@@ -204,9 +220,9 @@ private Q_SLOTS:
         Main main;
         main.LayoutBijsnijden->setChecked(false);
         open(main, wavesFile(400, 400));
-        QVERIFY(photoIn(main, 0).placement.stretched);
+        QVERIFY(photoIn(main, 0).placement().stretched);
         drag(main, {100, 100}, {100, 110});
-        const PhotoPlacement now = photoIn(main, 0).placement;
+        const PhotoPlacement now = photoIn(main, 0).placement();
         QVERIFY(!now.stretched);
         QCOMPARE(now.shownPart({400, 400}, {515, 365}).size(), QSizeF(400, 400 * 365.0 / 515));
     }
@@ -247,17 +263,17 @@ private Q_SLOTS:
         main.Voorkant->wheelOverCard(1, 0, 250, 180);
         QCOMPARE(main.history.stack().count(), 3); // the photo, a series of four, one step
         main.ToolsUndo_Click();
-        QCOMPARE(photoIn(main, 0).placement.zoom, 140);
+        QCOMPARE(photoIn(main, 0).placement().zoom, 140);
         main.ToolsUndo_Click();
-        QCOMPARE(photoIn(main, 0).placement.zoom, 100);
+        QCOMPARE(photoIn(main, 0).placement().zoom, 100);
         QCOMPARE(main.card.printImage(), placed);
         main.ToolsRedo_Click();
-        QCOMPARE(photoIn(main, 0).placement.zoom, 140);
+        QCOMPARE(photoIn(main, 0).placement().zoom, 140);
         // After undo and redo the photo can still be moved.
         const QImage zoomed = main.card.image().copy();
         drag(main, {250, 180}, {240, 170});
         QVERIFY(main.card.image() != zoomed);
-        QVERIFY(main.state.cardPhotos.adjustable(0));
+        QVERIFY(adjustable(main, 0));
     }
 
     void theOutlinesShowOverTheCardButNeverInIt()
@@ -276,15 +292,19 @@ private Q_SLOTS:
         main.FileSaveAs[1]->trigger();
         QCOMPARE(inkBounds(QImage(dir.filePath("kaart.bmp"))), QRect());
 
-        // Any other change ends them, with the photos' sources; undo brings both back.
+        // They stay with other changes; a flip keeps the photo from being adjusted, and says so.
         open(main, wavesFile(300, 200));
-        QVERIFY(main.state.cardPhotos.adjustable(0));
+        QVERIFY(adjustable(main, 0));
         main.EditFlipConvert[0]->trigger();
-        QVERIFY(!outlined());
-        QVERIFY(main.state.cardPhotos.photos.empty());
+        QVERIFY(outlined());
+        QVERIFY(!adjustable(main, 0));
+        const QImage flipped = main.card.image().copy();
         QVERIFY(!main.Voorkant->wheelOverCard(1, 0, 100, 100));
+        QCOMPARE(main.InfoLabel->text(), QString::fromUtf8(PhotoFixedMessage));
+        drag(main, {100, 100}, {90, 90});
+        QCOMPARE(main.card.image(), flipped);
         main.ToolsUndo_Click();
-        QVERIFY(outlined() && main.state.cardPhotos.adjustable(0));
+        QVERIFY(outlined() && adjustable(main, 0));
         main.LayoutKaart_Click(Layout::FreeDrawing);
         QVERIFY(!outlined());
     }
@@ -312,7 +332,8 @@ private Q_SLOTS:
         QCOMPARE(main.history.stack().count(), steps);
     }
 
-    void theHistoryLetsTheOldestSourcesGoBeforeItDropsSteps()
+    // Trimming the history never lets a photo go: undone to, it is still adjustable.
+    void photosStayAdjustableWhenTheHistoryIsTrimmed()
     {
         Main main;
         main.LayoutBijsnijden->setChecked(true);
@@ -322,33 +343,31 @@ private Q_SLOTS:
             open(main, photo);
             open(main, photo);
         }
-        // The sources of layout 9 are kept by the history alone; one of them too many.
-        main.history.setByteBudget(main.history.bytes() - photoIn(main, 0).source.sizeInBytes() / 2);
-        QCOMPARE(main.history.stack().count(), 4);
-        main.ToolsUndo_Click();
-        QVERIFY(main.state.cardPhotos.adjustable(0));
-        main.ToolsUndo_Click();
-        main.ToolsUndo_Click();
+        main.history.setByteBudget(1);
+        main.EditLijstrand[5]->trigger();
+        QCOMPARE(main.history.stack().count(), 5);
+        for (int n = 0; n < 3; ++n)
+            main.ToolsUndo_Click();
         QCOMPARE(main.state.currentLayout, 9);
-        QVERIFY(!main.state.cardPhotos.adjustable(0));
-        QVERIFY(!main.Voorkant->wheelOverCard(1, 0, 10, 10));
+        QVERIFY(adjustable(main, 0));
+        QVERIFY(main.Voorkant->wheelOverCard(1, 0, 10, 10));
     }
 
-    void sourcesKeepTheirSizeRuleAndTheirBudget()
+    void sourcesKeepTheirSizeRuleAndDecodeAgainExactly()
     {
         // At 100% the part covering the frame is at most twice the print frame each way.
         QCOMPARE(keptSource(QImage(4000, 3000, QImage::Format_RGB32), {172, 122}).size(), QSize(1376, 1032));
         QCOMPARE(keptSource(QImage(800, 600, QImage::Format_RGB32), {172, 122}).size(), QSize(800, 600));
-        CardPhotos photos;
-        for (int n = 0; n < 3; ++n) {
-            QImage source(1000, 1000, QImage::Format_RGB32);
-            source.fill(Qt::gray);
-            photos.place({source, QRect(n * 100, 0, 100, 100), {}});
-        }
-        photos.keepWithinBudget(10'000'000);
-        QVERIFY(photos.sourceBytes() <= 10'000'000);
-        QVERIFY(photos.photos[0].source.width() < 1000);
-        QCOMPARE(photos.photos[2].source.size(), QSize(1000, 1000));
+        // A picture the cache let go is decoded again from the kept bytes, pixel for pixel.
+        const QString path = dir.filePath("foto.jpg");
+        QVERIFY(waves(900, 700).save(path, "JPEG", 85));
+        const auto keep = [](const QImage& decoded) { return keptSource(decoded, {172, 122}); };
+        const PhotoSource::Opened opened = PhotoSource::open(path, QSize(172, 122) * KeptDetail, keep);
+        QVERIFY(opened.source && !opened.source->keptAsLosslessCopy());
+        const QImage first = opened.source->picture().copy();
+        PhotoSource::dropCache();
+        QCOMPARE(PhotoSource::cachedBytes(), qint64(0));
+        QCOMPARE(opened.source->picture(), first);
     }
 };
 

@@ -4,6 +4,7 @@
 #include "common/PrintCopyChecks.h"
 #include "common/ScriptedDialogs.h"
 #include "common/TestRegistry.h"
+#include "platform/Random.h"
 #include "app/Main.h"
 #include "drawing/FotoLaden.h"
 #include "drawing/ToolActions.h"
@@ -98,10 +99,11 @@ private Q_SLOTS:
                      main.card.line(100 + i * 7, 100 + (i % 5) * 9, 107 + i * 7, 100 + ((i + 1) % 5) * 9, navy.value());
              }},
             {"spray, eraser, circles", [&] {
+                 Random::Generator random(3);
                  for (int i = 0; i < 50; ++i) {
-                     ToolActions::sprayDot(main.card, 400 + i % 10, 300 + i / 10, navy);
+                     ToolActions::sprayDot(main.card, 400 + i % 10, 300 + i / 10, navy, Random::next());
                      ToolActions::erase(main.card, 200 + i, 30 + i, 10);
-                     ToolActions::colouredCircle(main.card, 60 + i * 8, 330, 5 + i % 4);
+                     ToolActions::colouredCircle(main.card, 60 + i * 8, 330, 5 + i % 4, random);
                  }
              }},
             {"flood fill", [&] { ToolActions::fill(main.card, 80, 260, Rgb{200, 0, 0}); }},

@@ -19,7 +19,7 @@ namespace {
 constexpr int Scale = CardSurface::PrintScale;
 
 // One filter or effect, on a card and (for comparison) on a bare screen picture.
-struct Operation {
+struct FilterCase {
     const char* name;
     std::function<void(CardSurface&)> onCard;
     std::function<void(QImage&)> onPicture;
@@ -30,7 +30,7 @@ struct Operation {
 
 QImage backPic;
 
-std::vector<Operation> allOperations()
+std::vector<FilterCase> allOperations()
 {
     struct Numbered {
         const char* name;
@@ -44,7 +44,7 @@ std::vector<Operation> allOperations()
         {"Light", 14, 4, 0},    {"Pixelize", 15, 3, 8},   {"Swap", 16, 1, 0},      {"Contrast", 17, 10, 0},
         {"Scattered", 23, 15, 0}, {"Aquarel", 24, 0, 8},  {"AddNoise", 29, 50, 0},
     };
-    std::vector<Operation> operations;
+    std::vector<FilterCase> operations;
     for (const Numbered& n : numbered) {
         operations.push_back({n.name,
                               [n](CardSurface& card) {
@@ -173,7 +173,7 @@ private Q_SLOTS:
     void enlargedScreenStaysEnlarged()
     {
         const QImage photo = photoLikePicture(CardSurface::CardWidth, CardSurface::CardHeight);
-        for (const Operation& operation : allOperations()) {
+        for (const FilterCase& operation : allOperations()) {
             CardSurface card(CardSurface::CardWidth, CardSurface::CardHeight);
             card.assignBasePicture(photo);
             QImage expected = card.image();
@@ -194,7 +194,7 @@ private Q_SLOTS:
         const QImage& print = detailedPhoto();
         const QImage screen = blockAverage(print);
         QByteArrayList failures;
-        for (const Operation& operation : allOperations()) {
+        for (const FilterCase& operation : allOperations()) {
             CardSurface card(CardSurface::CardWidth, CardSurface::CardHeight);
             card.setImages(screen, print);
             Random::seed(9);

@@ -1,0 +1,122 @@
+#include "drawing/DrawingOperations.h"
+
+#include "drawing/Frames.h"
+#include "drawing/Gradients.h"
+#include "drawing/ToolActions.h"
+#include "platform/CardSurface.h"
+#include "platform/Twips.h"
+
+using namespace DrawingTool;
+
+ToolStroke::ToolStroke(int tool, StrokeStyle style, std::vector<QPointF> points)
+    : tool_(tool), style_(style), points_(std::move(points))
+{
+}
+
+OperationKind ToolStroke::kind() const
+{
+    switch (tool_) {
+    case Fill:
+        return OperationKind::Fill;
+    case Spray:
+        return OperationKind::Spray;
+    case ColouredCircles:
+        return OperationKind::ColouredCircles;
+    default:
+        return OperationKind::Stroke;
+    }
+}
+
+QString ToolStroke::name() const
+{
+    return tool_ >= 1 && tool_ <= ToolCount ? QString::fromUtf8(toolDescription(tool_).name) : QString();
+}
+
+bool ToolStroke::drewSomething() const
+{
+    return tool_ == Freehand ? points_.size() >= 2 : !points_.empty();
+}
+
+void ToolStroke::drawPoint(CardSurface& card, std::size_t index, Random::Generator& random) const
+{
+    if (index >= points_.size())
+        return;
+    const QPointF p = points_[index];
+    card.lineWidth = style_.lineWidth;
+    card.drawMode = CardSurface::DrawMode::Copy;
+    switch (tool_) {
+    case Freehand:
+        if (index > 0)
+            card.line(points_[index - 1].x(), points_[index - 1].y(), p.x(), p.y(), style_.drawColor.value());
+        break;
+    case Spray:
+        ToolActions::sprayDot(card, p.x(), p.y(), style_.drawColor, random.next());
+        break;
+    case Eraser:
+        ToolActions::erase(card, p.x(), p.y(), style_.size);
+        break;
+    case ColouredCircles:
+        ToolActions::colouredCircle(card, p.x(), p.y(), style_.size, random);
+        break;
+    case Fill:
+        ToolActions::fill(card, p.x(), p.y(), style_.fillColor);
+        break;
+    default: // the shapes of a drag from the first point to the second
+        if (index != 1)
+            break;
+        const QPointF start = points_[0];
+        if (tool_ == StraightLine)
+            card.line(start.x(), start.y(), p.x(), p.y(), style_.drawColor.value());
+        else if (tool_ == Rectangle || tool_ == FilledRectangle)
+            ToolActions::drawBox(card, start.x(), start.y(), p.x(), p.y(), style_.drawColor,
+                                 tool_ == FilledRectangle ? std::optional<Rgb>(style_.fillColor) : std::nullopt, style_.fillStyle);
+        else if (tool_ == Ellipse || tool_ == FilledEllipse)
+            ToolActions::drawEllipse(card, start.x(), start.y(), p.x(), p.y(), style_.drawColor,
+                                     tool_ == FilledEllipse ? std::optional<Rgb>(style_.fillColor) : std::nullopt, style_.fillStyle);
+        break;
+    }
+}
+
+void ToolStroke::draw(CardSurface& card, const ProgressDisplays&) const
+{
+    Random::Generator random(style_.seed);
+    for (std::size_t i = 0; i < points_.size(); ++i)
+        drawPoint(card, i, random);
+    card.lineWidth = 1;
+}
+
+GradientOperation::GradientOperation(int entry, Rgb fillColor, Rgb drawColor)
+    : entry_(entry), fillColor_(fillColor), drawColor_(drawColor)
+{
+}
+
+QString GradientOperation::name() const
+{
+    return gradientCaption(entry_);
+}
+
+void GradientOperation::draw(CardSurface& card, const ProgressDisplays&) const
+{
+    constexpr int CircularSteps = 255;
+    if (entry_ == GradientCircularEntry)
+        GradientCircular(card, fillColor_.value(), drawColor_.value(), CircularSteps, -1, -1);
+    else if (entry_ >= 0 && entry_ < GradientCircularEntry)
+        GradientLinear(card, fillColor_.value(), entry_, drawColor_.value(), TwipsPerPixel);
+}
+
+FrameOperation::FrameOperation(Shape shape, int index) : shape_(shape), index_(index) {}
+
+QString FrameOperation::name() const
+{
+    return shape_ == Border ? borderCaption(index_) : centreShapeCaption(index_);
+}
+
+void FrameOperation::draw(CardSurface& card, const ProgressDisplays&) const
+{
+    if (shape_ == Border)
+        drawWhiteBorder(card, index_);
+    else if (index_ == 1)
+        drawCentreDisc(card);
+    else if (index_ == 2)
+        drawCentreDiamond(card);
+}

@@ -1,0 +1,18 @@
+#pragma once
+// Edits of the card's document. Each is one step of the history (or joins the
+// change under way) and leaves the card's pixels as drawing the document
+// gives them. Refused while other work runs and lets window events through.
+#include "editor/CardOperation.h"
+
+class CardContext;
+
+// Draws `operation` on the card as it is and adds it to the document.
+void addOperation(CardContext& context, Operation operation);
+// Adds an operation already on the card: a gesture that its own operation
+// drew piece by piece while the mouse moved.
+void addDrawnOperation(CardContext& context, Operation operation);
+// Puts `operation` in place of the one at `index`: the card is drawn again
+// from there, every later operation over it.
+void replaceOperation(CardContext& context, int index, Operation operation);
+// Draws the whole card again from its document.
+void redrawCard(CardContext& context);

@@ -1,0 +1,51 @@
+#pragma once
+// Draws a card from its document. Pixels of the card at points of the list
+// are kept as checkpoints, a cache within a byte budget, so that an edit deep
+// in the list replays only from the nearest checkpoint before it instead of
+// from the blank card.
+#include "editor/CardDocument.h"
+
+#include <QImage>
+#include <vector>
+
+class CardSurface;
+
+class CardReplay {
+public:
+    static constexpr qint64 DefaultByteBudget = qint64(64) * 1024 * 1024;
+    // A replay keeps a checkpoint once it has drawn this long since the last one.
+    static constexpr qint64 CheckpointSpacing = 30; // milliseconds
+
+    void setByteBudget(qint64 bytes);
+    qint64 bytes() const;
+    int checkpointCount() const { return int(checkpoints_.size()); }
+    void clear() { checkpoints_.clear(); }
+
+    // Makes the card what the first `count` operations of `document` draw
+    // (all of them when `count` is negative): from the checkpoint nearest
+    // before that point, or from a blank card. In the card's screen-only mode
+    // only the screen copy is drawn and no checkpoint is kept or used for print.
+    void replay(CardSurface& card, const CardDocument& document, int count = -1,
+                const ProgressDisplays& progress = ProgressDisplays::quiet());
+    // Keeps the card as it is now as the checkpoint after the first `count`
+    // operations of `document` (all when negative).
+    void remember(const CardSurface& card, const CardDocument& document, int count = -1);
+
+private:
+    struct Checkpoint {
+        std::vector<quint64> prefix; // the ids of the operations drawn
+        QImage screen;
+        QImage print;                // null for a screen-only checkpoint
+        quint64 used = 0;
+        qint64 bytes() const { return screen.sizeInBytes() + print.sizeInBytes(); }
+    };
+    // The checkpoint with the longest prefix of `document` up to `count` that
+    // has the copies the card needs, or nullptr.
+    const Checkpoint* nearest(const CardDocument& document, int count, bool needsPrint);
+    void keep(Checkpoint checkpoint);
+    void trim();
+
+    std::vector<Checkpoint> checkpoints_;
+    qint64 budget_ = DefaultByteBudget;
+    quint64 clock_ = 0;
+};

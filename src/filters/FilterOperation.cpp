@@ -1,0 +1,178 @@
+#include "filters/FilterOperation.h"
+
+#include "filters/RunFilter.h"
+#include "filters/SurfaceEffects.h"
+#include "platform/CardSurface.h"
+#include "platform/Progress.h"
+#include "platform/Random.h"
+
+#include <array>
+
+namespace {
+
+// What each "Filters" entry runs: a numbered filter and its parameter, an
+// effect on the card, or (the two submenus) nothing.
+enum class Action { Nothing, Filter, TransparentOverlay, Sepia };
+struct ConvertEntry {
+    const char* caption;
+    Action action;
+    int number;
+    int parameter;
+};
+const std::array<ConvertEntry, 18> convertEntries = {{
+    {"Grayscale", Action::Filter, FilterNumber::Grayscale, 0},
+    {"Negative", Action::Filter, FilterNumber::Negative, 0},
+    {"Light", Action::Filter, FilterNumber::Brightness, 4},
+    {"Dark", Action::Filter, FilterNumber::Brightness, -4},
+    {"Sharpen", Action::Filter, FilterNumber::Sharpen, 10},
+    {"Contrast", Action::Nothing, 0, 0}, // submenu
+    {"Pixelize", Action::Filter, FilterNumber::Pixelize, 3},
+    {"Reliëf", Action::Filter, FilterNumber::Relief, 0},
+    {"Swap Colors", Action::Nothing, 0, 0}, // submenu
+    {"Scattered", Action::Filter, FilterNumber::Scattered, 15},
+    {"Blur", Action::Filter, FilterNumber::Blur, 0},
+    {"Aquarel", Action::Filter, FilterNumber::Aquarel, 0},
+    {"Defuse", Action::Filter, FilterNumber::Defuse, 6},
+    {"Add noise", Action::Filter, FilterNumber::AddNoise, 50},
+    {"Edge", Action::Filter, FilterNumber::Edge, 1},
+    {"Contour", Action::Filter, FilterNumber::Contour, int(RGB(255, 255, 255))}, // in white
+    {"Transparant", Action::TransparentOverlay, 0, 0},
+    {"Sepia", Action::Sepia, FilterNumber::Grayscale, 0}, // grey first
+}};
+const char* const contrastCaptions[] = {"Positive", "Negative"};               // 1, 2
+const char* const swapCaptions[] = {"RGB --> BRG", "RGB --> GBR", "RGB --> RBG", "RGB --> BGR", "RGB --> GRB"}; // 1..5
+const char* const flipCaptions[] = {"Flip Horizontaal", "Flip Vertikaal", "Flip Rechts", "Flip Boven", "Kaart Kantelen"};
+
+QImage& tiltPicture()
+{
+    static QImage picture;
+    return picture;
+}
+
+}
+
+int filterMenuFirst(FilterMenu menu)
+{
+    return menu == FilterMenu::Contrast || menu == FilterMenu::Swap ? 1 : 0;
+}
+
+int filterMenuEnd(FilterMenu menu)
+{
+    switch (menu) {
+    case FilterMenu::Filters:
+        return int(convertEntries.size());
+    case FilterMenu::Contrast:
+        return 1 + int(std::size(contrastCaptions));
+    case FilterMenu::Swap:
+        return 1 + int(std::size(swapCaptions));
+    case FilterMenu::Flips:
+        return int(std::size(flipCaptions));
+    }
+    return 0;
+}
+
+QString filterMenuCaption(FilterMenu menu, int index)
+{
+    if (index < filterMenuFirst(menu) || index >= filterMenuEnd(menu))
+        return QString();
+    const int at = index - filterMenuFirst(menu);
+    switch (menu) {
+    case FilterMenu::Filters:
+        return QString::fromUtf8(convertEntries[std::size_t(at)].caption);
+    case FilterMenu::Contrast:
+        return QString::fromUtf8(contrastCaptions[at]);
+    case FilterMenu::Swap:
+        return QString::fromUtf8(swapCaptions[at]);
+    case FilterMenu::Flips:
+        return QString::fromUtf8(flipCaptions[at]);
+    }
+    return QString();
+}
+
+FilterOperation::FilterOperation(FilterMenu menu, int index, Rgb fillColor, std::uint64_t seed)
+    : menu_(menu), index_(index), fillColor_(fillColor), seed_(seed)
+{
+}
+
+OperationKind FilterOperation::kind() const
+{
+    return menu_ == FilterMenu::Flips ? OperationKind::Conversion : OperationKind::Filter;
+}
+
+bool FilterOperation::acts() const
+{
+    if (index_ < filterMenuFirst(menu_) || index_ >= filterMenuEnd(menu_))
+        return false;
+    return menu_ != FilterMenu::Filters || convertEntries[std::size_t(index_)].action != Action::Nothing;
+}
+
+QString FilterOperation::name() const
+{
+    const QString caption = filterMenuCaption(menu_, index_);
+    switch (menu_) {
+    case FilterMenu::Contrast:
+        return filterMenuCaption(FilterMenu::Filters, 5) + QLatin1Char(' ') + caption;
+    case FilterMenu::Swap:
+        return filterMenuCaption(FilterMenu::Filters, 8) + QLatin1Char(' ') + caption;
+    default:
+        return caption;
+    }
+}
+
+void FilterOperation::draw(CardSurface& card, const ProgressDisplays& progress) const
+{
+    if (!acts())
+        return;
+    // Scattered and noise draw from the shared generator: from this operation's seed.
+    Random::seed(seed_);
+    switch (menu_) {
+    case FilterMenu::Filters: {
+        const ConvertEntry& entry = convertEntries[std::size_t(index_)];
+        switch (entry.action) {
+        case Action::Nothing:
+            break;
+        case Action::Filter:
+            RunFilter(entry.number, card, entry.parameter, progress.filters);
+            break;
+        case Action::TransparentOverlay:
+            Transparent(card, &progress.effects, fillColor_.r, fillColor_.g, fillColor_.b);
+            break;
+        case Action::Sepia:
+            RunFilter(entry.number, card, entry.parameter, progress.filters);
+            SepiaTone(card, &progress.effects);
+            break;
+        }
+        break;
+    }
+    case FilterMenu::Contrast:
+        RunFilter(FilterNumber::Contrast, card, index_ == 1 ? 10 : -10, progress.filters);
+        break;
+    case FilterMenu::Swap:
+        RunFilter(FilterNumber::SwapColors, card, index_, progress.filters);
+        break;
+    case FilterMenu::Flips:
+        switch (index_) {
+        case 0:
+            FlipHorizontal(card);
+            break;
+        case 1:
+            FlipVertical(card);
+            break;
+        case 2:
+            MirrorRight(card, &progress.effects);
+            break;
+        case 3:
+            MirrorDown(card, &progress.effects);
+            break;
+        default:
+            TiltCard(card, tiltPicture(), &progress.effects);
+            break;
+        }
+        break;
+    }
+}
+
+const QImage& lastTiltPicture()
+{
+    return tiltPicture();
+}
