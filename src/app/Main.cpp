@@ -27,6 +27,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QLayout>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScopeGuard>
@@ -122,6 +123,14 @@ void Main::connectEvents()
     ToolsRedo->setEnabled(false);
     connect(&history.stack(), &QUndoStack::canUndoChanged, ToolsUndo, &QAction::setEnabled);
     connect(&history.stack(), &QUndoStack::canRedoChanged, ToolsRedo, &QAction::setEnabled);
+    // The entries name the edit they take back or bring back; the help line
+    // shows it while an entry is highlighted.
+    connect(&history.stack(), &QUndoStack::indexChanged, this, &Main::nameUndoEntries);
+    nameUndoEntries();
+    for (QAction* entry : {ToolsUndo, ToolsRedo})
+        connect(entry, &QAction::hovered, this, [this, entry] { InfoLabel->setText(entry->statusTip()); });
+    for (QMenu* menu : {Tools, Bewerken})
+        connect(menu, &QMenu::aboutToHide, this, [this] { InfoLabel->setText(state.information); });
     connect(Voorkant, &PictureBox::keyDown, this, [this](int keyCode, int shift) {
         constexpr int ShiftBit = 1, CtrlBit = 2;
         if (keyCode == Qt::Key_Z && (shift & CtrlBit) && !(shift & ShiftBit))
@@ -136,6 +145,16 @@ void Main::connectEvents()
     connect(HelpDownload, &QAction::triggered, this, [this] { OpenDocument(this, DownloadPageAddress); });
     connect(KlokTimer, &QTimer::timeout, this, &Main::KlokTimer_Timer);
     connect(BarTimer, &QTimer::timeout, this, &Main::BarTimer_Timer);
+}
+
+void Main::nameUndoEntries()
+{
+    const QString undo = QStringLiteral("Ongedaan maken: ") + history.undoName();
+    const QString redo = QStringLiteral("Opnieuw: ") + history.redoName();
+    ToolsUndo->setStatusTip(undo);
+    ToolsUndo->setToolTip(undo);
+    ToolsRedo->setStatusTip(redo);
+    ToolsRedo->setToolTip(redo);
 }
 
 void Main::ToolsUndo_Click()

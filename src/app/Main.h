@@ -170,6 +170,8 @@ public:
     void applyCardLayoutState(const CardLayoutState& layoutState);
 
     void LayoutKaart_Click(int index);
+    // The undo entries' status and tool tips name the edits they would undo and redo.
+    void nameUndoEntries();
     // The help line, kept in the editor state as well.
     void setInformation(const QString& text);
     void FileNieuw_Click();
