@@ -3,7 +3,6 @@
 // read and written directly by the parts of the program that need it.
 #include "editor/CardPhotos.h"
 #include "platform/Colors.h"
-#include "platform/LabelSheetStart.h"
 
 #include <QString>
 #include <memory>
@@ -68,17 +67,4 @@ struct EditorState {
 
     // Progress 0..100 of a running filter, drawn by the progress strip.
     int progressPercent = 0;
-
-    // Label sheet geometry (millimetres) and labels per sheet.
-    double labelLeft = LabelSheetStart::Left;
-    double labelTop = LabelSheetStart::Top;
-    double labelWidth = LabelSheetStart::Width;
-    double labelHeight = LabelSheetStart::Height;
-    int labelsPerSheet = LabelSheetStart::PerSheet;
-
-    // Printer alignment: everything printed moves this far (mm), right and down.
-    double offsetX = 0;
-    double offsetY = 0;
-    // The print mode the print window opens at.
-    int printMode = 1;
 };
