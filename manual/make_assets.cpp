@@ -120,7 +120,7 @@ bool writeManual(const QString& htmlPath, const QString& pdfPath)
         }
 
         SessionPrinter printer;
-        Afdrukken print(main.state, main.card, printer, [] { return std::optional<AddressBook>(); });
+        Afdrukken print(main.state, main.printSettings, main.card, printer, [] { return std::optional<AddressBook>(); });
         document.addResource(QTextDocument::ImageResource, QUrl("screenshot:afdrukken"), grabWindow(print));
         print.hide();
 
@@ -132,7 +132,7 @@ bool writeManual(const QString& htmlPath, const QString& pdfPath)
         document.addResource(QTextDocument::ImageResource, QUrl("screenshot:voorbeeld"), grabWindow(preview));
         preview.hide();
 
-        Printmarges marges(main.state);
+        Printmarges marges(main.printSettings);
         marges.setPrinter(&printer);
         document.addResource(QTextDocument::ImageResource, QUrl("screenshot:printmarges"), grabWindow(marges));
     }

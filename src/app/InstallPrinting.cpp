@@ -19,11 +19,11 @@ void installPrinting(Main& main)
 
     QObject::connect(main.FilePrint, &QAction::triggered, &main, [&main, printer] {
         const BusyGuard busy(BusyGuard::Kind::Hold);
-        Afdrukken window(main.state, main.card, *printer, [] { return AddressFile::load(); }, &main);
+        Afdrukken window(main.state, main.printSettings, main.card, *printer, [] { return AddressFile::load(); }, &main);
         window.exec();
         // The next opening, in this run or a later one, starts at the mode last shown.
-        main.state.printMode = window.VScroll1->value();
-        Settings::setPrintMode(main.state.printMode);
+        main.printSettings.printMode = window.VScroll1->value();
+        Settings::setPrintMode(main.printSettings.printMode);
     });
     QObject::connect(main.FileSetupPrinter, &QAction::triggered, &main, [&main, printer] {
         const BusyGuard busy(BusyGuard::Kind::Hold);
@@ -31,7 +31,7 @@ void installPrinting(Main& main)
     });
     QObject::connect(main.FilePrintMarges, &QAction::triggered, &main, [&main, printer] {
         const BusyGuard busy(BusyGuard::Kind::Hold);
-        Printmarges window(main.state, &main);
+        Printmarges window(main.printSettings, &main);
         window.setPrinter(printer);
         window.exec();
     });

@@ -3,7 +3,6 @@
 #include "app/MainContext.h"
 #include "app/Plaatjes.h"
 #include "platform/BusyGuard.h"
-#include "editor/StateSettings.h"
 #include "platform/Settings.h"
 #include "app/Subsystems.h"
 #include "drawing/ToolTable.h"
@@ -19,6 +18,7 @@
 #include "platform/CardScrollArea.h"
 #include "platform/PictureBox.h"
 #include "platform/ProgramFolder.h"
+#include "printing/PrintSettingsStore.h"
 
 #include <QAction>
 #include <QApplication>
@@ -48,7 +48,7 @@ Main::Main(QWidget* parent)
     connect(&BusyGuard::notifier(), &BusyNotifier::freed, this, &Main::askKeptCloseRequest);
     // The window is designed around an 8-point sans-serif face.
     setFont(QFont(QStringLiteral("Liberation Sans"), 8));
-    loadRememberedSettings(state);
+    loadRememberedSettings(printSettings);
     buildMenus();
     buildControls();
 

@@ -10,6 +10,7 @@
 #include "editor/UnsavedWork.h"
 #include "platform/CardSurface.h"
 #include "platform/PictureSurface.h"
+#include "printing/PrintSettings.h"
 
 #include <QMainWindow>
 #include <array>
@@ -45,6 +46,7 @@ public:
     ~Main() override;
 
     EditorState state;
+    PrintSettings printSettings;
 
     // The card and its hidden companions.
     CardSurface card;        // the surface shown by Voorkant

@@ -6,7 +6,6 @@
 #include "editor/CardDocument.h"
 #include "editor/PointerState.h"
 #include "editor/ToolSettings.h"
-#include "platform/LabelSheetStart.h"
 
 #include <QString>
 
@@ -32,17 +31,4 @@ struct EditorState : ToolSettings, PointerState {
 
     // Progress 0..100 of a running filter, drawn by the progress strip.
     int progressPercent = 0;
-
-    // Label sheet geometry (millimetres) and labels per sheet.
-    double labelLeft = LabelSheetStart::Left;
-    double labelTop = LabelSheetStart::Top;
-    double labelWidth = LabelSheetStart::Width;
-    double labelHeight = LabelSheetStart::Height;
-    int labelsPerSheet = LabelSheetStart::PerSheet;
-
-    // Printer alignment: everything printed moves this far (mm), right and down.
-    double offsetX = 0;
-    double offsetY = 0;
-    // The print mode the print window opens at.
-    int printMode = 1;
 };

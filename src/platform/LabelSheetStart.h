@@ -1,6 +1,6 @@
 #pragma once
 // Start values of the label sheet geometry (millimetres) and labels per sheet,
-// shared by the editor state and the remembered settings, and how a length
+// shared by the print settings and the remembered settings, and how a length
 // is shown in the label settings' four-character boxes.
 #include <QString>
 

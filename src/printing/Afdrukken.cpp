@@ -15,6 +15,7 @@
 #include "platform/Settings.h"
 #include "printing/AfdrukVoorbeeld.h"
 #include "printing/PrintPreview.h"
+#include "printing/PrintSettings.h"
 #include "printing/PrinterDevicePage.h"
 #include "printing/SessionPrinter.h"
 #include "printing/WindowGeometry.h"
@@ -90,10 +91,10 @@ QPixmap printerPicture()
 
 }
 
-Afdrukken::Afdrukken(const EditorState& state, const CardSurface& card, SessionPrinter& printer,
-                     PrintRun::BookLoader loadBook, QWidget* parent)
-    : QDialog(parent), state_(state), card_(card), printer_(printer), loadBook_(std::move(loadBook)),
-      preview_(std::make_unique<PictureSurface>(PreviewWidth, PreviewHeight))
+Afdrukken::Afdrukken(const EditorState& state, const PrintSettings& settings, const CardSurface& card,
+                     SessionPrinter& printer, PrintRun::BookLoader loadBook, QWidget* parent)
+    : QDialog(parent), state_(state), settings_(settings), card_(card), printer_(printer),
+      loadBook_(std::move(loadBook)), preview_(std::make_unique<PictureSurface>(PreviewWidth, PreviewHeight))
 {
     setObjectName("Afdrukken");
     setWindowTitle(" Kaarten Afdrukken");
@@ -107,8 +108,8 @@ Afdrukken::Afdrukken(const EditorState& state, const CardSurface& card, SessionP
     Label2->setText(PrintRun::openingCaption(addressSide()));
     Check1->setVisible(addressSide());
     // The window opens at the mode last used.
-    if (state_.printMode != PrintRun::FirstMode && printModeRow(state_.printMode)) {
-        VScroll1->setValue(state_.printMode);
+    if (settings_.printMode != PrintRun::FirstMode && printModeRow(settings_.printMode)) {
+        VScroll1->setValue(settings_.printMode);
         VScroll1_Change();
     }
     connect(VScroll1, &QScrollBar::valueChanged, this, &Afdrukken::VScroll1_Change);
@@ -290,7 +291,7 @@ void Afdrukken::VScroll1_Change()
     fitToMode();
     if (!row)
         return;
-    Label2->setText(PrintRun::modeCaption(mode, addressSide(), state_.labelsPerSheet));
+    Label2->setText(PrintRun::modeCaption(mode, addressSide(), settings_.labelsPerSheet));
     if ((row->extraControls & AddressCheck) && addressSide())
         Check1->show();
     if (row->extraControls & YearChoice) {
@@ -378,10 +379,10 @@ std::optional<PrintRun::Request> Afdrukken::readRequest()
     request.naam4 = ComboNaam4->currentText();
     request.paper = PostcardPaper::Id(std::max(0, ComboPapier->currentIndex()));
     request.borderless = CheckRandloos->isChecked();
-    request.labels = LabelSettings{state_.labelLeft, state_.labelTop, state_.labelWidth,
-                                   state_.labelHeight, state_.labelsPerSheet};
-    request.offsetX = state_.offsetX;
-    request.offsetY = state_.offsetY;
+    request.labels = LabelSettings{settings_.labelLeft, settings_.labelTop, settings_.labelWidth,
+                                   settings_.labelHeight, settings_.labelsPerSheet};
+    request.offsetX = settings_.offsetX;
+    request.offsetY = settings_.offsetY;
     if (!choosePaperFor(request))
         return std::nullopt;
     return request;

@@ -11,6 +11,7 @@
 #include <optional>
 
 struct EditorState;
+struct PrintSettings;
 class CardSurface;
 class PictureSurface;
 class PictureBox;
@@ -26,8 +27,8 @@ class SessionPrinter;
 class Afdrukken : public QDialog {
     Q_OBJECT
 public:
-    Afdrukken(const EditorState& state, const CardSurface& card, SessionPrinter& printer,
-              PrintRun::BookLoader loadBook, QWidget* parent = nullptr);
+    Afdrukken(const EditorState& state, const PrintSettings& settings, const CardSurface& card,
+              SessionPrinter& printer, PrintRun::BookLoader loadBook, QWidget* parent = nullptr);
     ~Afdrukken() override;
 
     QGroupBox* Frame1 = nullptr;
@@ -90,6 +91,7 @@ private:
     bool addressSide() const;
 
     const EditorState& state_;
+    const PrintSettings& settings_;
     const CardSurface& card_;
     SessionPrinter& printer_;
     PrintRun::BookLoader loadBook_;

@@ -1,8 +1,6 @@
 #include "printing/Printmarges.h"
 
-#include "editor/EditorState.h"
 #include "platform/Settings.h"
-#include "editor/StateSettings.h"
 #include "platform/Twips.h"
 #include "platform/BusyPointer.h"
 #include "platform/ComboText.h"
@@ -13,6 +11,8 @@
 #include "printing/LabelSettingsInput.h"
 #include "printing/LabelSheetPicture.h"
 #include "printing/PrintRun.h"
+#include "printing/PrintSettings.h"
+#include "printing/PrintSettingsStore.h"
 #include "printing/PrinterDevicePage.h"
 #include "printing/SessionPrinter.h"
 #include "printing/WindowGeometry.h"
@@ -45,8 +45,8 @@ Widget* make(QWidget* parent, const QString& name, Args&&... args)
 
 }
 
-Printmarges::Printmarges(EditorState& state, QWidget* parent)
-    : QDialog(parent), state_(state)
+Printmarges::Printmarges(PrintSettings& settings, QWidget* parent)
+    : QDialog(parent), settings_(settings)
 {
     setObjectName("Printmarges");
     setWindowTitle(Title);
@@ -165,10 +165,11 @@ void Printmarges::setPrinter(SessionPrinter* printer)
 
 void Printmarges::showSettings()
 {
-    Combo1->setEditText(QString::number(state_.labelsPerSheet));
-    OffsetX->setValue(state_.offsetX);
-    OffsetY->setValue(state_.offsetY);
-    const double values[] = {0, state_.labelLeft, state_.labelTop, state_.labelWidth, double(state_.labelHeight)};
+    Combo1->setEditText(QString::number(settings_.labelsPerSheet));
+    OffsetX->setValue(settings_.offsetX);
+    OffsetY->setValue(settings_.offsetY);
+    const double values[] = {0, settings_.labelLeft, settings_.labelTop, settings_.labelWidth,
+                             double(settings_.labelHeight)};
     for (int i = 1; i <= 4; ++i)
         MargeText[i]->setText(LabelSheetStart::boxText(values[i]));
 }
@@ -184,15 +185,15 @@ void Printmarges::ResetKnop_Click()
 {
     if (!Dialogs::askYesNo(this, "Wilt u de begin marges resetten?", " Reset"))
         return;
-    const EditorState startValues;
-    state_.labelLeft = startValues.labelLeft;
-    state_.labelTop = startValues.labelTop;
-    state_.labelWidth = startValues.labelWidth;
-    state_.labelHeight = startValues.labelHeight;
-    state_.labelsPerSheet = startValues.labelsPerSheet;
-    state_.offsetX = startValues.offsetX;
-    state_.offsetY = startValues.offsetY;
-    rememberLabelSettings(state_);
+    const PrintSettings startValues;
+    settings_.labelLeft = startValues.labelLeft;
+    settings_.labelTop = startValues.labelTop;
+    settings_.labelWidth = startValues.labelWidth;
+    settings_.labelHeight = startValues.labelHeight;
+    settings_.labelsPerSheet = startValues.labelsPerSheet;
+    settings_.offsetX = startValues.offsetX;
+    settings_.offsetY = startValues.offsetY;
+    rememberLabelSettings(settings_);
     showSettings();
 }
 
@@ -228,13 +229,13 @@ void Printmarges::OkKnop_Click()
         return;
     }
     const auto& values = std::get<LabelSettingsInput::Values>(read);
-    state_.labelLeft = values.left;
-    state_.labelTop = values.top;
-    state_.labelWidth = values.width;
-    state_.labelHeight = values.height;
-    state_.labelsPerSheet = values.perSheet;
-    state_.offsetX = OffsetX->value();
-    state_.offsetY = OffsetY->value();
-    rememberLabelSettings(state_);
+    settings_.labelLeft = values.left;
+    settings_.labelTop = values.top;
+    settings_.labelWidth = values.width;
+    settings_.labelHeight = values.height;
+    settings_.labelsPerSheet = values.perSheet;
+    settings_.offsetX = OffsetX->value();
+    settings_.offsetY = OffsetY->value();
+    rememberLabelSettings(settings_);
     accept();
 }

@@ -1,12 +1,12 @@
 #pragma once
 // The label settings window " Afdruk Marges": where the text of the first
 // label starts (A, B), the label width and height (C, D) and how many labels a
-// sheet holds. It edits the label settings of the editor state directly.
+// sheet holds. It edits the print settings directly.
 #include <QDialog>
 
 #include <array>
 
-struct EditorState;
+struct PrintSettings;
 class QComboBox;
 class QDoubleSpinBox;
 class SessionPrinter;
@@ -18,7 +18,7 @@ class QPushButton;
 class Printmarges : public QDialog {
     Q_OBJECT
 public:
-    explicit Printmarges(EditorState& state, QWidget* parent = nullptr);
+    explicit Printmarges(PrintSettings& settings, QWidget* parent = nullptr);
 
     // The printer the alignment sheet goes to; without one Testvel is off.
     void setPrinter(SessionPrinter* printer);
@@ -56,6 +56,6 @@ private:
     void buildAlignmentControls();
     void showSettings();
 
-    EditorState& state_;
+    PrintSettings& settings_;
     SessionPrinter* printer_ = nullptr;
 };

@@ -55,7 +55,7 @@ private Q_SLOTS:
         QCOMPARE(sizes->itemText(46), QString("100"));
         QCOMPARE(main.findChild<QComboBox*>("ListFonts")->currentText(), QString("Arial"));
         QCOMPARE(main.state.jpegQuality, 90);
-        QCOMPARE(main.state.labelsPerSheet, 21);
+        QCOMPARE(main.printSettings.labelsPerSheet, 21);
         QCOMPARE(main.Voorkant->size(), QSize(515, 365));
         // Every indexed menu entry carries its name and index.
         for (const char* name : {"EditConvert_0", "EditConvert_17", "EditSwap_5", "EditFlipConvert_4", "GradientRichting_5",

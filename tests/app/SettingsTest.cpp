@@ -7,6 +7,7 @@
 #include "common/TestRegistry.h"
 #include "printing/Afdrukken.h"
 #include "printing/Printmarges.h"
+#include "printing/PrintSettings.h"
 #include "printing/SessionPrinter.h"
 
 #include <QAction>
@@ -38,7 +39,7 @@ bool onModal(QAction* trigger, Work work)
     return found;
 }
 
-QList<double> labelSettings(const EditorState& s)
+QList<double> labelSettings(const PrintSettings& s)
 {
     return {s.labelLeft, s.labelTop, s.labelWidth, s.labelHeight, double(s.labelsPerSheet), s.offsetX, s.offsetY};
 }
@@ -56,7 +57,7 @@ private Q_SLOTS:
         ScriptedDialogs dialogs;
         {
             Main first;
-            QCOMPARE(labelSettings(first.state), StartValues);
+            QCOMPARE(labelSettings(first.printSettings), StartValues);
             QVERIFY(onModal<Printmarges>(first.FilePrintMarges, [](Printmarges& window) {
                 const QStringList boxes = {"10", "15,5", "70", "40"};
                 for (int i = 1; i <= 4; ++i)
@@ -79,7 +80,7 @@ private Q_SLOTS:
         }
 
         Main second;
-        QCOMPARE(labelSettings(second.state), QList<double>({10, 15.5, 70, 40, 14, -1.2, 0.4}));
+        QCOMPARE(labelSettings(second.printSettings), QList<double>({10, 15.5, 70, 40, 14, -1.2, 0.4}));
         QVERIFY(onModal<Afdrukken>(second.FilePrint, [](Afdrukken& window) {
             // The mode is remembered; copies and year start afresh.
             QCOMPARE(window.VScroll1->value(), 5);
@@ -98,8 +99,8 @@ private Q_SLOTS:
             window.CancelKnop_Click();
         }));
         Main third;
-        QCOMPARE(labelSettings(third.state), StartValues);
-        QCOMPARE(third.state.printMode, 5);
+        QCOMPARE(labelSettings(third.printSettings), StartValues);
+        QCOMPARE(third.printSettings.printMode, 5);
     }
 
     void printerChosenForPdfIsRestored()
@@ -135,8 +136,8 @@ private Q_SLOTS:
                 QCOMPARE(Settings::open().value("labels/left").toString(), QString("abc"));
 
             Main main;
-            QCOMPARE(labelSettings(main.state), StartValues);
-            QCOMPARE(main.state.printMode, 1);
+            QCOMPARE(labelSettings(main.printSettings), StartValues);
+            QCOMPARE(main.printSettings.printMode, 1);
             QCOMPARE(Settings::photoFolder(), QString());
             ScriptedDialogs dialogs;
             QVERIFY(onModal<Printmarges>(main.FilePrintMarges, [](Printmarges& window) {

@@ -6,6 +6,7 @@
 #include "platform/CardSurface.h"
 #include "printing/Afdrukken.h"
 #include "printing/PrintRun.h"
+#include "printing/PrintSettings.h"
 #include "printing/RecordingPage.h"
 #include "printing/SessionPrinter.h"
 
@@ -79,6 +80,7 @@ private Q_SLOTS:
     {
         QTemporaryDir dir;
         EditorState state;
+        const PrintSettings settings;
         CardSurface card(515, 365);
         card.ellipse(250, 180, 120, RGB(200, 0, 0));
         SessionPrinter printer;
@@ -89,7 +91,7 @@ private Q_SLOTS:
         for (const auto& [mode, layout, pictures] : jobs) {
             state.currentLayout = layout;
             printer.printer().setOutputFileName(QString());
-            Afdrukken window(state, card, printer, [] { return std::optional<AddressBook>(); });
+            Afdrukken window(state, settings, card, printer, [] { return std::optional<AddressBook>(); });
             window.VScroll1->setValue(mode);
             if (mode == 5)
                 window.Combo2->setEditText("2027");

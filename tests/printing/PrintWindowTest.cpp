@@ -11,6 +11,7 @@
 #include "printing/PrinterDevicePage.h"
 #include "printing/PostcardPaper.h"
 #include "printing/Printmarges.h"
+#include "printing/PrintSettings.h"
 #include "printing/SessionPrinter.h"
 
 #include <QApplication>
@@ -37,6 +38,7 @@ AddressBook twoNames()
 
 struct Fixture {
     EditorState state;
+    PrintSettings settings;
     CardSurface card;
     SessionPrinter printer;
     std::optional<AddressBook> book = twoNames();
@@ -52,7 +54,7 @@ struct Fixture {
     }
     std::unique_ptr<Afdrukken> open()
     {
-        return std::make_unique<Afdrukken>(state, card, printer, [this] { ++loads; return book; });
+        return std::make_unique<Afdrukken>(state, settings, card, printer, [this] { ++loads; return book; });
     }
 };
 
@@ -107,7 +109,7 @@ private Q_SLOTS:
     void yearListOnlyInTheCalendarModeAndLabelCountInModeSeven()
     {
         Fixture fixture;
-        fixture.state.labelsPerSheet = 24;
+        fixture.settings.labelsPerSheet = 24;
         auto window = fixture.open();
         for (int mode = 1; mode <= 7; ++mode) {
             window->VScroll1->setValue(mode);
@@ -127,8 +129,8 @@ private Q_SLOTS:
         QTemporaryDir dir;
         Fixture fixture;
         fixture.book = namesOf(30);
-        fixture.state.offsetX = 2;
-        fixture.state.offsetY = -3;
+        fixture.settings.offsetX = 2;
+        fixture.settings.offsetY = -3;
         auto window = fixture.open();
         window->VScroll1->setValue(7);
         window->Combo1->setEditText("3");

@@ -3,10 +3,10 @@
 #include "RecordingPage.h"
 #include "common/ScriptedDialogs.h"
 #include "common/TestRegistry.h"
-#include "editor/EditorState.h"
 #include "platform/Settings.h"
 #include "printing/AlignmentSheet.h"
 #include "printing/PrintRun.h"
+#include "printing/PrintSettings.h"
 #include "printing/Printmarges.h"
 #include "printing/SessionPrinter.h"
 
@@ -60,9 +60,9 @@ private Q_SLOTS:
 
     void offsetInputsTakeNumbersInRangeAndAreStoredOrReset()
     {
-        EditorState state;
-        state.offsetX = 1.5;
-        Printmarges window(state);
+        PrintSettings settings;
+        settings.offsetX = 1.5;
+        Printmarges window(settings);
         QCOMPARE(window.OffsetX->value(), 1.5);
         QCOMPARE(window.OffsetY->value(), 0.0);
         QCOMPARE(window.Combo1->itemText(window.Combo1->currentIndex()), QString("21"));
@@ -80,25 +80,25 @@ private Q_SLOTS:
         }
         window.OffsetY->setValue(-2.3);
         window.OkKnop_Click();
-        QCOMPARE(state.offsetX, 1.5);
-        QCOMPARE(state.offsetY, -2.3);
+        QCOMPARE(settings.offsetX, 1.5);
+        QCOMPARE(settings.offsetY, -2.3);
         QCOMPARE(Settings::offsetY(), -2.3);
         QCOMPARE(Settings::labelWidth(), 66.0);
 
         ScriptedDialogs dialogs;
         dialogs.answers = {true};
-        Printmarges again(state);
+        Printmarges again(settings);
         again.ResetKnop_Click();
         QCOMPARE(again.OffsetX->value(), 0.0);
-        QCOMPARE(state.offsetX, 0.0);
+        QCOMPARE(settings.offsetX, 0.0);
         QCOMPARE(Settings::offsetX(), 0.0);
     }
 
     void testvelPrintsOneSheetAndShowsTheInstruction()
     {
         QTemporaryDir dir;
-        EditorState state;
-        Printmarges window(state);
+        PrintSettings settings;
+        Printmarges window(settings);
         QVERIFY(!window.TestvelKnop->isEnabled());   // no printer to print on
 
         SessionPrinter printer;
@@ -114,7 +114,7 @@ private Q_SLOTS:
         QFile pdf(dir.filePath("testvel.pdf"));
         QVERIFY(pdf.open(QIODevice::ReadOnly));
         QVERIFY(pdf.readAll().startsWith("%PDF"));
-        QCOMPARE(state.offsetX, 0.0);
+        QCOMPARE(settings.offsetX, 0.0);
     }
 };
 

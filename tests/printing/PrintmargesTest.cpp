@@ -1,7 +1,7 @@
 // The label settings window: typing rules, Reset, Cancel and Opslaan.
 #include "common/ScriptedDialogs.h"
 #include "common/TestRegistry.h"
-#include "editor/EditorState.h"
+#include "printing/PrintSettings.h"
 #include "printing/Printmarges.h"
 
 #include <QComboBox>
@@ -17,7 +17,7 @@ void fill(Printmarges& window, const QStringList& boxes, const QString& perSheet
     window.Combo1->setEditText(perSheet);
 }
 
-QList<double> settings(const EditorState& s)
+QList<double> values(const PrintSettings& s)
 {
     return {s.labelLeft, s.labelTop, s.labelWidth, s.labelHeight, double(s.labelsPerSheet)};
 }
@@ -29,8 +29,8 @@ class PrintmargesTest : public QObject {
 private Q_SLOTS:
     void boxesKeepOnlyShortNumbers()
     {
-        EditorState state;
-        Printmarges window(state);
+        PrintSettings settings;
+        Printmarges window(settings);
         QCOMPARE(window.MargeText[3]->text(), QString("66"));
         QCOMPARE(window.Combo1->currentText(), QString("21"));
         const struct { const char* typed; const char* kept; } cases[] = {
@@ -45,47 +45,47 @@ private Q_SLOTS:
 
     void resetAsksAndCancelKeepsTheSettings()
     {
-        EditorState state;
-        state.labelLeft = 5;
-        state.labelsPerSheet = 14;
+        PrintSettings settings;
+        settings.labelLeft = 5;
+        settings.labelsPerSheet = 14;
         ScriptedDialogs dialogs;
         dialogs.answers = {false, true};
-        Printmarges window(state);
+        Printmarges window(settings);
         window.MargeText[2]->setText("7");
         window.ResetKnop_Click();
         QCOMPARE(window.MargeText[2]->text(), QString("7"));
-        QCOMPARE(state.labelLeft, 5.0);
+        QCOMPARE(settings.labelLeft, 5.0);
         window.ResetKnop_Click();
         QCOMPARE(dialogs.messages.last().text, QString("Wilt u de begin marges resetten?"));
         QCOMPARE(dialogs.messages.last().title, QString(" Reset"));
-        QCOMPARE(settings(state), QList<double>({12, 20, 66, 38, 21}));
+        QCOMPARE(values(settings), QList<double>({12, 20, 66, 38, 21}));
         QCOMPARE(window.MargeText[1]->text(), QString("12"));
         QCOMPARE(window.Combo1->currentText(), QString("21"));
 
         window.MargeText[3]->setText("99");
         window.CancelKnop_Click();
         QCOMPARE(window.result(), int(QDialog::Rejected));
-        QCOMPARE(state.labelWidth, 66.0);
+        QCOMPARE(settings.labelWidth, 66.0);
     }
 
     void opslaanStoresTheTypedSettings()
     {
-        EditorState state;
-        Printmarges window(state);
+        PrintSettings settings;
+        Printmarges window(settings);
         fill(window, {"10", "15,5", "105", "40.5"}, "24");
         window.OkKnop_Click();
         QCOMPARE(window.result(), int(QDialog::Accepted));
-        QCOMPARE(settings(state), QList<double>({10, 15.5, 105, 40, 24}));
+        QCOMPARE(values(settings), QList<double>({10, 15.5, 105, 40, 24}));
     }
 
     void aLeadingPointIsStoredAndShownInItsShortForm()
     {
-        EditorState state;
-        Printmarges window(state);
+        PrintSettings settings;
+        Printmarges window(settings);
         fill(window, {".125", "20", "66", "38"}, "21");
         window.OkKnop_Click();
-        QCOMPARE(state.labelLeft, 0.125);
-        Printmarges again(state);
+        QCOMPARE(settings.labelLeft, 0.125);
+        Printmarges again(settings);
         QCOMPARE(again.MargeText[1]->text(), QString(".125"));
     }
 
@@ -96,14 +96,14 @@ private Q_SLOTS:
             {{"12", "20", "66", "38"}, "veel"}, {{"12", "20", "0", "38"}, "21"}, {{"12", "20", "66", "0,4"}, "21"},
             {{".", "20", "66", "38"}, "21"}};
         for (const auto& c : cases) {
-            EditorState state;
+            PrintSettings settings;
             ScriptedDialogs dialogs;
-            Printmarges window(state);
+            Printmarges window(settings);
             fill(window, c.boxes, c.perSheet);
             window.OkKnop_Click();
             QCOMPARE(dialogs.messages.size(), 1);
             QVERIFY(window.result() != int(QDialog::Accepted));
-            QCOMPARE(settings(state), settings(EditorState()));
+            QCOMPARE(values(settings), values(PrintSettings()));
         }
     }
 };

@@ -9,6 +9,7 @@
 #include "platform/CardSurface.h"
 #include "printing/Afdrukken.h"
 #include "printing/PostcardPaper.h"
+#include "printing/PrintSettings.h"
 #include "printing/SessionPrinter.h"
 
 #include <QCheckBox>
@@ -172,6 +173,7 @@ private Q_SLOTS:
         if (!why_.isEmpty())
             QSKIP(qPrintable(why_));
         EditorState state;
+        const PrintSettings settings;
         CardSurface card(515, 365);
         card.filledBox(0, 0, 514, 364, RGB(0, 0, 255));
         card.filledBox(0, 0, 51, 364, RGB(255, 255, 0));   // a stripe at the left edge
@@ -202,7 +204,7 @@ private Q_SLOTS:
         int number = 0;
         for (const Job& job : jobs) {
             const QString what = QStringLiteral("mode %1, paper %2, Randloos %3").arg(job.mode).arg(job.paper).arg(job.borderless);
-            Afdrukken window(state, card, printer, [] { return std::optional<AddressBook>(); });
+            Afdrukken window(state, settings, card, printer, [] { return std::optional<AddressBook>(); });
             window.VScroll1->setValue(job.mode);
             window.ComboPapier->setCurrentIndex(job.paper);
             window.CheckRandloos->setChecked(job.borderless);
@@ -289,11 +291,12 @@ private Q_SLOTS:
         QVERIFY(!QPrinterInfo::printerInfo(queue).supportsCustomPageSizes());
 
         EditorState state;
+        const PrintSettings settings;
         CardSurface card;
         SessionPrinter printer;
         printer.printer().setPrinterName(queue);
         ScriptedDialogs dialogs;
-        Afdrukken window(state, card, printer, [] { return std::optional<AddressBook>(); });
+        Afdrukken window(state, settings, card, printer, [] { return std::optional<AddressBook>(); });
         window.VScroll1->setValue(PrintMode::Kaartpapier);
         window.ComboPapier->setCurrentIndex(PostcardPaper::A6);
         const QStringList before = QDir(cups_.outputFolder()).entryList({"*.pdf"}, QDir::Files);
