@@ -40,7 +40,7 @@ Main::Main(QWidget* parent)
     : QMainWindow(parent), card(CardSurface::CardWidth, CardSurface::CardHeight),
       history(card, [this] { return cardLayoutState(); },
               [this](const CardLayoutState& layoutState) { applyCardLayoutState(layoutState); },
-              [this](const CardLayoutState& layoutState) { redrawCard(context()); (void)layoutState; }),
+              [this](const CardLayoutState& layoutState) { replay.replay(card, layoutState.document); }),
       barSurface(242, 22)
 {
     setObjectName("Main");

@@ -8,9 +8,17 @@
 
 using namespace DrawingTool;
 
-ToolStroke::ToolStroke(int tool, StrokeStyle style, std::vector<QPointF> points)
+ToolStroke::ToolStroke(int tool, StrokeStyle style, std::vector<QPointF> points, std::uint64_t firstSeed)
     : tool_(tool), style_(style), points_(std::move(points))
 {
+    for (std::size_t i = 0; i < points_.size(); ++i)
+        seeds_.push_back(firstSeed + i);
+}
+
+void ToolStroke::addPoint(QPointF point, std::uint64_t seed)
+{
+    points_.push_back(point);
+    seeds_.push_back(seed);
 }
 
 OperationKind ToolStroke::kind() const
@@ -37,10 +45,11 @@ bool ToolStroke::drewSomething() const
     return tool_ == Freehand ? points_.size() >= 2 : !points_.empty();
 }
 
-void ToolStroke::drawPoint(CardSurface& card, std::size_t index, Random::Generator& random) const
+void ToolStroke::drawPoint(CardSurface& card, std::size_t index) const
 {
     if (index >= points_.size())
         return;
+    Random::Generator random(seeds_[index]);
     const QPointF p = points_[index];
     card.lineWidth = style_.lineWidth;
     card.drawMode = CardSurface::DrawMode::Copy;
@@ -79,9 +88,8 @@ void ToolStroke::drawPoint(CardSurface& card, std::size_t index, Random::Generat
 
 void ToolStroke::draw(CardSurface& card, const ProgressDisplays&) const
 {
-    Random::Generator random(style_.seed);
     for (std::size_t i = 0; i < points_.size(); ++i)
-        drawPoint(card, i, random);
+        drawPoint(card, i);
     card.lineWidth = 1;
 }
 

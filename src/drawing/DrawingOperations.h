@@ -19,12 +19,13 @@ struct StrokeStyle {
     int lineWidth = 1;
     int fillStyle = 0;  // of the filled rectangle and ellipse
     int size = 0;       // the eraser's square, the coloured circles' radius
-    std::uint64_t seed = 0; // the spray's and the coloured circles' random numbers
 };
 
 class ToolStroke : public CardOperation {
 public:
-    ToolStroke(int tool, StrokeStyle style, std::vector<QPointF> points = {});
+    // `seeds`: the random numbers' seed of each point of a spray or of
+    // coloured circles; points without one take `firstSeed` counted on.
+    ToolStroke(int tool, StrokeStyle style, std::vector<QPointF> points = {}, std::uint64_t firstSeed = 0);
 
     OperationKind kind() const override;
     QString name() const override;
@@ -35,10 +36,9 @@ public:
     const std::vector<QPointF>& points() const { return points_; }
 
     // Building a trail while the mouse moves, before it joins the card: each
-    // point is drawn as it is added, drawing the numbers from `random`, which
-    // starts from the style's seed.
-    void addPoint(QPointF point) { points_.push_back(point); }
-    void drawPoint(CardSurface& card, std::size_t index, Random::Generator& random) const;
+    // point is drawn as it is added, its random numbers from its own seed.
+    void addPoint(QPointF point, std::uint64_t seed);
+    void drawPoint(CardSurface& card, std::size_t index) const;
     // A trail that left no mark (a click of the freehand tool) is no operation.
     bool drewSomething() const;
 
@@ -46,6 +46,7 @@ private:
     int tool_;
     StrokeStyle style_;
     std::vector<QPointF> points_;
+    std::vector<std::uint64_t> seeds_;
 };
 
 // A gradient entry of "Verloopkleuren" with the two colours it used.

@@ -21,7 +21,6 @@ using namespace DrawingTool;
 // The gesture of the tool in use, from press to release.
 struct ToolDrag {
     std::shared_ptr<ToolStroke> stroke; // a trail being drawn
-    Random::Generator random{0};
     QPointF start;
     QPointF last;
     bool band = false; // the straight line's band is on the card
@@ -39,7 +38,7 @@ int whole(double v)
 
 StrokeStyle currentStyle(const EditorState& s, int size = 0)
 {
-    return {s.drawColor, s.fillColor, s.lineWidth, s.fillStyleSetting, size, Random::clockSeed()};
+    return {s.drawColor, s.fillColor, s.lineWidth, s.fillStyleSetting, size};
 }
 
 ToolDrag& startDrag(CardContext& context, QPointF at)
@@ -69,7 +68,6 @@ public:
         const int size = tool_ == Eraser ? s.eraserSize : tool_ == ColouredCircles ? s.circleSize : 0;
         ToolDrag& drag = startDrag(context, at);
         drag.stroke = std::make_shared<ToolStroke>(tool_, currentStyle(s, size));
-        drag.random = Random::Generator(drag.stroke->style().seed);
         // The freehand line starts here; the eraser also erases here.
         if (tool_ == Freehand || tool_ == Eraser)
             addPoint(context, drag, at);
@@ -94,8 +92,9 @@ public:
 private:
     static void addPoint(CardContext& context, ToolDrag& drag, QPointF at)
     {
-        drag.stroke->addPoint(at);
-        drag.stroke->drawPoint(context.card(), drag.stroke->points().size() - 1, drag.random);
+        // Each dot of a spray or circle takes a seed of its own from the clock.
+        drag.stroke->addPoint(at, Random::clockSeed());
+        drag.stroke->drawPoint(context.card(), drag.stroke->points().size() - 1);
         context.card().refresh();
     }
     int tool_;
@@ -107,8 +106,13 @@ class LineTool : public ToolBehaviour {
 public:
     void press(CardContext& context, int button, QPointF at) override
     {
-        if (button == LeftButton)
+        if (button == LeftButton) {
             startDrag(context, at);
+        } else if (ToolDrag* drag = currentDrag(context)) {
+            // Another button pressed inside the drag: the line starts there.
+            removeBand(context, *drag);
+            drag->start = drag->last = at;
+        }
     }
     void drag(CardContext& context, QPointF at) override
     {
@@ -163,8 +167,12 @@ public:
 
     void press(CardContext& context, int button, QPointF at) override
     {
-        if (button != LeftButton)
+        if (button != LeftButton) {
+            // Another button pressed inside the drag: the shape starts there.
+            if (ToolDrag* drag = currentDrag(context))
+                drag->start = drag->last = at;
             return;
+        }
         startDrag(context, at);
         context.overlays().showRubberFrame(QRect(whole(at.x()), whole(at.y()), 0, 0));
     }

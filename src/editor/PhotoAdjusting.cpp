@@ -99,10 +99,11 @@ void startFollowing(CardContext& context, PhotoDrag& drag)
     copy.paintPhoto(source, QRectF(-drag.phase, QSizeF(size.width() * drag.scale.width(), size.height() * drag.scale.height())));
     drag.screenSized = copy.image();
 
+    // The print copy waits for the release.
     CardSurface& card = context.card();
+    card.setScreenOnly(true);
     context.replay().replay(card, context.state().document, drag.photo);
     drag.below = card.image();
-    card.setScreenOnly(true);
     drag.following = true;
 }
 

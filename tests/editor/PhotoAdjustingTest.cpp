@@ -346,7 +346,7 @@ private Q_SLOTS:
         main.history.setByteBudget(1);
         main.EditLijstrand[5]->trigger();
         QCOMPARE(main.history.stack().count(), 5);
-        for (int n = 0; n < 3; ++n)
+        for (int n = 0; n < 4; ++n)
             main.ToolsUndo_Click();
         QCOMPARE(main.state.currentLayout, 9);
         QVERIFY(adjustable(main, 0));
