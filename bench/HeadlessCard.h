@@ -22,6 +22,7 @@ public:
         : history_(card_, [this] { return layoutState(); }, [this](const CardLayoutState& s) { state_.document = s.document; },
                    [this](const CardLayoutState& s) { replay_.replay(card_, s.document); })
     {
+        history_.setDocumentKeeper([this](const CardDocument& document) { state_.document = document; });
     }
     ~HeadlessCard() override
     {

@@ -76,6 +76,7 @@ Main::Main(QWidget* parent)
     installPrinting(*this);
     installCardView(*this);
 
+    history.setDocumentKeeper([this](const CardDocument& document) { state.document = document; });
     showFrameOutlines(context());
 }
 

@@ -72,12 +72,16 @@ void Voorkant_MouseMove(CardContext& context, int button, int, double x, double 
 void Voorkant_MouseUp(CardContext& context, int button, int, double x, double y)
 {
     const auto endDrag = qScopeGuard([&context, button] {
-        context.state().toolDrag.reset();
+        // A gesture is the left button's; another button's release inside it does not end it.
+        if (button == LeftButton)
+            context.state().toolDrag.reset();
         context.history().closeDrag(button);
     });
     EditorState& s = context.state();
     CardSurface& card = context.card();
     if (s.placingText) {
+        // The click places the text: it neither picks a frame nor moves a photo.
+        s.photoDrag.reset();
         // A straight-line band or the rubber frame of this click must not stay behind.
         if (ToolBehaviour* tool = toolInUse(context))
             tool->cancel(context);

@@ -7,14 +7,23 @@
 #include "platform/BusyGuard.h"
 #include "platform/CardSurface.h"
 
+#include <QElapsedTimer>
+
 void addOperation(CardContext& context, Operation operation)
 {
     if (!operation || BusyGuard::working())
         return;
     CardHistory::Change change(context.history());
     CardSurface& card = context.card();
+    // A photo is adjusted later by drawing from the card as it was before it.
+    if (operation->kind() == OperationKind::PhotoInFrame)
+        context.replay().remember(card, context.state().document);
+    QElapsedTimer drawing;
+    drawing.start();
     drawOperation(card, *operation, {context.filterProgress(), context.effectProgress()});
-    addDrawnOperation(context, std::move(operation));
+    CardDocument& document = context.state().document;
+    document = document.adding(std::move(operation));
+    context.replay().drawnLive(card, document, drawing.elapsed());
     card.refresh();
 }
 
@@ -25,7 +34,7 @@ void addDrawnOperation(CardContext& context, Operation operation)
     CardHistory::Change change(context.history());
     CardDocument& document = context.state().document;
     document = document.adding(std::move(operation));
-    context.replay().remember(context.card(), document);
+    context.replay().drawnLive(context.card(), document, 0);
 }
 
 void replaceOperation(CardContext& context, int index, Operation operation)

@@ -153,7 +153,11 @@ void CardHistory::commit()
     const int series = std::exchange(series_, 0);
     std::function<QString()> name = std::exchange(name_, {});
     const QRect changed = card_.changedSince(before_);
+    // A change that leaves every pixel as it was is no step; an operation it
+    // added (a narrower border over a wider one) is not kept either.
     if (changed.isEmpty()) {
+        if (keepDocument_ && read_().document != stateBefore_.document)
+            keepDocument_(stateBefore_.document);
         before_ = {};
         return;
     }

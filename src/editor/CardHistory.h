@@ -28,7 +28,7 @@ public:
     // The history keeps at most this many steps; beyond the byte budget the
     // oldest steps first let their pixels go.
     static constexpr int MaximumSteps = 500;
-    static constexpr qint64 DefaultByteBudget = qint64(64) * 1024 * 1024;
+    static constexpr qint64 DefaultByteBudget = qint64(24) * 1024 * 1024;
 
     using ReadState = std::function<CardLayoutState()>;
     using ApplyState = std::function<void(const CardLayoutState&)>;
@@ -47,7 +47,8 @@ public:
 
     // Everything between begin() and its commit() is one change; a change
     // begun inside another joins it. A change that leaves every pixel of the
-    // card as it was adds no step. A new step drops the steps that could be redone.
+    // card as it was adds no step, and the document goes back to what it was
+    // through the handler set here. A new step drops the steps that could be redone.
     void begin();
     void commit();
     bool recording() const { return depth_ > 0; }
@@ -55,6 +56,7 @@ public:
     // The name of the change under way, when the edit of its document does
     // not say it (a new card). Made when shown.
     void nameChange(std::function<QString()> name) { name_ = std::move(name); }
+    void setDocumentKeeper(std::function<void(const CardDocument&)> keep) { keepDocument_ = std::move(keep); }
     // The names of the edits that undo and redo would take back or bring
     // back (empty when there is none): "Foto", "Tekst ...", a tool or menu caption.
     QString undoName() const;
@@ -111,6 +113,7 @@ private:
     quint64 oldestState_ = 0; // the state before the oldest step kept
     int series_ = 0;     // the series of the change under way, 0 when none
     std::function<QString()> name_;
+    std::function<void(const CardDocument&)> keepDocument_;
     Clock clock_;
     CardSnapshot before_;
     CardLayoutState stateBefore_;

@@ -93,8 +93,16 @@ void CardReplay::remember(const CardSurface& card, const CardDocument& document,
     keep({prefixOf(document, count), card.image(), card.printImage(), ++clock_});
 }
 
+void CardReplay::drawnLive(const CardSurface& card, const CardDocument& document, qint64 milliseconds)
+{
+    liveSinceCheckpoint_ += milliseconds;
+    if (liveSinceCheckpoint_ >= CheckpointSpacing)
+        remember(card, document);
+}
+
 void CardReplay::keep(Checkpoint checkpoint)
 {
+    liveSinceCheckpoint_ = 0;
     checkpoints_.erase(std::remove_if(checkpoints_.begin(), checkpoints_.end(),
                                       [&](const Checkpoint& c) { return c.prefix == checkpoint.prefix; }),
                        checkpoints_.end());

@@ -12,7 +12,9 @@ class CardSurface;
 
 class CardReplay {
 public:
-    static constexpr qint64 DefaultByteBudget = qint64(64) * 1024 * 1024;
+    // With the history's pixels (CardHistory::DefaultByteBudget) the card's
+    // cached pixels stay within 64 MB.
+    static constexpr qint64 DefaultByteBudget = qint64(40) * 1024 * 1024;
     // A replay keeps a checkpoint once it has drawn this long since the last one.
     static constexpr qint64 CheckpointSpacing = 30; // milliseconds
 
@@ -30,6 +32,10 @@ public:
     // Keeps the card as it is now as the checkpoint after the first `count`
     // operations of `document` (all when negative).
     void remember(const CardSurface& card, const CardDocument& document, int count = -1);
+    // An operation was drawn live in `milliseconds`, making the card what
+    // `document` draws: a checkpoint is kept once CheckpointSpacing of drawing
+    // has passed since the last one.
+    void drawnLive(const CardSurface& card, const CardDocument& document, qint64 milliseconds);
 
 private:
     struct Checkpoint {
@@ -48,4 +54,5 @@ private:
     std::vector<Checkpoint> checkpoints_;
     qint64 budget_ = DefaultByteBudget;
     quint64 clock_ = 0;
+    qint64 liveSinceCheckpoint_ = 0; // milliseconds of live drawing since the last checkpoint
 };

@@ -213,7 +213,7 @@ bool photoMouseMove(CardContext& context, int button, double x, double y)
     EditorState& state = context.state();
     state.pointerX = x;
     state.pointerY = y;
-    if (!(button & LeftButton) || !state.photoDrag || state.photoDrag->photo < 0)
+    if (!(button & LeftButton) || !state.photoDrag || state.photoDrag->photo < 0 || !frameOutlinesShow(state))
         return false;
     PhotoDrag& drag = *state.photoDrag;
     if (drag.following || QPointF(x, y) != drag.start)

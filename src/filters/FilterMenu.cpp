@@ -14,11 +14,13 @@ namespace {
 
 void run(CardContext& context, FilterMenu menu, int index)
 {
-    const auto operation = std::make_shared<FilterOperation>(menu, index, context.state().fillColor, Random::clockSeed());
+    const auto operation = std::make_shared<FilterOperation>(menu, index, context.state().fillColor, Random::state());
     if (!operation->acts())
         return;
-    BusyPointer busy;
-    // The strip shows for the "Filters" entries, the bar for the effects.
+    // The "Filters" entries show the strip and the busy pointer, the conversions the pointer.
+    std::unique_ptr<BusyPointer> busy;
+    if (menu == FilterMenu::Filters || menu == FilterMenu::Flips)
+        busy = std::make_unique<BusyPointer>();
     std::unique_ptr<ShownProgress> strip;
     if (menu == FilterMenu::Filters)
         strip = std::make_unique<ShownProgress>(context.filterProgress());

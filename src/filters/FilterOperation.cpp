@@ -89,8 +89,8 @@ QString filterMenuCaption(FilterMenu menu, int index)
     return QString();
 }
 
-FilterOperation::FilterOperation(FilterMenu menu, int index, Rgb fillColor, std::uint64_t seed)
-    : menu_(menu), index_(index), fillColor_(fillColor), seed_(seed)
+FilterOperation::FilterOperation(FilterMenu menu, int index, Rgb fillColor, Random::State random)
+    : menu_(menu), index_(index), fillColor_(fillColor), random_(random)
 {
 }
 
@@ -123,8 +123,8 @@ void FilterOperation::draw(CardSurface& card, const ProgressDisplays& progress) 
 {
     if (!acts())
         return;
-    // Scattered and noise draw from the shared generator: from this operation's seed.
-    Random::seed(seed_);
+    // Scattered and noise draw from the shared generator: from where it stood for this operation.
+    Random::setState(random_);
     switch (menu_) {
     case FilterMenu::Filters: {
         const ConvertEntry& entry = convertEntries[std::size_t(index_)];

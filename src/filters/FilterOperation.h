@@ -1,9 +1,10 @@
 #pragma once
 // A filter, effect or conversion of the "Bewerken" menu as an operation of
-// the card: which entry, with the fill colour it used and the seed of its
-// random numbers, so that it draws the same each time.
+// the card: which entry, with the fill colour it used and where the random
+// numbers it draws start, so that it draws the same each time.
 #include "editor/CardOperation.h"
 #include "platform/Colors.h"
+#include "platform/Random.h"
 
 #include <QImage>
 #include <cstdint>
@@ -25,7 +26,8 @@ int filterMenuEnd(FilterMenu menu);
 
 class FilterOperation : public CardOperation {
 public:
-    FilterOperation(FilterMenu menu, int index, Rgb fillColor, std::uint64_t seed);
+    // `random`: the shared generator's state its random numbers start from.
+    FilterOperation(FilterMenu menu, int index, Rgb fillColor, Random::State random);
 
     OperationKind kind() const override;
     QString name() const override;
@@ -41,7 +43,7 @@ private:
     FilterMenu menu_;
     int index_;
     Rgb fillColor_;
-    std::uint64_t seed_;
+    Random::State random_;
 };
 
 // The upright picture the last tilt turned the card through: the main

@@ -4,6 +4,7 @@
 
 #include <QFontMetricsF>
 #include <QPainter>
+#include <QPainterPath>
 #include <algorithm>
 #include <cmath>
 #include <utility>
@@ -383,6 +384,8 @@ void DrawingSurface::drawText(const QFont& font, QPointF origin, double degrees,
     // drawing the text with and without it).
     QFont glyphs = font;
     glyphs.setUnderline(false);
+    glyphs.setHintingPreference(QFont::PreferNoHinting);
+    glyphs.setStyleStrategy(QFont::ForceOutline);
     paintPrint([&](QPainter& p) { draw(p, glyphs); });
     if (!font.underline())
         return;

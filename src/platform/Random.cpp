@@ -80,6 +80,18 @@ void Random::fixClockSeed(std::optional<std::uint64_t> value)
     fixedClockSeed() = value;
 }
 
+Random::State Random::state()
+{
+    State state{};
+    std::copy(std::begin(generator().s), std::end(generator().s), state.words);
+    return state;
+}
+
+void Random::setState(const State& state)
+{
+    std::copy(std::begin(state.words), std::end(state.words), generator().s);
+}
+
 std::uint64_t Random::clockSeed()
 {
     return fixedClockSeed() ? *fixedClockSeed() : clockValue();

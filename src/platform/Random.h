@@ -14,6 +14,13 @@ void fixClockSeed(std::optional<std::uint64_t> value);
 // A seed for an operation that keeps its own: the clock, or the fixed clock seed.
 std::uint64_t clockSeed();
 
+// Where the shared generator stands, to draw the same numbers again from there.
+struct State {
+    std::uint64_t words[4];
+};
+State state();
+void setState(const State& state);
+
 // A generator of its own, for an operation that draws the same numbers each
 // time it is drawn: uniform numbers in [0, 1) from `seed`, the sequence
 // seed() followed by next() gives.

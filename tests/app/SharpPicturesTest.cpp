@@ -138,14 +138,22 @@ private Q_SLOTS:
             {"tool 11", "1f023142d564a8b793db53fd883e11b48546ebd8"},
             {"tool 12", "c0d438bbfbb0ebef33310f2453186f932480aaed"},
         };
+        // The eraser and the pipette are turned shapes, which Qt's raster engine
+        // smooths a little differently on different processors: either picture is it.
+        const QHash<QString, QByteArray> alsoSeen = {{"tool 9", "1a9327df4555c015b5f44ebba094f3e2103f092c"},
+                                                     {"tool 10", "ff1fc435e440753ae8c3b2f126dbf36d6e04b61e"}};
         // On a scaled screen Qt hints text differently, even on a picture at ratio 1.
         if (qApp->devicePixelRatio() != 1)
             QSKIP("the screen is scaled");
+        QStringList differing;
         for (const NamedPicture& picture : allPictures()) {
             const QImage drawn = picture.draw(1);
             QCOMPARE(drawn.devicePixelRatio(), 1.0);
-            QVERIFY2(pixelHash(drawn) == expected.value(picture.name), qPrintable(picture.name));
+            const QByteArray hash = pixelHash(drawn);
+            if (hash != expected.value(picture.name) && hash != alsoSeen.value(picture.name))
+                differing << picture.name + " " + hash;
         }
+        QVERIFY2(differing.isEmpty(), qPrintable(differing.join(", ")));
     }
 
     void picturesAtRatioTwoHaveRealDetail()

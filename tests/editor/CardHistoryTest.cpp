@@ -71,6 +71,7 @@ private Q_SLOTS:
     {
         QTemporaryDir dir;
         Main main;
+        main.history.setByteBudget(qint64(1) << 40); // every step keeps its pixels, also those written directly
         ScriptedDialogs dialogs;
         const QSize printSize = main.card.image().size() * CardSurface::PrintScale;
         main.card.assignBasePicture(detailed(main.card.image().size(), 5));
@@ -176,9 +177,9 @@ private Q_SLOTS:
         main.LayoutKaart_Click(18);
         std::vector<CardState> states{stateOf(main)};
         const auto record = [&] { states.push_back(stateOf(main)); };
-        main.EditLijst[1]->trigger();
-        record();
         main.EditConvert[1]->trigger(); // Negative
+        record();
+        main.EditLijst[1]->trigger();
         record();
         main.EditLijstrand[10]->trigger();
         record();
@@ -229,6 +230,7 @@ private Q_SLOTS:
         CardSurface card(40, 30);
         CardHistory history = plainHistory(card);
         UnsavedWork work(history);
+        history.setByteBudget(qint64(1) << 40); // the steps keep their pixels: this card has no document
         const int kept = CardHistory::MaximumSteps;
         for (int i = 0; i <= 2; ++i)
             fillBoth(history, card, qRgb(i, i, i));

@@ -98,16 +98,8 @@ class CardReplayTest : public QObject {
     }
 
 private Q_SLOTS:
-    void init()
-    {
-        dialogs = new ScriptedDialogs;
-        Random::fixClockSeed(17);
-    }
-    void cleanup()
-    {
-        delete dialogs;
-        Random::fixClockSeed(std::nullopt);
-    }
+    void init() { dialogs = new ScriptedDialogs; }
+    void cleanup() { delete dialogs; }
 
     // Every kind, made as a user makes it, replays exactly.
     void everyKindOfOperationReplaysExactly()
@@ -122,6 +114,7 @@ private Q_SLOTS:
         for (int tool = 1; tool <= 11; ++tool) {
             main.Knop[tool]->click();
             drag(main, {{20 + tool * 30, 40}, {40 + tool * 30, 90}, {60 + tool * 30, 130}});
+            QVERIFY2(replayDiffers(main).isEmpty(), qPrintable(toolDescription(tool).name));
         }
         dialogs->files << photoFile(80);
         main.Knop[12]->click();
@@ -139,7 +132,7 @@ private Q_SLOTS:
             main.EditFlipConvert[entry]->trigger();
         QCOMPARE(replayDiffers(main), QString());
         main.LayoutKaart_Click(Layout::AddressSide);
-        QCOMPARE(main.state.document.size(), 36);
+        QCOMPARE(main.state.document.size(), 31);
         QCOMPARE(replayDiffers(main), QString());
     }
 
@@ -163,8 +156,9 @@ private Q_SLOTS:
                 operation = std::make_shared<FrameOperation>(FrameOperation::Border, 1 + int(random.bounded(10)));
                 break;
             case 2:
+                Random::seed(random.generate64());
                 operation = std::make_shared<FilterOperation>(FilterMenu::Filters, cheapFilters[random.bounded(5)], colour(),
-                                                              random.generate64());
+                                                              Random::state());
                 break;
             default: {
                 static const int tools[] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 11};
@@ -213,7 +207,7 @@ private Q_SLOTS:
         QVERIFY(during.copy(0, 60, 258, 182) != screen.convertToFormat(QImage::Format_RGB32).copy(0, 60, 258, 182));
         QCOMPARE(later.card.image(), screen);
         QCOMPARE(later.card.printImage(), print);
-        drag(later, {{100, 120}, {60, 100}});
+        drag(later, {{100, 120}, {100, 160}});
         QVERIFY(later.card.image() != screen);
         QCOMPARE(replayDiffers(later), QString());
         later.ToolsUndo_Click();
