@@ -9,6 +9,7 @@
 #include "editor/CardEditing.h"
 #include "editor/TextOperation.h"
 #include "filters/FilterOperation.h"
+#include "platform/Random.h"
 
 #include <QPoint>
 #include <QPointF>
@@ -54,7 +55,7 @@ inline Operation drawing(int n, QRandomGenerator& random)
     style.drawColor = randomColor(random);
     style.fillColor = randomColor(random);
     style.lineWidth = 1 + int(random.bounded(5));
-    style.seed = random.generate64();
+    const quint64 seed = random.generate64();
     switch (n % 4) {
     case 0:
         return std::make_shared<ToolStroke>(Freehand, style, trail(random, 40, 6));
@@ -67,7 +68,7 @@ inline Operation drawing(int n, QRandomGenerator& random)
         return std::make_shared<TextOperation>(words[n % words.size()], font, ink, false, at.toPoint());
     }
     case 2:
-        return std::make_shared<ToolStroke>(Spray, style, trail(random, 80, 3));
+        return std::make_shared<ToolStroke>(Spray, style, trail(random, 80, 3), seed);
     default:
         return std::make_shared<ToolStroke>(Fill, style, std::vector<QPointF>{randomPoint(random)});
     }
@@ -81,9 +82,11 @@ inline void addLaterOperations(HeadlessCard& card, int count, const std::map<int
 {
     QRandomGenerator random(seed);
     for (int n = 0; n < count; ++n) {
-        if (const auto filter = filters.find(n); filter != filters.end())
+        if (const auto filter = filters.find(n); filter != filters.end()) {
+            Random::seed(random.generate64());
             addOperation(card, std::make_shared<FilterOperation>(FilterMenu::Filters, filter->second, Rgb{255, 255, 255},
-                                                                 random.generate64()));
+                                                                 Random::state()));
+        }
         else
             addOperation(card, LaterOperations::drawing(n, random));
     }

@@ -1,11 +1,13 @@
 #include "app/Titel.h"
 #include "platform/EventPump.h"
+#include "platform/LargeAllocations.h"
 #include "platform/Translations.h"
 
 #include <QApplication>
 
 int main(int argc, char** argv)
 {
+    returnLargeBlocksToTheSystem();
     QApplication app(argc, argv);
     QApplication::setApplicationName("Prentvel");
     QApplication::setApplicationVersion(PRENTVEL_VERSION);

@@ -48,8 +48,6 @@ void Voorkant_MouseDown(CardContext& context, int button, int, double x, double 
         return;
     // Everything until the button comes up again is one change.
     context.history().openDrag(button);
-    s.dragStartX = s.dragLastX = x;
-    s.dragStartY = s.dragLastY = y;
     if (ToolBehaviour* tool = toolInUse(context))
         tool->press(context, button, {x, y});
     context.card().refresh();
@@ -65,8 +63,6 @@ void Voorkant_MouseMove(CardContext& context, int button, int, double x, double 
         return;
     if (ToolBehaviour* tool = toolInUse(context))
         tool->drag(context, {x, y});
-    s.dragLastX = x;
-    s.dragLastY = y;
 }
 
 void Voorkant_MouseUp(CardContext& context, int button, int, double x, double y)

@@ -28,7 +28,7 @@ public:
     // The history keeps at most this many steps; beyond the byte budget the
     // oldest steps first let their pixels go.
     static constexpr int MaximumSteps = 500;
-    static constexpr qint64 DefaultByteBudget = qint64(24) * 1024 * 1024;
+    static constexpr qint64 DefaultByteBudget = qint64(16) * 1024 * 1024;
 
     using ReadState = std::function<CardLayoutState()>;
     using ApplyState = std::function<void(const CardLayoutState&)>;

@@ -14,7 +14,7 @@ class CardReplay {
 public:
     // With the history's pixels (CardHistory::DefaultByteBudget) the card's
     // cached pixels stay within 64 MB.
-    static constexpr qint64 DefaultByteBudget = qint64(40) * 1024 * 1024;
+    static constexpr qint64 DefaultByteBudget = qint64(48) * 1024 * 1024;
     // A replay keeps a checkpoint once it has drawn this long since the last one.
     static constexpr qint64 CheckpointSpacing = 30; // milliseconds
 

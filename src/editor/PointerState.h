@@ -8,10 +8,6 @@ struct ToolDrag;
 
 struct PointerState {
     bool placingText = false;
-    double dragStartX = 0;
-    double dragStartY = 0;
-    double dragLastX = 0;
-    double dragLastY = 0;
     // The drawing tool's gesture and the photo moved with the mouse, while they last.
     std::shared_ptr<ToolDrag> toolDrag;
     std::shared_ptr<PhotoDrag> photoDrag;

@@ -10,6 +10,8 @@
 #include "platform/PictureBox.h"
 
 #include <QAction>
+#include <QFileInfo>
+#include <QRandomGenerator>
 #include <QLabel>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -368,6 +370,25 @@ private Q_SLOTS:
         PhotoSource::dropCache();
         QCOMPARE(PhotoSource::cachedBytes(), qint64(0));
         QCOMPARE(opened.source->picture(), first);
+
+        // A file over 20 MB (a 16-bit picture full of detail) is kept as a
+        // lossless copy of the picture the card uses.
+        QImage deep(2400, 1900, QImage::Format_RGBX64);
+        QRandomGenerator noise(3);
+        for (int y = 0; y < deep.height(); ++y) {
+            auto* line = reinterpret_cast<quint64*>(deep.scanLine(y));
+            for (int x = 0; x < deep.width(); ++x)
+                line[x] = noise.generate64() | 0xFFFF000000000000ull;
+        }
+        const QString large = dir.filePath("diep.png");
+        QVERIFY(deep.save(large, "PNG", 0));
+        QVERIFY(QFileInfo(large).size() > PhotoSource::LargestKeptFile);
+        const PhotoSource::Opened kept = PhotoSource::open(large, QSize(172, 122) * KeptDetail, keep);
+        QVERIFY(kept.source && kept.source->keptAsLosslessCopy());
+        QVERIFY(kept.source->bytes().size() < PhotoSource::LargestKeptFile);
+        const QImage used = kept.source->picture().copy();
+        PhotoSource::dropCache();
+        QCOMPARE(kept.source->picture(), used);
     }
 };
 

@@ -36,7 +36,7 @@ QList<QByteArray> contentStreams(const QByteArray& pdf)
         if (to < 0)
             break;
         const QByteArray body = pdf.mid(from, to - from);
-        QByteArray sized(4, '\\0');
+        QByteArray sized(4, '\0');
         const quint32 hint = 64u << 20;
         for (int i = 0; i < 4; ++i)
             sized[i] = char((hint >> (24 - 8 * i)) & 0xFF);
