@@ -50,6 +50,16 @@ void replaceOperation(CardContext& context, int index, Operation operation)
     context.replay().replay(context.card(), document);
 }
 
+void removeOperation(CardContext& context, int index)
+{
+    CardDocument& document = context.state().document;
+    if (index < 0 || index >= document.size() || BusyGuard::working())
+        return;
+    CardHistory::Change change(context.history());
+    document = document.removing(index);
+    context.replay().replay(context.card(), document);
+}
+
 void redrawCard(CardContext& context)
 {
     context.replay().replay(context.card(), context.state().document);

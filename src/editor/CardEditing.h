@@ -14,5 +14,8 @@ void addDrawnOperation(CardContext& context, Operation operation);
 // Puts `operation` in place of the one at `index`: the card is drawn again
 // from there, every later operation over it.
 void replaceOperation(CardContext& context, int index, Operation operation);
+// Takes the operation at `index` out: the card is drawn again without it,
+// every later operation over what is left.
+void removeOperation(CardContext& context, int index);
 // Draws the whole card again from its document.
 void redrawCard(CardContext& context);

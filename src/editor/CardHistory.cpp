@@ -132,6 +132,18 @@ QString CardHistory::undoName() const
     return index > 0 ? stepAt(stack_, index - 1).data()->describe() : QString();
 }
 
+std::vector<Operation> CardHistory::redoableAdditions() const
+{
+    std::vector<Operation> added;
+    for (int i = stack_.index(); i < stack_.count(); ++i) {
+        const StepData& data = *stepAt(stack_, i).data();
+        const DocumentEdit edit = editBetween(data.before.document, data.after.document);
+        if (edit.kind == DocumentEdit::Added)
+            added.push_back(edit.operation);
+    }
+    return added;
+}
+
 QString CardHistory::redoName() const
 {
     const int index = stack_.index();

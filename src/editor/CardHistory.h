@@ -61,6 +61,8 @@ public:
     // back (empty when there is none): "Foto", "Tekst ...", a tool or menu caption.
     QString undoName() const;
     QString redoName() const;
+    // The operations that redo would add again, in the order it would add them.
+    std::vector<Operation> redoableAdditions() const;
 
     // The change under way is a step of the series `key` (wheel steps on one
     // photo): it joins the last step when that was of the same series, is
