@@ -7,6 +7,7 @@
 #include "drawing/ToolActions.h"
 #include "drawing/ToolTable.h"
 #include "editor/PhotoAdjusting.h"
+#include "editor/TextSelection.h"
 #include "platform/ClickableLabel.h"
 #include "platform/PictureBox.h"
 
@@ -25,6 +26,8 @@ void pickSwatchColour(Main& main, Rgb& target, int topOffsetTwips)
     openColorPalette(main.context(), window.x() * TwipsPerPixel + 9660, window.y() * TwipsPerPixel + topOffsetTwips);
     target = ToolActions::shiftedPaletteColor(main.state.paletteColor);
     main.paintSwatches();
+    // A selected text takes the colour at once.
+    textPanelChanged(main.context());
 }
 
 void setLayerColour(Main& main, int index)
@@ -69,8 +72,10 @@ void installDrawingTools(Main& main)
     QObject::connect(main.Voorkant, &PictureBox::mouseDoubleClick, &main,
                      [&main](int button, int, double x, double y) { photoDoubleClick(main.context(), button, x, y); });
     main.Voorkant->wheelOverCard = [&main](int steps, int, double x, double y) { return zoomPhotoAt(main.context(), steps, x, y); };
-    QObject::connect(main.Voorkant, &PictureBox::keyDown, &main,
-                     [&main](int keyCode, int shift) { zoomPhotoByKey(main.context(), keyCode, shift); });
+    QObject::connect(main.Voorkant, &PictureBox::keyDown, &main, [&main](int keyCode, int shift) {
+        Voorkant_KeyDown(main.context(), keyCode, shift);
+        zoomPhotoByKey(main.context(), keyCode, shift);
+    });
 
     for (int i = 1; i <= 3; ++i)
         QObject::connect(main.ToolsColorLayer[i], &QAction::triggered, &main, [&main, i] { setLayerColour(main, i); });

@@ -4,6 +4,7 @@
 #include "editor/CardSaving.h"
 #include "editor/PhotoOpen.h"
 #include "editor/TextOnCard.h"
+#include "editor/TextSelection.h"
 #include "platform/ClickableLabel.h"
 #include "platform/PictureBox.h"
 
@@ -20,9 +21,14 @@ void followControls(Main& main)
 {
     EditorState& state = main.state;
     EditorState::TextChoice& text = state.textChoice;
-    const auto follow = [&main](QCheckBox* box, bool& value) {
+    // A selected text changes with every change of the panel.
+    const auto changed = [&main] { textPanelChanged(main.context()); };
+    const auto follow = [&main, changed](QCheckBox* box, bool& value) {
         value = box->isChecked();
-        QObject::connect(box, &QCheckBox::toggled, &main, [&value](bool on) { value = on; });
+        QObject::connect(box, &QCheckBox::toggled, &main, [&value, changed](bool on) {
+            value = on;
+            changed();
+        });
     };
     follow(main.CheckBold, text.bold);
     follow(main.CheckItalic, text.italic);
@@ -31,13 +37,20 @@ void followControls(Main& main)
     follow(main.Check1, text.halo);
 
     text.text = main.Text1->text();
-    QObject::connect(main.Text1, &QLineEdit::textChanged, &main, [&text](const QString& value) { text.text = value; });
+    QObject::connect(main.Text1, &QLineEdit::textChanged, &main, [&text, changed](const QString& value) {
+        text.text = value;
+        changed();
+    });
     text.size = main.ComboSize->currentText();
-    QObject::connect(main.ComboSize, &QComboBox::currentTextChanged, &main,
-                     [&text](const QString& value) { text.size = value; });
+    QObject::connect(main.ComboSize, &QComboBox::currentTextChanged, &main, [&text, changed](const QString& value) {
+        text.size = value;
+        changed();
+    });
     text.fontName = main.ListFonts->currentText();
-    QObject::connect(main.ListFonts, &QComboBox::currentTextChanged, &main,
-                     [&text](const QString& value) { text.fontName = value; });
+    QObject::connect(main.ListFonts, &QComboBox::currentTextChanged, &main, [&text, changed](const QString& value) {
+        text.fontName = value;
+        changed();
+    });
 
     state.lineWidth = main.Slider1->value();
     QObject::connect(main.Slider1, &QSlider::valueChanged, &main, [&state](int value) { state.lineWidth = value; });
@@ -60,7 +73,11 @@ void installPhotosTextAndSaving(Main& main)
                              if (FileSaveAs_Click(context, index))
                                  main.unsavedWork.markSaved();
                          });
-    QObject::connect(main.PlaatsKnop, &QPushButton::clicked, &main, [&context] { PlaatsKnop_Click(context); });
+    // "Plaats" ends a selection and starts a new text.
+    QObject::connect(main.PlaatsKnop, &QPushButton::clicked, &main, [&context] {
+        endTextSelection(context);
+        PlaatsKnop_Click(context);
+    });
     // Double-click on the text box empties it.
     QObject::connect(main.Text1, &TextBox::doubleClicked, main.Text1, &QLineEdit::clear);
 }

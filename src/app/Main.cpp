@@ -196,6 +196,9 @@ void Main::applyCardLayoutState(const CardLayoutState& layoutState)
     setToolButtonsEnabled(layoutState.layout == Layout::FreeDrawing);
     state.currentTool = layoutState.currentTool;
     state.document = layoutState.document;
+    // A selection ends when the history changes the card under it.
+    state.selectedText = -1;
+    context().overlays().showSelection(QRect());
     setPhotoCaption(layoutState.photoCaption);
     showFrameOutlines(context());
 }
@@ -253,6 +256,8 @@ void Main::FileNieuw_Click()
     // The new card has nothing to lose; undoing it brings the old card back, unsaved.
     const QScopeGuard freshCard([this] { unsavedWork.markSaved(); });
     endPhotoDrag(context());
+    state.selectedText = -1;
+    context().overlays().showSelection(QRect());
     CardHistory::Change change(history);
     history.nameChange([] { return QStringLiteral("Nieuw"); });
     state.document = CardDocument();

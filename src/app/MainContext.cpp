@@ -4,7 +4,11 @@
 #include "platform/PictureBox.h"
 #include "platform/Twips.h"
 
+#include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
+#include <QSignalBlocker>
+#include "platform/ClickableLabel.h"
 #include <QProgressBar>
 
 MainContext::MainContext(Main& main) : main_(main), strip_(main), bar_(main) {}
@@ -105,4 +109,31 @@ void MainContext::BarProgress::end()
 {
     main_.ProgBar->setVisible(false);
     main_.ProgBar->setValue(0);
+}
+
+void MainContext::showSelection(const QRect& area)
+{
+    main_.Voorkant->setSelectionRectangle(area);
+}
+
+// The panel shows the choice without reporting it back as a change.
+void MainContext::textChoiceChanged()
+{
+    const EditorState::TextChoice& choice = main_.state.textChoice;
+    const QSignalBlocker text(main_.Text1), size(main_.ComboSize), font(main_.ListFonts), bold(main_.CheckBold),
+        italic(main_.CheckItalic), underline(main_.CheckOnderstreept), vertical(main_.CheckVer), halo(main_.Check1);
+    main_.Text1->setText(choice.text);
+    main_.ComboSize->setCurrentText(choice.size);
+    main_.ListFonts->setCurrentText(choice.fontName);
+    main_.CheckBold->setChecked(choice.bold);
+    main_.CheckItalic->setChecked(choice.italic);
+    main_.CheckOnderstreept->setChecked(choice.underline);
+    main_.CheckVer->setChecked(choice.vertical);
+    main_.Check1->setChecked(choice.halo);
+}
+
+void MainContext::markTextSize(bool valid)
+{
+    const QColor background = valid ? QColor(190, 230, 190) : QColor(255, 150, 150); // the panel's green, or red
+    setBackground(main_.ComboSize, background);
 }

@@ -24,6 +24,8 @@ public:
     void setToolCaption(const QString& caption) override;
     void setInformation(const QString& text) override;
     void colorsChanged() override;
+    void textChoiceChanged() override;
+    void markTextSize(bool valid) override;
 
     void showRubberFrame(const QRect& frame) override;
     void hideRubberFrame() override;
@@ -33,6 +35,7 @@ public:
     void hideTextPreview() override;
     void showCoordinates(const QString& caption) override;
     void showFrameOutlines(const QVector<QRect>& frames, int current) override;
+    void showSelection(const QRect& area) override;
 
 private:
     // The strip `Bar`: its timer draws the figure kept in the editor state.

@@ -86,6 +86,19 @@ void ToolStroke::drawPoint(CardSurface& card, std::size_t index) const
     }
 }
 
+bool ToolStroke::paintsOver(QPoint point) const
+{
+    if ((tool_ != FilledRectangle && tool_ != FilledEllipse) || style_.fillStyle == CardSurface::Transparent)
+        return false;
+    // The shape alone, in black on white, on a screen copy of its own.
+    StrokeStyle black = style_;
+    black.drawColor = black.fillColor = Rgb{0, 0, 0};
+    CardSurface alone;
+    alone.setScreenOnly(true);
+    drawOperation(alone, ToolStroke(tool_, black, points_));
+    return alone.point(point.x(), point.y()) == qint64(RGB(0, 0, 0));
+}
+
 void ToolStroke::draw(CardSurface& card, const ProgressDisplays&) const
 {
     for (std::size_t i = 0; i < points_.size(); ++i)

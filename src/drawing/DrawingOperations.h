@@ -30,6 +30,8 @@ public:
     OperationKind kind() const override;
     QString name() const override;
     void draw(CardSurface& card, const ProgressDisplays& progress) const override;
+    // A filled rectangle or ellipse hides what lies inside it.
+    bool paintsOver(QPoint point) const override;
 
     int tool() const { return tool_; }
     const StrokeStyle& style() const { return style_; }

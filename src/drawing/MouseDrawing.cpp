@@ -8,10 +8,13 @@
 #include "editor/EditorState.h"
 #include "editor/PhotoAdjusting.h"
 #include "editor/TextPlacer.h"
+#include "editor/TextSelection.h"
 #include "platform/CardSurface.h"
 
 #include <QLocale>
 #include <QScopeGuard>
+
+using namespace DrawingTool;
 
 namespace {
 
@@ -33,6 +36,12 @@ ToolBehaviour* toolInUse(CardContext& context)
 
 void Knop_Click(CardContext& context, int n)
 {
+    // A second click on the chosen tool leaves it, so that texts can be selected.
+    if (n == context.state().currentTool && n != NoTool) {
+        leaveTool(context);
+        return;
+    }
+    endTextSelection(context);
     context.state().currentTool = n;
     if (n < 1 || n > ToolCount)
         return;
@@ -41,10 +50,27 @@ void Knop_Click(CardContext& context, int n)
     context.setInformation(tool.help);
 }
 
+void leaveTool(CardContext& context)
+{
+    context.state().currentTool = NoTool;
+    context.setToolCaption(QStringLiteral("Tekenknoppen"));
+    context.setInformation(layoutInfoText(Layout::FreeDrawing));
+}
+
+void Voorkant_KeyDown(CardContext& context, int keyCode, int shift)
+{
+    if (textKey(context, keyCode, shift))
+        return;
+    const EditorState& s = context.state();
+    if (keyCode == Qt::Key_Escape && s.currentLayout == Layout::FreeDrawing && s.currentTool != NoTool)
+        leaveTool(context);
+}
+
 void Voorkant_MouseDown(CardContext& context, int button, int, double x, double y)
 {
     EditorState& s = context.state();
-    if (photoMouseDown(context, button, x, y) || s.currentLayout != Layout::FreeDrawing)
+    if (textMouseDown(context, button, x, y) || photoMouseDown(context, button, x, y)
+        || s.currentLayout != Layout::FreeDrawing)
         return;
     // Everything until the button comes up again is one change.
     context.history().openDrag(button);
@@ -59,7 +85,8 @@ void Voorkant_MouseMove(CardContext& context, int button, int, double x, double 
     movePreview(context, x, y);
     context.overlays().showCoordinates("Coordinaten : X = " + shortest(x) + ", Y = " + shortest(y));
 
-    if (photoMouseMove(context, button, x, y) || s.currentLayout != Layout::FreeDrawing || button != LeftButton)
+    if (textMouseMove(context, button, x, y) || photoMouseMove(context, button, x, y)
+        || s.currentLayout != Layout::FreeDrawing || button != LeftButton)
         return;
     if (ToolBehaviour* tool = toolInUse(context))
         tool->drag(context, {x, y});
@@ -88,7 +115,8 @@ void Voorkant_MouseUp(CardContext& context, int button, int, double x, double y)
         card.refresh();
         return;
     }
-    if (photoMouseUp(context, button, x, y) || s.currentLayout != Layout::FreeDrawing)
+    if (textMouseUp(context, button, x, y) || photoMouseUp(context, button, x, y)
+        || s.currentLayout != Layout::FreeDrawing)
         return;
     if (ToolBehaviour* tool = toolInUse(context))
         tool->release(context, button, {x, y});

@@ -38,6 +38,8 @@ public:
     virtual void showCoordinates(const QString& caption) = 0;
     // Outlines of the layout's frames over the card; `current` is highlighted. Empty: none.
     virtual void showFrameOutlines(const QVector<QRect>& frames, int current) = 0;
+    // A dashed rectangle around the selected text. Empty: none.
+    virtual void showSelection(const QRect& area) { (void)area; }
 };
 
 class CardContext {
@@ -63,4 +65,8 @@ public:
     virtual void setInformation(const QString& text) = 0;
     // The colour swatches follow the shared colours again.
     virtual void colorsChanged() = 0;
+    // The text panel shows the editor state's text choice again.
+    virtual void textChoiceChanged() {}
+    // The size in the text panel is not a number: shown in red until it is.
+    virtual void markTextSize(bool valid) { (void)valid; }
 };

@@ -165,13 +165,18 @@ void CardHistory::commit()
     const int series = std::exchange(series_, 0);
     std::function<QString()> name = std::exchange(name_, {});
     const QRect changed = card_.changedSince(before_);
-    // A change that leaves every pixel as it was is no step; an operation it
-    // added (a narrower border over a wider one) is not kept either.
+    // A change that leaves every pixel as it was is no step, and an operation
+    // it added (a narrower border over a wider one) is not kept either; taking
+    // one out or changing one is a step all the same.
     if (changed.isEmpty()) {
-        if (keepDocument_ && read_().document != stateBefore_.document)
-            keepDocument_(stateBefore_.document);
-        before_ = {};
-        return;
+        const CardDocument after = read_().document;
+        const DocumentEdit edit = editBetween(stateBefore_.document, after);
+        if (edit.kind == DocumentEdit::None || edit.kind == DocumentEdit::Added) {
+            if (keepDocument_ && edit.kind == DocumentEdit::Added)
+                keepDocument_(stateBefore_.document);
+            before_ = {};
+            return;
+        }
     }
     // A picture the change never wrote still shares its pixels with the
     // snapshot; the step need not keep it (mostly the base pictures).

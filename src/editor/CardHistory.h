@@ -47,8 +47,8 @@ public:
 
     // Everything between begin() and its commit() is one change; a change
     // begun inside another joins it. A change that leaves every pixel of the
-    // card as it was adds no step, and the document goes back to what it was
-    // through the handler set here. A new step drops the steps that could be redone.
+    // card as it was adds no step unless it changed or removed an operation;
+    // an operation it added goes again, through the handler set here. A new step drops the steps that could be redone.
     void begin();
     void commit();
     bool recording() const { return depth_ > 0; }

@@ -3,6 +3,7 @@
 // the card as it stood before it. The card is the list of its operations
 // drawn in order (CardDocument); drawing a tool's stroke live and replaying
 // it later run the same draw().
+#include <QPoint>
 #include <QString>
 #include <QtGlobal>
 #include <memory>
@@ -53,6 +54,9 @@ public:
     // Moves the card's pixels to other places (a flip, a mirror, a tilt):
     // the frames of earlier photos no longer show those photos.
     virtual bool movesTheCard() const { return false; }
+    // What it paints hides whatever lay at `point` before (a photo, a filled
+    // shape), judged from its own shape alone.
+    virtual bool paintsOver(QPoint point) const { (void)point; return false; }
 
 private:
     quint64 id_;

@@ -16,6 +16,7 @@ public:
     OperationKind kind() const override { return OperationKind::PhotoInFrame; }
     QString name() const override;
     void draw(CardSurface& card, const ProgressDisplays& progress) const override;
+    bool paintsOver(QPoint point) const override { return frame_.contains(point); }
 
     const std::shared_ptr<const PhotoSource>& source() const { return source_; }
     QRect frame() const { return frame_; }
@@ -41,6 +42,7 @@ public:
     OperationKind kind() const override { return OperationKind::PhotoInRectangle; }
     QString name() const override;
     void draw(CardSurface& card, const ProgressDisplays& progress) const override;
+    bool paintsOver(QPoint point) const override { return rectangle_.contains(point); }
 
     const std::shared_ptr<const PhotoSource>& source() const { return source_; }
     QRectF rectangle() const { return rectangle_; }

@@ -4,6 +4,7 @@
 #include <memory>
 
 struct PhotoDrag;
+struct TextDrag;
 struct ToolDrag;
 
 struct PointerState {
@@ -11,6 +12,9 @@ struct PointerState {
     // The drawing tool's gesture and the photo moved with the mouse, while they last.
     std::shared_ptr<ToolDrag> toolDrag;
     std::shared_ptr<PhotoDrag> photoDrag;
+    // The selected text's place in the card's document, -1 when none; a drag of it.
+    int selectedText = -1;
+    std::shared_ptr<TextDrag> textDrag;
     double pointerX = -1;
     double pointerY = -1;
 };

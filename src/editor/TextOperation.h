@@ -5,6 +5,7 @@
 #include "editor/TextPrinting.h"
 
 #include <QPoint>
+#include <QRect>
 
 class TextOperation : public CardOperation {
 public:
@@ -20,6 +21,11 @@ public:
     const TextInk& ink() const { return ink_; }
     bool vertical() const { return vertical_; }
     QPoint at() const { return at_; }
+    // The rectangle of its glyphs on the card (card pixels), with the outline when it has one.
+    QRect area() const;
+    // The same text with other words, font, colours or direction, or at another place.
+    Operation changed(QString text, TextFont font, TextInk ink, bool vertical) const;
+    Operation movedBy(QPoint distance) const;
 
 private:
     QString text_;

@@ -158,6 +158,14 @@ void PictureBox::surfaceChanged(const QRect& area)
     update(viewRect(area).adjusted(-1, -1, 1, 1));
 }
 
+void PictureBox::setSelectionRectangle(const QRect& area)
+{
+    if (area == selection_)
+        return;
+    selection_ = area;
+    update();
+}
+
 void PictureBox::paintEvent(QPaintEvent* event)
 {
     const double ratio = devicePixelRatioF();
@@ -194,6 +202,14 @@ void PictureBox::paintEvent(QPaintEvent* event)
             p.setPen(QPen(i == currentFrame_ ? palette().color(QPalette::Highlight) : FrameOutline, 1, Qt::DashLine));
             p.drawRect(QRectF(viewRect(frames_.at(i))).adjusted(0.5, 0.5, -0.5, -0.5));
         }
+    // The selection: dark dashes on light ones, seen on any card.
+    if (!selection_.isEmpty()) {
+        const QRectF around = QRectF(viewRect(selection_)).adjusted(-1.5, -1.5, 1.5, 1.5);
+        p.setPen(QPen(Qt::white, 1));
+        p.drawRect(around);
+        p.setPen(QPen(Qt::black, 1, Qt::DashLine));
+        p.drawRect(around);
+    }
 }
 
 void PictureBox::mousePressEvent(QMouseEvent* event)

@@ -53,6 +53,10 @@ public:
     // thin, dashed, light grey; the one at index `current` in the palette's highlight colour.
     // An empty list shows none.
     void setFrameOutlines(const QVector<QRect>& frames, int current);
+    // A dashed rectangle around a selected object, in card pixels, over the
+    // card and never in it; an empty one shows none.
+    void setSelectionRectangle(const QRect& area);
+    QRect selectionRectangle() const { return selection_; }
 
 Q_SIGNALS:
     // `button` is the pressed or released button; for moves, every button held.
@@ -96,5 +100,6 @@ private:
     std::vector<Overlay> overlays_;
     QVector<QRect> frames_;
     int currentFrame_ = -1;
+    QRect selection_;
     int wheelRest_ = 0; // the part of a notch the wheel has turned so far
 };

@@ -21,7 +21,8 @@ class DrawingToolsTest : public QObject {
 
     void click(int tool, QPoint at, Qt::MouseButton button = Qt::LeftButton)
     {
-        main->Knop[tool]->click();
+        if (main->state.currentTool != tool) // a second click would leave the tool
+            main->Knop[tool]->click();
         QTest::mouseClick(main->Voorkant, button, {}, at);
     }
 
@@ -240,10 +241,16 @@ private Q_SLOTS:
     {
         QCOMPARE(main->Knop[4]->toolTip(), QString(" Gevulde Rechthoeken "));
         main->Knop[5]->click();
-        main->Knop[5]->click();
         QCOMPARE(main->state.currentTool, 5);
         QCOMPARE(main->Label1->text(), QString("Circels en Ellips"));
         QCOMPARE(main->InfoLabel->text(), QString("Tekenen van circels en ellipsen met tekenkleur"));
+        // A second click leaves the tool, and so does Esc.
+        main->Knop[5]->click();
+        QCOMPARE(main->state.currentTool, 0);
+        QCOMPARE(main->Label1->text(), QString("Tekenknoppen"));
+        main->Knop[5]->click();
+        QTest::keyClick(main->Voorkant, Qt::Key_Escape);
+        QCOMPARE(main->state.currentTool, 0);
         main->Slider1->setValue(5);
         QCOMPARE(main->Label9->text(), QString("Lijndikte is 5 pixels"));
 

@@ -184,8 +184,8 @@ private Q_SLOTS:
         twoPhotos(later);
         twoPhotos(first);
         addOperation(later.context(), greeting({30, 100}));
-        drag(later, {{100, 120}, {90, 115}, {80, 110}});
-        drag(first, {{100, 120}, {90, 115}, {80, 110}});
+        drag(later, {{100, 200}, {90, 195}, {80, 190}}); // beside the text, which a press on it would select
+        drag(first, {{100, 200}, {90, 195}, {80, 190}});
         addOperation(first.context(), greeting({30, 100}));
         QVERIFY(sameCard(later, first));
         QCOMPARE(replayDiffers(later), QString());
@@ -198,16 +198,16 @@ private Q_SLOTS:
         later.LayoutKaart_Click(9);
         later.LayoutKaart_Click(4);
         const QImage screen = later.card.image().copy(), print = later.card.printImage().copy();
-        QTest::mousePress(later.Voorkant, Qt::LeftButton, {}, {100, 120});
-        QTest::mouseMove(later.Voorkant, {60, 100});
+        QTest::mousePress(later.Voorkant, Qt::LeftButton, {}, {100, 200});
+        QTest::mouseMove(later.Voorkant, {60, 180});
         // While the button is down the view shows the photo where the pointer took it.
         const QImage during = later.Voorkant->grab().toImage().convertToFormat(QImage::Format_RGB32);
-        QTest::mouseMove(later.Voorkant, {100, 120});
-        QTest::mouseRelease(later.Voorkant, Qt::LeftButton, {}, {100, 120});
+        QTest::mouseMove(later.Voorkant, {100, 200});
+        QTest::mouseRelease(later.Voorkant, Qt::LeftButton, {}, {100, 200});
         QVERIFY(during.copy(0, 60, 258, 182) != screen.convertToFormat(QImage::Format_RGB32).copy(0, 60, 258, 182));
         QCOMPARE(later.card.image(), screen);
         QCOMPARE(later.card.printImage(), print);
-        drag(later, {{100, 120}, {100, 160}});
+        drag(later, {{100, 200}, {100, 240}});
         QVERIFY(later.card.image() != screen);
         QCOMPARE(replayDiffers(later), QString());
         later.ToolsUndo_Click();
