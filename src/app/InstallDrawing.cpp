@@ -8,6 +8,7 @@
 #include "drawing/ToolTable.h"
 #include "editor/PhotoAdjusting.h"
 #include "editor/TextSelection.h"
+#include "platform/BusyGuard.h"
 #include "platform/ClickableLabel.h"
 #include "platform/PictureBox.h"
 
@@ -61,10 +62,15 @@ void installDrawingTools(Main& main)
         main.Label9->adjustSize();
     });
 
-    QObject::connect(main.Voorkant, &PictureBox::mouseDown, &main,
-                     [&main](int button, int shift, double x, double y) { Voorkant_MouseDown(main.context(), button, shift, x, y); });
-    QObject::connect(main.Voorkant, &PictureBox::mouseMove, &main,
-                     [&main](int button, int shift, double x, double y) { Voorkant_MouseMove(main.context(), button, shift, x, y); });
+    // While other work lets window events through, the card takes no new gesture.
+    QObject::connect(main.Voorkant, &PictureBox::mouseDown, &main, [&main](int button, int shift, double x, double y) {
+        if (!BusyGuard::held())
+            Voorkant_MouseDown(main.context(), button, shift, x, y);
+    });
+    QObject::connect(main.Voorkant, &PictureBox::mouseMove, &main, [&main](int button, int shift, double x, double y) {
+        if (!BusyGuard::held())
+            Voorkant_MouseMove(main.context(), button, shift, x, y);
+    });
     QObject::connect(main.Voorkant, &PictureBox::mouseUp, &main,
                      [&main](int button, int shift, double x, double y) { Voorkant_MouseUp(main.context(), button, shift, x, y); });
 
@@ -73,6 +79,8 @@ void installDrawingTools(Main& main)
                      [&main](int button, int, double x, double y) { photoDoubleClick(main.context(), button, x, y); });
     main.Voorkant->wheelOverCard = [&main](int steps, int, double x, double y) { return zoomPhotoAt(main.context(), steps, x, y); };
     QObject::connect(main.Voorkant, &PictureBox::keyDown, &main, [&main](int keyCode, int shift) {
+        if (BusyGuard::held())
+            return;
         Voorkant_KeyDown(main.context(), keyCode, shift);
         zoomPhotoByKey(main.context(), keyCode, shift);
     });

@@ -6,6 +6,7 @@
 #include "editor/EditorState.h"
 #include "platform/BusyGuard.h"
 #include "platform/CardSurface.h"
+#include "platform/Progress.h"
 
 #include <QElapsedTimer>
 
@@ -55,9 +56,13 @@ void removeOperation(CardContext& context, int index)
     CardDocument& document = context.state().document;
     if (index < 0 || index >= document.size() || BusyGuard::working())
         return;
+    // Every later operation is drawn again: a long replay, during which the
+    // window keeps answering and the strip follows the filters.
+    const BusyGuard busy(BusyGuard::Kind::Hold);
+    const ShownProgress strip(context.filterProgress());
     CardHistory::Change change(context.history());
     document = document.removing(index);
-    context.replay().replay(context.card(), document);
+    context.replay().replayLettingEventsRun(context.card(), document, {context.filterProgress(), context.effectProgress()});
 }
 
 void redrawCard(CardContext& context)

@@ -57,10 +57,21 @@ const CardReplay::Checkpoint* CardReplay::nearest(const CardDocument& document, 
 
 void CardReplay::replay(CardSurface& card, const CardDocument& document, int count, const ProgressDisplays& progress)
 {
-    if (count < 0 || count > document.size())
-        count = document.size();
     // The card is drawn inside an event handler: no other event may come in between.
     const EventPump::Pause pause;
+    draw(card, document, count, progress, false);
+}
+
+void CardReplay::replayLettingEventsRun(CardSurface& card, const CardDocument& document, const ProgressDisplays& progress)
+{
+    draw(card, document, -1, progress, true);
+}
+
+void CardReplay::draw(CardSurface& card, const CardDocument& document, int count, const ProgressDisplays& progress,
+                      bool letEventsRun)
+{
+    if (count < 0 || count > document.size())
+        count = document.size();
     const bool screenOnly = card.screenOnly();
     int first = 0;
     if (const Checkpoint* start = nearest(document, count, !screenOnly)) {
@@ -73,6 +84,8 @@ void CardReplay::replay(CardSurface& card, const CardDocument& document, int cou
     sinceCheckpoint.start();
     for (int i = first; i < count; ++i) {
         drawOperation(card, document.at(i), progress);
+        if (letEventsRun)
+            EventPump::letEventsRun();
         if (!screenOnly && i + 1 < count && sinceCheckpoint.elapsed() >= CheckpointSpacing) {
             remember(card, document, i + 1);
             sinceCheckpoint.restart();

@@ -29,6 +29,10 @@ public:
     // only the screen copy is drawn and no checkpoint is kept or used for print.
     void replay(CardSurface& card, const CardDocument& document, int count = -1,
                 const ProgressDisplays& progress = ProgressDisplays::quiet());
+    // The same for a long replay outside any mouse gesture: window events run
+    // between the operations (the caller holds the busy guard), and the
+    // filters among them move their progress displays.
+    void replayLettingEventsRun(CardSurface& card, const CardDocument& document, const ProgressDisplays& progress);
     // Keeps the card as it is now as the checkpoint after the first `count`
     // operations of `document` (all when negative).
     void remember(const CardSurface& card, const CardDocument& document, int count = -1);
@@ -48,6 +52,7 @@ private:
     // The checkpoint with the longest prefix of `document` up to `count` that
     // has the copies the card needs, or nullptr.
     const Checkpoint* nearest(const CardDocument& document, int count, bool needsPrint);
+    void draw(CardSurface& card, const CardDocument& document, int count, const ProgressDisplays& progress, bool letEventsRun);
     void keep(Checkpoint checkpoint);
     void trim();
 

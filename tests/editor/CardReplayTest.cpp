@@ -11,6 +11,7 @@
 #include "editor/TextOperation.h"
 #include "EditorTestSupport.h"
 #include "filters/FilterOperation.h"
+#include "platform/EventPump.h"
 #include "platform/PictureBox.h"
 #include "platform/Random.h"
 
@@ -213,6 +214,34 @@ private Q_SLOTS:
         later.ToolsUndo_Click();
         QCOMPARE(later.card.image(), screen);
         QCOMPARE(later.card.printImage(), print);
+    }
+
+    // Removing a step replays the later ones while the window keeps answering:
+    // the strip follows the filters, and the card takes no gesture meanwhile.
+    void removingAStepKeepsTheWindowAnswering()
+    {
+        Main main, without;
+        for (Main* m : {&main, &without}) {
+            m->LayoutKaart_Click(18);
+            if (m == &main)
+                addOperation(m->context(), greeting({40, 40}));
+            addOperation(m->context(), std::make_shared<GradientOperation>(4, Rgb{250, 200, 0}, Rgb{0, 40, 120}));
+            m->EditConvert[10]->trigger(); // Blur
+        }
+        bool stripMoved = false;
+        int documentMeanwhile = -1;
+        EventPump::setHook([&] {
+            stripMoved = stripMoved || main.Bar->isVisibleTo(&main);
+            QTest::mouseClick(main.Voorkant, Qt::LeftButton, {}, {300, 300});
+            documentMeanwhile = main.state.document.size();
+        });
+        removeOperation(main.context(), 0);
+        EventPump::setHook({});
+        QVERIFY(stripMoved);
+        QCOMPARE(documentMeanwhile, 2);
+        QVERIFY(sameCard(main, without));
+        main.ToolsUndo_Click();
+        QCOMPARE(main.state.document.size(), 3);
     }
 
     void theUndoEntriesNameTheirEdits()
