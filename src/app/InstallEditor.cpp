@@ -70,6 +70,7 @@ void installPhotosTextAndSaving(Main& main)
     for (int index : {1, 2, 3})
         QObject::connect(main.FileSaveAs[index], &QAction::triggered, &main,
                          [&main, &context, index] {
+                             finishTextEditing(context);
                              if (FileSaveAs_Click(context, index))
                                  main.unsavedWork.markSaved();
                          });

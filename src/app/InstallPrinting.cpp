@@ -2,6 +2,7 @@
 
 #include "addressbook/AddressFile.h"
 #include "app/Main.h"
+#include "editor/TextSelection.h"
 #include "platform/BusyGuard.h"
 #include "platform/Settings.h"
 #include "printing/Afdrukken.h"
@@ -18,6 +19,7 @@ void installPrinting(Main& main)
     printer->setObjectName("CommonDialog");
 
     QObject::connect(main.FilePrint, &QAction::triggered, &main, [&main, printer] {
+        finishTextEditing(main.context()); // the print copy of a text just changed
         const BusyGuard busy(BusyGuard::Kind::Hold);
         Afdrukken window(main.state, main.printSettings, main.card, *printer, [] { return AddressFile::load(); }, &main);
         window.exec();

@@ -11,6 +11,7 @@
 #include "editor/ClockAndHelp.h"
 #include "editor/CardEditing.h"
 #include "editor/PhotoAdjusting.h"
+#include "editor/TextSelection.h"
 #include "platform/ClickableLabel.h"
 #include "platform/DesignedLayout.h"
 #include "platform/DesktopShell.h"
@@ -85,6 +86,7 @@ Main::~Main()
     // A photo still being dragged lets go of the card before the card goes.
     state.photoDrag.reset();
     state.toolDrag.reset();
+    state.textEditing.reset();
 }
 
 QSize Main::designedClientSize()
@@ -160,11 +162,13 @@ void Main::nameUndoEntries()
 
 void Main::ToolsUndo_Click()
 {
+    finishTextEditing(context());
     history.undo();
 }
 
 void Main::ToolsRedo_Click()
 {
+    finishTextEditing(context());
     history.redo();
 }
 
@@ -223,6 +227,7 @@ void Main::setToolButtonsEnabled(bool enabled)
 
 void Main::LayoutKaart_Click(int index)
 {
+    finishTextEditing(context());
     CardHistory::Change change(history);
     setToolButtonsEnabled(false);
     setToolCaption("Tekenknoppen");
@@ -256,6 +261,7 @@ void Main::FileNieuw_Click()
     // The new card has nothing to lose; undoing it brings the old card back, unsaved.
     const QScopeGuard freshCard([this] { unsavedWork.markSaved(); });
     endPhotoDrag(context());
+    finishTextEditing(context());
     state.selectedText = -1;
     context().overlays().showSelection(QRect());
     CardHistory::Change change(history);

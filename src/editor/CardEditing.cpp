@@ -4,6 +4,7 @@
 #include "editor/CardHistory.h"
 #include "editor/CardReplay.h"
 #include "editor/EditorState.h"
+#include "editor/TextSelection.h"
 #include "platform/BusyGuard.h"
 #include "platform/CardSurface.h"
 #include "platform/Progress.h"
@@ -12,6 +13,7 @@
 
 void addOperation(CardContext& context, Operation operation)
 {
+    finishTextEditing(context);
     if (!operation || BusyGuard::working())
         return;
     CardHistory::Change change(context.history());
@@ -30,6 +32,7 @@ void addOperation(CardContext& context, Operation operation)
 
 void addDrawnOperation(CardContext& context, Operation operation)
 {
+    finishTextEditing(context);
     if (!operation)
         return;
     CardHistory::Change change(context.history());
@@ -40,6 +43,7 @@ void addDrawnOperation(CardContext& context, Operation operation)
 
 void replaceOperation(CardContext& context, int index, Operation operation)
 {
+    finishTextEditing(context);
     CardDocument& document = context.state().document;
     if (!operation || index < 0 || index >= document.size() || BusyGuard::working())
         return;
@@ -53,6 +57,7 @@ void replaceOperation(CardContext& context, int index, Operation operation)
 
 void removeOperation(CardContext& context, int index)
 {
+    finishTextEditing(context);
     CardDocument& document = context.state().document;
     if (index < 0 || index >= document.size() || BusyGuard::working())
         return;

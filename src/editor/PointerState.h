@@ -5,6 +5,7 @@
 
 struct PhotoDrag;
 struct TextDrag;
+struct TextEditing;
 struct ToolDrag;
 
 struct PointerState {
@@ -15,6 +16,8 @@ struct PointerState {
     // The selected text's place in the card's document, -1 when none; a drag of it.
     int selectedText = -1;
     std::shared_ptr<TextDrag> textDrag;
+    // Changes of the selected text from the panel whose print copy is still to be drawn.
+    std::shared_ptr<TextEditing> textEditing;
     double pointerX = -1;
     double pointerY = -1;
 };

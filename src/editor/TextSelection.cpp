@@ -8,13 +8,22 @@
 #include "editor/EditorState.h"
 #include "editor/TextOperation.h"
 #include "platform/CardSurface.h"
+#include "platform/BusyGuard.h"
 #include "platform/EventPump.h"
 
 #include <QPainter>
+#include <QTimer>
 #include <Qt>
 #include <cmath>
 
 const char* const TextSelectedMessage = "Sleep de tekst, pas hem aan in het tekstpaneel, of verwijder hem met Delete";
+
+// Changes from the text panel while the print copy waits: one open change of
+// the history, closed when the print copy is drawn.
+struct TextEditing {
+    QTimer pause;
+    int text = -1;
+};
 
 // A press on a selected text, until its release: a move once the pointer moves.
 struct TextDrag {
@@ -29,6 +38,8 @@ namespace {
 
 constexpr int LeftButton = 1;
 constexpr int ShiftBit = 1;
+// The history's change of pending text edits is held open like a drag of this "button".
+constexpr int TypingGesture = 1 << 12;
 
 const TextOperation* textOf(const CardDocument& document, int index)
 {
@@ -82,6 +93,19 @@ void replaceText(CardContext& context, int index, Operation text, int series)
 int typingSeries(int index)
 {
     return -1 - index;
+}
+
+// The screen copy shows the changed text at once, every later operation over it.
+void showOnScreen(CardContext& context, int index)
+{
+    CardSurface& card = context.card();
+    card.setScreenOnly(true);
+    context.replay().replay(card, context.state().document, index);
+    const CardDocument& document = context.state().document;
+    const EventPump::Pause pause;
+    for (int i = index; i < document.size(); ++i)
+        drawOperation(card, document.at(i));
+    card.refresh();
 }
 
 void startFollowing(CardContext& context, TextDrag& drag)
@@ -183,6 +207,7 @@ void selectText(CardContext& context, int index)
 
 void endTextSelection(CardContext& context)
 {
+    finishTextEditing(context);
     EditorState& state = context.state();
     const int index = selectedText(state);
     state.selectedText = -1;
@@ -197,6 +222,7 @@ void endTextSelection(CardContext& context)
 
 bool textMouseDown(CardContext& context, int button, double x, double y)
 {
+    finishTextEditing(context);
     EditorState& state = context.state();
     if (button != LeftButton || state.placingText || toolInUse(state))
         return false;
@@ -240,6 +266,7 @@ bool textMouseUp(CardContext& context, int button, double x, double y)
 
 bool textKey(CardContext& context, int keyCode, int shift)
 {
+    finishTextEditing(context);
     EditorState& state = context.state();
     const int index = selectedText(state);
     if (index < 0 || state.textDrag)
@@ -295,5 +322,33 @@ void textPanelChanged(CardContext& context)
         && ink.outline == text.ink().outline && ink.drawColor == text.ink().drawColor && ink.fillColor == text.ink().fillColor
         && choice.vertical == text.vertical())
         return;
-    replaceText(context, index, text.changed(choice.text, font, ink, choice.vertical), typingSeries(index));
+    if (BusyGuard::held())
+        return;
+    if (!state.textEditing) {
+        state.textEditing = std::make_shared<TextEditing>();
+        state.textEditing->text = index;
+        state.textEditing->pause.setSingleShot(true);
+        state.textEditing->pause.setInterval(TypingPause);
+        QObject::connect(&state.textEditing->pause, &QTimer::timeout, [&context] { finishTextEditing(context); });
+        context.history().openDrag(TypingGesture);
+    }
+    state.document = state.document.replacing(index, text.changed(choice.text, font, ink, choice.vertical));
+    showOnScreen(context, index);
+    showSelected(context, index);
+    state.textEditing->pause.start();
+}
+
+void finishTextEditing(CardContext& context)
+{
+    EditorState& state = context.state();
+    const std::shared_ptr<TextEditing> editing = std::move(state.textEditing);
+    if (!editing)
+        return;
+    editing->pause.stop();
+    context.card().setScreenOnly(false);
+    // Both copies from the checkpoint before the text.
+    context.replay().replay(context.card(), state.document, editing->text);
+    context.replay().replay(context.card(), state.document);
+    context.history().joinSeries(typingSeries(editing->text));
+    context.history().closeDrag(TypingGesture);
 }

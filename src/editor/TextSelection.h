@@ -30,5 +30,11 @@ bool textMouseUp(CardContext& context, int button, double x, double y);
 // Esc ends the selection, Delete removes the text, the arrow keys move it by
 // a pixel (ten with Shift). True when the key was used.
 bool textKey(CardContext& context, int keyCode, int shift);
-// The text panel or a colour changed: the selected text changes with it.
+// The text panel or a colour changed: the selected text changes with it. The
+// screen copy follows at once; the print copy, and the step of the history,
+// once the changes pause (TypingPause) or anything else needs the card.
 void textPanelChanged(CardContext& context);
+constexpr int TypingPause = 400; // milliseconds
+// Draws the print copy of the text changes still pending and ends their step.
+// Everything that edits, saves or prints the card calls this first.
+void finishTextEditing(CardContext& context);

@@ -49,7 +49,7 @@ private Q_SLOTS:
     {
         Main main;
         main.LayoutKaart_Click(18);
-        addOperation(main.context(), text("Eerste", {40, 40}));
+        addOperation(main.context(), text("Eerste", {40, 40}, TextFont{QStringLiteral("Geen Zulk Lettertype"), 24}));
         addOperation(main.context(), text("Tweede", {60, 50}));   // over the first
         addOperation(main.context(), text("Onder", {300, 40}));
         addOperation(main.context(), std::make_shared<ToolStroke>(DrawingTool::FilledRectangle,
@@ -68,6 +68,9 @@ private Q_SLOTS:
         QCOMPARE(main.InfoLabel->text(), QString::fromUtf8(TextSelectedMessage));
         QVERIFY(!main.Voorkant->selectionRectangle().isEmpty());
         QCOMPARE(main.card.image(), before); // the rectangle is the view's, never the card's
+        click(main, {45, 45});
+        QCOMPARE(selectedText(main.state), 0);
+        QCOMPARE(main.ListFonts->currentText(), QString("Geen Zulk Lettertype")); // substituted, but named as chosen
         click(main, {310, 50});
         QCOMPARE(selectedText(main.state), -1); // under the filled rectangle
         QVERIFY(main.Voorkant->selectionRectangle().isEmpty());
@@ -97,11 +100,16 @@ private Q_SLOTS:
         main.history.setClock([&now] { return now; });
         const int steps = main.history.stack().count();
         click(main, {60, 90});
+        const QImage screen = main.card.image().copy(), print = main.card.printImage().copy();
         for (const QString& words : {"Hallo ", "Hallo w", "Hallo wereld"}) {
             now += 300;
             main.Text1->setText(words); // letters typed without a pause: one step
         }
-        QCOMPARE(main.history.stack().count(), steps + 1);
+        // The screen copy follows each letter; the print copy and the step come when typing pauses.
+        QVERIFY(main.card.image() != screen);
+        QCOMPARE(main.card.printImage(), print);
+        QTRY_COMPARE(main.history.stack().count(), steps + 1);
+        QVERIFY(main.card.printImage() != print);
         now += 2000;
         main.ComboSize->setCurrentText("30");
         main.CheckBold->setChecked(true);
@@ -111,6 +119,7 @@ private Q_SLOTS:
         // A size that is not a number changes nothing and shows red.
         main.ComboSize->setCurrentText("groot");
         QCOMPARE(main.ComboSize->palette().color(QPalette::Base), QColor(255, 150, 150));
+        finishTextEditing(main.context());
         addOperation(placed.context(), text("Hallo wereld", {50, 80}, TextFont{Face.name, 30, true, true},
                                             TextInk{true, RGB(0, 0, 0), RGB(200, 0, 100)}));
         addOperation(placed.context(), later());
