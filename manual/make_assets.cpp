@@ -10,6 +10,9 @@
 #include "editor/CardLayouts.h"
 #include "editor/PhotoAdjusting.h"
 #include "editor/PhotoSource.h"
+#include "editor/CardEditing.h"
+#include "editor/TextOperation.h"
+#include "editor/TextSelection.h"
 #include "platform/PictureBox.h"
 #include "printing/AfdrukVoorbeeld.h"
 #include "printing/Afdrukken.h"
@@ -117,6 +120,13 @@ bool writeManual(const QString& htmlPath, const QString& pdfPath)
             photoMouseUp(photos.context(), 1, 80, 90);
             QCoreApplication::processEvents();
             document.addResource(QTextDocument::ImageResource, QUrl("screenshot:photomove"), photos.Frame1->grab().toImage());
+            // A greeting placed over the photos, then selected to be changed.
+            addOperation(photos.context(), std::make_shared<TextOperation>(
+                                               QStringLiteral("Groeten uit Zeeland"), TextFont{QStringLiteral("Liberation Sans"), 28, true},
+                                               TextInk{true, RGB(0, 0, 0), RGB(255, 255, 0)}, false, QPoint(120, 150)));
+            selectText(photos.context(), photos.state.document.size() - 1);
+            QCoreApplication::processEvents();
+            document.addResource(QTextDocument::ImageResource, QUrl("screenshot:textselect"), photos.Frame1->grab().toImage());
         }
 
         SessionPrinter printer;
