@@ -10,6 +10,7 @@
 #include "platform/Progress.h"
 
 #include <QElapsedTimer>
+#include <QRect>
 
 void addOperation(CardContext& context, Operation operation)
 {
@@ -61,6 +62,9 @@ void removeOperation(CardContext& context, int index)
     CardDocument& document = context.state().document;
     if (index < 0 || index >= document.size() || BusyGuard::working())
         return;
+    // A selected text may move to another place in the list: the selection ends.
+    context.state().selectedText = -1;
+    context.overlays().showSelection(QRect());
     // Every later operation is drawn again: a long replay, during which the
     // window keeps answering and the strip follows the filters.
     const BusyGuard busy(BusyGuard::Kind::Hold);
