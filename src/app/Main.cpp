@@ -4,6 +4,7 @@
 #include "app/Plaatjes.h"
 #include "platform/BusyGuard.h"
 #include "platform/Settings.h"
+#include "app/StepsDock.h"
 #include "app/Subsystems.h"
 #include "drawing/ToolTable.h"
 #include "platform/Twips.h"
@@ -76,6 +77,7 @@ Main::Main(QWidget* parent)
     installAddressBook(*this);
     installPrinting(*this);
     installCardView(*this);
+    installSteps(*this);
 
     history.setDocumentKeeper([this](const CardDocument& document) { state.document = document; });
     showFrameOutlines(context());
@@ -345,8 +347,9 @@ void Main::closeEvent(QCloseEvent* event)
     Settings::setViewZoom(VoorkantScroll->zoomChoice());
     Settings::setWindowGeometry(saveGeometry());
     // The whole program ends: every other window closes too, nothing is saved.
+    // A floating list of steps goes with this window, its choice kept.
     for (QWidget* window : QApplication::topLevelWidgets())
-        if (window != this && window->isVisible())
+        if (window != this && window != StappenDock && window->isVisible())
             window->close();
     QCoreApplication::quit();
 }

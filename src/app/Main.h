@@ -21,6 +21,8 @@ class CardScrollArea;
 class MainContext;
 
 class ClickableLabel;
+class StepsDock;
+class QListWidget;
 class DesignedLayout;
 class PictureBox;
 class QAction;
@@ -109,6 +111,11 @@ public:
     QGroupBox* Frame5 = nullptr;
     QLabel* HoekPic = nullptr;
 
+    // The card's steps, in a dock at the right.
+    StepsDock* StappenDock = nullptr;
+    QListWidget* Stappen = nullptr;
+    QAction* VerwijderStap = nullptr;            // the list's "Verwijder stap" (Delete)
+
     QTimer* KlokTimer = nullptr;
     QTimer* BarTimer = nullptr;
 
@@ -144,6 +151,7 @@ public:
     std::array<QAction*, 5> BeeldZoom{};         // [1] .. [4]: 100%, 200%, 300%, 400%
     QAction* BeeldInzoomen = nullptr;
     QAction* BeeldUitzoomen = nullptr;
+    QAction* BeeldStappen = nullptr;             // shows and hides the dock of the card's steps
     // "Tools".
     QMenu* Tools = nullptr;
     QAction* ToolsUndo = nullptr;
@@ -202,6 +210,10 @@ public:
     void paintSwatches();
     // Enables or disables the twelve tool buttons.
     void setToolButtonsEnabled(bool enabled);
+
+Q_SIGNALS:
+    // A text step was picked in the list of steps (its place in the document).
+    void textStepChosen(int index);
 
 protected:
     void closeEvent(QCloseEvent* event) override;

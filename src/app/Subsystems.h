@@ -9,3 +9,4 @@ void installFilters(Main& main);             // filters: the "Bewerken" menu
 void installAddressBook(Main& main);         // address book window
 void installPrinting(Main& main);            // print window, printer set-up, label settings
 void installCardView(Main& main);            // the "Beeld" menu: the card's zoom
+void installSteps(Main& main);               // the dock of the card's steps and "Beeld > Stappen"

@@ -90,6 +90,15 @@ void setViewZoom(int percent) { store("view/zoom", percent); }
 bool cropPhotos() { return open().value(QStringLiteral("layout/cropPhotos")).toString() == QLatin1String("true"); }
 void setCropPhotos(bool on) { store("layout/cropPhotos", on); }
 
+std::optional<bool> stepsShown()
+{
+    const QString value = open().value(QStringLiteral("view/steps")).toString();
+    if (value == QLatin1String("true") || value == QLatin1String("false"))
+        return value == QLatin1String("true");
+    return std::nullopt;
+}
+void setStepsShown(bool shown) { store("view/steps", shown); }
+
 QByteArray windowGeometry() { return open().value(QStringLiteral("window/geometry")).toByteArray(); }
 void setWindowGeometry(const QByteArray& geometry) { store("window/geometry", geometry); }
 

@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QSettings>
 #include <QString>
+#include <optional>
 
 namespace Settings {
 
@@ -64,6 +65,10 @@ void setViewZoom(int percent);
 // --- Layout: "Foto's bijsnijden" (photos keep their shape, trimmed to the frame); off at first ---
 bool cropPhotos();
 void setCropPhotos(bool on);
+
+// --- View: the list of steps shown; no value at first, when the window decides by the screen's room ---
+std::optional<bool> stepsShown();
+void setStepsShown(bool shown);
 
 // --- The main window's size, place and maximised state (QWidget::saveGeometry); empty at first ---
 QByteArray windowGeometry();
