@@ -80,6 +80,8 @@ Main::Main(QWidget* parent)
     installSteps(*this);
 
     history.setDocumentKeeper([this](const CardDocument& document) { state.document = document; });
+    // A text picked in the list of steps is selected on the card.
+    connect(this, &Main::textStepChosen, this, [this](int index) { selectText(context(), index); });
     showFrameOutlines(context());
 }
 

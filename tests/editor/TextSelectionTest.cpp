@@ -78,6 +78,9 @@ private Q_SLOTS:
         QCOMPARE(selectedText(main.state), 4); // a later stroke does not hide it
         QTest::keyClick(main.Voorkant, Qt::Key_Escape);
         QCOMPARE(selectedText(main.state), -1);
+        Q_EMIT main.textStepChosen(2); // picked in the list of steps
+        QCOMPARE(main.Text1->text(), QString("Onder"));
+        QTest::keyClick(main.Voorkant, Qt::Key_Escape);
         // In the drawing layout a chosen tool draws instead.
         click(main, {50, 210});
         main.PlaatsKnop->click();
