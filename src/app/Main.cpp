@@ -29,6 +29,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QLayout>
+#include <QFontMetricsF>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -135,9 +136,9 @@ void Main::connectEvents()
     connect(&history.stack(), &QUndoStack::indexChanged, this, &Main::nameUndoEntries);
     nameUndoEntries();
     for (QAction* entry : {ToolsUndo, ToolsRedo})
-        connect(entry, &QAction::hovered, this, [this, entry] { InfoLabel->setText(entry->statusTip()); });
+        connect(entry, &QAction::hovered, this, [this, entry] { showInformationLine(entry->statusTip()); });
     for (QMenu* menu : {Tools, Bewerken})
-        connect(menu, &QMenu::aboutToHide, this, [this] { InfoLabel->setText(state.information); });
+        connect(menu, &QMenu::aboutToHide, this, [this] { showInformationLine(state.information); });
     connect(Voorkant, &PictureBox::keyDown, this, [this](int keyCode, int shift) {
         constexpr int ShiftBit = 1, CtrlBit = 2;
         if (keyCode == Qt::Key_Z && (shift & CtrlBit) && !(shift & ShiftBit))
@@ -214,6 +215,17 @@ void Main::applyCardLayoutState(const CardLayoutState& layoutState)
 void Main::setInformation(const QString& text)
 {
     state.information = text;
+    showInformationLine(text);
+}
+
+// A line longer than the help line's room is shown in a smaller letter, whole.
+void Main::showInformationLine(const QString& text)
+{
+    QFont face = font();
+    const int room = InfoLabel->contentsRect().width();
+    while (face.pointSizeF() > 6 && QFontMetricsF(face).horizontalAdvance(text) > room)
+        face.setPointSizeF(face.pointSizeF() - 0.5);
+    InfoLabel->setFont(face);
     InfoLabel->setText(text);
 }
 

@@ -184,6 +184,8 @@ public:
     void nameUndoEntries();
     // The help line, kept in the editor state as well.
     void setInformation(const QString& text);
+    // Shows a text on the help line only (a passing one, as for a highlighted menu entry).
+    void showInformationLine(const QString& text);
     void FileNieuw_Click();
     void HelpHelp_Click();
     void KlokTimer_Timer();
