@@ -46,9 +46,10 @@ void openPhotoFile(CardContext& context, const QString& path)
 
     const bool paintsIntoFrame = photoLayout(state.currentLayout) != nullptr;
     const QSize screenFrame(int(roundHalfEven(state.frameWidth)), int(roundHalfEven(state.frameHeight)));
-    // A large photo only needs decoding at the detail its frame keeps: twice
-    // the print frame, so that it can still be zoomed in.
-    const QSize decodeFrame = paintsIntoFrame ? screenFrame * KeptDetail : QSize();
+    // A large photo is decoded at the smallest size the decoder reaches
+    // quickly that still covers the print frame, and kept at most twice the
+    // print frame (keptSource): the detail a zoomed photo still shows.
+    const QSize decodeFrame = paintsIntoFrame ? screenFrame : QSize();
     const PhotoSource::Opened opened = PhotoSource::open(path, decodeFrame, [screenFrame, paintsIntoFrame](const QImage& decoded) {
         return paintsIntoFrame ? keptSource(decoded, QSizeF(screenFrame)) : decoded;
     });
