@@ -13,6 +13,7 @@
 #include <QRandomGenerator>
 #include <QSize>
 #include <QString>
+#include <QTemporaryDir>
 #include <QVector>
 #include <cmath>
 
@@ -97,4 +98,16 @@ inline QImage photoLike(int width, int height, int seed)
         }
     }
     return image;
+}
+
+// A 4000 x 3000 JPEG of such a picture, written once for the whole program.
+inline const QString& twelveMegapixelJpeg()
+{
+    static QTemporaryDir folder;
+    static const QString path = [] {
+        const QString file = folder.filePath(QStringLiteral("foto.jpg"));
+        photoLike(4000, 3000, 1).save(file, "JPEG", 90);
+        return file;
+    }();
+    return path;
 }

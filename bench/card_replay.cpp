@@ -24,17 +24,6 @@ constexpr int LeftButton = 1;
 // A point inside the first frame of layout 4.
 constexpr double PressX = 129, PressY = 151;
 
-const QString& twelveMegapixelJpeg()
-{
-    static QTemporaryDir folder;
-    static const QString path = [] {
-        const QString file = folder.filePath(QStringLiteral("foto.jpg"));
-        photoLike(4000, 3000, 1).save(file, "JPEG", 90);
-        return file;
-    }();
-    return path;
-}
-
 // Layout 4 with the photo in its first frame and `later` operations over it.
 struct CardWithPhoto {
     HeadlessCard card;

@@ -28,17 +28,6 @@ constexpr int TextIndex = 1;
 const QString Word = QStringLiteral("Zomer");
 const QString LongerWord = QStringLiteral("Zomers");
 
-const QString& twelveMegapixelJpeg()
-{
-    static QTemporaryDir folder;
-    static const QString path = [] {
-        const QString file = folder.filePath(QStringLiteral("foto.jpg"));
-        photoLike(4000, 3000, 1).save(file, "JPEG", 90);
-        return file;
-    }();
-    return path;
-}
-
 const TextOperation* textOnCard(HeadlessCard& card)
 {
     const CardDocument& document = card.state().document;

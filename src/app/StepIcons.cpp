@@ -1,5 +1,8 @@
 #include "app/StepIcons.h"
 
+#include "drawing/ToolTable.h"
+#include "platform/DrawnIcon.h"
+
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
@@ -35,57 +38,6 @@ void drawText(QPainter& p)
     p.drawRect(QRectF(2.5, 2, 11, 2.5));
     p.drawRect(QRectF(6.75, 2, 2.5, 12));
     p.drawRect(QRectF(5, 12.5, 6, 1.5));
-}
-
-void drawStroke(QPainter& p)
-{
-    QPainterPath curve(QPointF(2, 12));
-    curve.cubicTo(5, 1, 9, 16, 14, 4);
-    p.setPen(QPen(ink, 1.8, Qt::SolidLine, Qt::RoundCap));
-    p.drawPath(curve);
-}
-
-void drawFill(QPainter& p)
-{
-    p.save();
-    p.translate(7, 8.5);
-    p.rotate(-35);
-    p.setPen(QPen(ink, 1.2));
-    p.setBrush(QColor(230, 230, 230));
-    p.drawRect(QRectF(-4, -3.5, 8, 7.5));
-    p.setBrush(yellow);
-    p.drawEllipse(QRectF(-4, -5, 8, 3));
-    p.restore();
-    p.setPen(QPen(ink, 0.8));
-    p.setBrush(yellow);
-    QPainterPath drop(QPointF(13, 7));
-    drop.cubicTo(15.5, 10.5, 15.5, 14, 13, 14);
-    drop.cubicTo(10.5, 14, 10.5, 10.5, 13, 7);
-    p.drawPath(drop);
-}
-
-void drawSpray(QPainter& p)
-{
-    p.setPen(QPen(ink, 1));
-    p.setBrush(blue);
-    p.drawRoundedRect(QRectF(8.5, 6.5, 5, 8), 1, 1);
-    p.setBrush(ink);
-    p.drawRect(QRectF(9.5, 4, 3, 2.5));
-    p.setPen(Qt::NoPen);
-    const QPointF dots[] = {{6, 4}, {3.5, 2.5}, {3, 6}, {5.5, 7.5}, {1.5, 4}, {2.5, 9}};
-    for (const QPointF& dot : dots)
-        p.drawEllipse(dot, 0.9, 0.9);
-}
-
-void drawCircles(QPainter& p)
-{
-    const struct { QPointF centre; QColor colour; } circles[] = {
-        {{5, 5.5}, QColor(220, 30, 30)}, {{11, 5.5}, QColor(30, 160, 40)}, {{8, 11}, QColor(40, 70, 220)}};
-    p.setBrush(Qt::NoBrush);
-    for (const auto& circle : circles) {
-        p.setPen(QPen(circle.colour, 1.5));
-        p.drawEllipse(circle.centre, 3.3, 3.3);
-    }
 }
 
 void drawGradient(QPainter& p)
@@ -151,29 +103,16 @@ void drawAddressSide(QPainter& p)
 
 using Draw = void (*)(QPainter&);
 const std::map<OperationKind, Draw> pictures{
-    {OperationKind::PhotoInFrame, drawPhoto},  {OperationKind::PhotoInRectangle, drawPhoto},
-    {OperationKind::Text, drawText},           {OperationKind::Stroke, drawStroke},
-    {OperationKind::Fill, drawFill},           {OperationKind::Spray, drawSpray},
-    {OperationKind::ColouredCircles, drawCircles}, {OperationKind::Gradient, drawGradient},
-    {OperationKind::Frame, drawFrame},         {OperationKind::Filter, drawFilter},
-    {OperationKind::Conversion, drawConversion}, {OperationKind::AddressSide, drawAddressSide},
+    {OperationKind::PhotoInFrame, drawPhoto},      {OperationKind::PhotoInRectangle, drawPhoto},
+    {OperationKind::Text, drawText},               {OperationKind::Gradient, drawGradient},
+    {OperationKind::Frame, drawFrame},             {OperationKind::Filter, drawFilter},
+    {OperationKind::Conversion, drawConversion},   {OperationKind::AddressSide, drawAddressSide},
 };
-
-QIcon drawn(Draw draw)
-{
-    QIcon icon;
-    for (const qreal ratio : {1.0, 2.0, 3.0}) {
-        QPixmap picture(QSize(IconSize, IconSize) * ratio);
-        picture.setDevicePixelRatio(ratio);
-        picture.fill(Qt::transparent);
-        QPainter p(&picture);
-        p.setRenderHint(QPainter::Antialiasing);
-        draw(p);
-        p.end();
-        icon.addPixmap(picture);
-    }
-    return icon;
-}
+// The tools' gestures show the picture of their tool's button.
+const std::map<OperationKind, int> tools{
+    {OperationKind::Stroke, DrawingTool::Freehand}, {OperationKind::Fill, DrawingTool::Fill},
+    {OperationKind::Spray, DrawingTool::Spray},     {OperationKind::ColouredCircles, DrawingTool::ColouredCircles},
+};
 
 }
 
@@ -181,7 +120,9 @@ QIcon stepIcon(OperationKind kind)
 {
     static std::map<OperationKind, QIcon> icons;
     auto found = icons.find(kind);
-    if (found == icons.end())
-        found = icons.emplace(kind, drawn(pictures.at(kind))).first;
+    if (found == icons.end()) {
+        const auto tool = tools.find(kind);
+        found = icons.emplace(kind, tool != tools.end() ? toolIcon(tool->second) : drawnIcon(IconSize, pictures.at(kind))).first;
+    }
     return found->second;
 }

@@ -1,5 +1,7 @@
 #include "drawing/ToolTable.h"
 
+#include "platform/DrawnIcon.h"
+
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
@@ -157,15 +159,7 @@ const ToolDescription& toolDescription(int n)
 
 QIcon toolIcon(int n)
 {
-    // One picture per common device pixel ratio, each drawn at that ratio; the
-    // button takes the one that fits the ratio of its screen.
-    QIcon icon;
-    for (const qreal ratio : {1.0, 2.0, 3.0}) {
-        QPixmap picture(QSize(IconSize, IconSize) * ratio);
-        picture.setDevicePixelRatio(ratio);
-        picture.fill(Qt::transparent);
-        QPainter p(&picture);
-        p.setRenderHint(QPainter::Antialiasing);
+    return drawnIcon(IconSize, [n](QPainter& p) {
         switch (n) {
         case Freehand: drawFreehand(p); break;
         case StraightLine: drawStraightLine(p); break;
@@ -180,8 +174,5 @@ QIcon toolIcon(int n)
         case ColouredCircles: drawColouredCircles(p); break;
         case PhotoImport: drawPhoto(p); break;
         }
-        p.end();
-        icon.addPixmap(picture);
-    }
-    return icon;
+    });
 }
