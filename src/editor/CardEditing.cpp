@@ -7,6 +7,7 @@
 #include "editor/TextSelection.h"
 #include "platform/BusyGuard.h"
 #include "platform/CardSurface.h"
+#include "platform/EventPump.h"
 #include "platform/Progress.h"
 
 #include <QElapsedTimer>
@@ -72,6 +73,28 @@ void removeOperation(CardContext& context, int index)
     CardHistory::Change change(context.history());
     document = document.removing(index);
     context.replay().replayLettingEventsRun(context.card(), document, {context.filterProgress(), context.effectProgress()});
+}
+
+QImage drawScreenUpTo(CardContext& context, int index)
+{
+    CardSurface& card = context.card();
+    card.setScreenOnly(true);
+    context.replay().replay(card, context.state().document, index);
+    return card.image();
+}
+
+void previewOnScreen(CardContext& context, const QImage& below, int index,
+                     const std::function<void(CardSurface&)>& drawChanged)
+{
+    const CardDocument& document = context.state().document;
+    CardSurface& card = context.card();
+    const EventPump::Pause pause;
+    card.setImages(below, QImage());
+    if (drawChanged)
+        drawChanged(card);
+    for (int i = index + 1; i < document.size(); ++i)
+        drawOperation(card, document.at(i));
+    card.refresh();
 }
 
 void redrawCard(CardContext& context)

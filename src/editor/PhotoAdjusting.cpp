@@ -5,12 +5,10 @@
 #include "editor/CardHistory.h"
 #include "editor/CardLayouts.h"
 #include "editor/CardPhotos.h"
-#include "editor/CardReplay.h"
 #include "editor/EditorState.h"
 #include "editor/PhotoFrames.h"
 #include "editor/PhotoOperations.h"
 #include "platform/CardSurface.h"
-#include "platform/EventPump.h"
 #include "platform/PictureSurface.h"
 
 #include <QImage>
@@ -100,10 +98,7 @@ void startFollowing(CardContext& context, PhotoDrag& drag)
     drag.screenSized = copy.image();
 
     // The print copy waits for the release.
-    CardSurface& card = context.card();
-    card.setScreenOnly(true);
-    context.replay().replay(card, context.state().document, drag.photo);
-    drag.below = card.image();
+    drag.below = drawScreenUpTo(context, drag.photo);
     drag.following = true;
 }
 
@@ -113,15 +108,12 @@ void follow(CardContext& context, PhotoDrag& drag, QPointF at)
 {
     if (!drag.following)
         startFollowing(context, drag);
-    const CardDocument& document = context.state().document;
     const PhotoInFrame& photo = photoOf(context, drag.photo);
     const QSizeF size = photo.source()->picture().size(), frame = photo.frame().size();
     drag.now = drag.from.movedBy(at - drag.start, size, frame);
     const QRectF part = drag.now.shownPart(size, frame);
     const QPointF topLeft = QPointF(part.x() * drag.scale.width(), part.y() * drag.scale.height()) - drag.phase;
 
-    CardSurface& card = context.card();
-    const EventPump::Pause pause;
     QImage screen = drag.below;
     {
         QPainter p(&screen);
@@ -130,10 +122,7 @@ void follow(CardContext& context, PhotoDrag& drag, QPointF at)
         p.drawImage(photo.frame().topLeft(), drag.screenSized,
                     QRect(QPoint(int(std::lround(topLeft.x())), int(std::lround(topLeft.y()))), photo.frame().size()));
     }
-    card.setImages(screen, QImage());
-    for (int i = drag.photo + 1; i < document.size(); ++i)
-        drawOperation(card, document.at(i));
-    card.refresh();
+    previewOnScreen(context, screen, drag.photo);
 }
 
 // Ends a drag: both copies are drawn from the photo's source, and every later operation over it.

@@ -9,7 +9,6 @@
 #include "editor/TextOperation.h"
 #include "platform/CardSurface.h"
 #include "platform/BusyGuard.h"
-#include "platform/EventPump.h"
 
 #include <QPainter>
 #include <QTimer>
@@ -98,23 +97,15 @@ int typingSeries(int index)
 // The screen copy shows the changed text at once, every later operation over it.
 void showOnScreen(CardContext& context, int index)
 {
-    CardSurface& card = context.card();
-    card.setScreenOnly(true);
-    context.replay().replay(card, context.state().document, index);
-    const CardDocument& document = context.state().document;
-    const EventPump::Pause pause;
-    for (int i = index; i < document.size(); ++i)
-        drawOperation(card, document.at(i));
-    card.refresh();
+    const QImage below = drawScreenUpTo(context, index);
+    const CardOperation& text = context.state().document.at(index);
+    previewOnScreen(context, below, index, [&text](CardSurface& card) { drawOperation(card, text); });
 }
 
 void startFollowing(CardContext& context, TextDrag& drag)
 {
     context.history().openDrag(LeftButton);
-    CardSurface& card = context.card();
-    card.setScreenOnly(true);
-    context.replay().replay(card, context.state().document, drag.text);
-    drag.below = card.image();
+    drag.below = drawScreenUpTo(context, drag.text);
     drag.following = true;
 }
 
@@ -124,15 +115,8 @@ void follow(CardContext& context, TextDrag& drag, QPointF at)
         startFollowing(context, drag);
     const QPointF moved = at - drag.start;
     drag.distance = QPoint(int(std::lround(std::clamp(moved.x(), -1e5, 1e5))), int(std::lround(std::clamp(moved.y(), -1e5, 1e5))));
-    const CardDocument& document = context.state().document;
-    const Operation text = textOf(document, drag.text)->movedBy(drag.distance);
-    CardSurface& card = context.card();
-    const EventPump::Pause pause;
-    card.setImages(drag.below, QImage());
-    drawOperation(card, *text);
-    for (int i = drag.text + 1; i < document.size(); ++i)
-        drawOperation(card, document.at(i));
-    card.refresh();
+    const Operation text = textOf(context.state().document, drag.text)->movedBy(drag.distance);
+    previewOnScreen(context, drag.below, drag.text, [&text](CardSurface& card) { drawOperation(card, *text); });
     context.overlays().showSelection(static_cast<const TextOperation&>(*text).area());
 }
 
