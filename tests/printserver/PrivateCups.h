@@ -82,10 +82,14 @@ public:
                        .arg(path("out"), path("pdfspool"), path("log"))
                        .toLocal8Bit());
         file.close();
-        // The name in the device URI picks that configuration.
-        if (run("lpadmin", {"-p", name, "-E", "-v", "cups-pdf:/" + name, "-P", driver}) != 0)
-            return QString();
-        return name;
+        // The name in the device URI picks that configuration. A server that
+        // has just started may answer before it takes new queues: try again a while.
+        for (int attempt = 0; attempt < 50; ++attempt) {
+            if (run("lpadmin", {"-p", name, "-E", "-v", "cups-pdf:/" + name, "-P", driver}) == 0)
+                return name;
+            QThread::msleep(200);
+        }
+        return QString();
     }
 
     QString socket() const { return path("cups.sock"); }
