@@ -15,7 +15,9 @@ struct Request {
     int mode = PrintMode::First;  // a PrintMode::Id, the value of the scroll bar
     int copies = 1;
     int year = 0;
-    QImage card;                  // the print copy where the card has one
+    QImage card;                  // the print copy where the card has one; the front with bothSides
+    bool bothSides = false;       // "Beide zijden": each sheet of fronts is followed by one of backs
+    QImage back;                  // the back's print copy, for bothSides
     bool addressSide = false;     // the card shows the address side
     bool withAddresses = false;   // addresses and sender on the address sides
     QString naam1;
@@ -25,6 +27,8 @@ struct Request {
     LabelSettings labels;
     double offsetX = 0;           // printer alignment in mm, see ShiftedPage
     double offsetY = 0;
+    double backOffsetX = 0;       // added on the backs only: what the turn or the duplex unit adds
+    double backOffsetY = 0;
     // Postcard paper (modes that choose their paper).
     PostcardPaper::Id paper = PostcardPaper::A6;
     bool borderless = false;      // "Randloos"

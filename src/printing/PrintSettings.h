@@ -15,6 +15,9 @@ struct PrintSettings {
     // Printer alignment: everything printed moves this far (mm), right and down.
     double offsetX = 0;
     double offsetY = 0;
+    // Added on the backs of a two-sided job only (mm).
+    double backOffsetX = 0;
+    double backOffsetY = 0;
     // The print mode the print window opens at.
     int printMode = 1;
 };
