@@ -94,8 +94,14 @@ void installSteps(Main& main)
     main.Beeld->addSeparator()->setObjectName("BeeldStreep2");
     main.Beeld->addAction(main.BeeldStappen);
 
-    const auto refresh = [&main, dock] { dock->showSteps(cardSteps(main.state.document, main.history.redoableAdditions())); };
+    // The list shows the side shown, and its title says which.
+    const auto refresh = [&main, dock] {
+        dock->setWindowTitle(main.state.side == CardSide::Front ? QStringLiteral("Stappen: voorkant")
+                                                                : QStringLiteral("Stappen: adreszijde"));
+        dock->showSteps(cardSteps(main.state.document, main.history.redoableAdditions(main.state.side)));
+    };
     QObject::connect(&main.history.stack(), &QUndoStack::indexChanged, dock, refresh);
+    QObject::connect(&main, &Main::sideShown, dock, refresh);
     refresh();
 
     QObject::connect(dock, &StepsDock::stepChosen, &main, [&main](int index, OperationKind kind) {

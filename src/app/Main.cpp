@@ -79,6 +79,7 @@ Main::Main(QWidget* parent)
     installPrinting(*this);
     installCardView(*this);
     installSteps(*this);
+    installCardSides(*this);
 
     history.setDocumentKeeper([this](const CardDocument& document) { state.document = document; });
     // A text picked in the list of steps is selected on the card.
@@ -169,6 +170,9 @@ void Main::ToolsUndo_Click()
 {
     finishTextEditing(context());
     history.undo();
+    // Undoing the back's template undoes showing the back: the front comes back.
+    if (state.side == CardSide::Back && state.document.empty())
+        switchSide(CardSide::Front);
 }
 
 void Main::ToolsRedo_Click()
@@ -179,8 +183,8 @@ void Main::ToolsRedo_Click()
 
 CardLayoutState Main::cardLayoutState() const
 {
-    return {state.currentLayout, state.frameX,        state.frameY,   state.frameWidth, state.frameHeight,
-            state.currentTool,   state.information,   state.document, state.photoCaption};
+    return {state.currentLayout, state.frameX,   state.frameY,       state.frameWidth, state.frameHeight,
+            state.currentTool,   state.information, state.document, state.photoCaption, state.side, state.hiddenSide};
 }
 
 // The help line and the tool label follow a step only when it changes the
@@ -205,6 +209,7 @@ void Main::applyCardLayoutState(const CardLayoutState& layoutState)
     setToolButtonsEnabled(layoutState.layout == Layout::FreeDrawing);
     state.currentTool = layoutState.currentTool;
     state.document = layoutState.document;
+    state.hiddenSide = layoutState.hidden;
     // A selection ends when the history changes the card under it.
     state.selectedText = -1;
     context().overlays().showSelection(QRect());
@@ -241,10 +246,18 @@ void Main::setToolButtonsEnabled(bool enabled)
         Knop[n]->setEnabled(enabled);
 }
 
+// "Adreszijde" shows the back; every other layout applies to the side shown.
 void Main::LayoutKaart_Click(int index)
 {
     finishTextEditing(context());
+    if (index == Layout::AddressSide)
+        showSide(CardSide::Back);
     CardHistory::Change change(history);
+    chooseLayout(index);
+}
+
+void Main::chooseLayout(int index)
+{
     setToolButtonsEnabled(false);
     setToolCaption("Tekenknoppen");
     for (QAction* entry : LayoutKaart)
@@ -262,7 +275,6 @@ void Main::LayoutKaart_Click(int index)
         setToolButtonsEnabled(true);
     } else if (index == Layout::AddressSide) {
         setInformation(QString());
-        addOperation(context(), std::make_shared<AddressSideTemplate>());
     }
     state.currentLayout = index;
     if (index >= 1 && index < int(LayoutKaart.size()) && LayoutKaart[index])
@@ -278,11 +290,14 @@ void Main::FileNieuw_Click()
     const QScopeGuard freshCard([this] { unsavedWork.markSaved(); });
     endPhotoDrag(context());
     finishTextEditing(context());
+    // Both sides start empty; the new card shows its front.
+    showSide(CardSide::Front);
     state.selectedText = -1;
     context().overlays().showSelection(QRect());
     CardHistory::Change change(history);
     history.nameChange([] { return QStringLiteral("Nieuw"); });
     state.document = CardDocument();
+    state.hiddenSide = nullptr;
     card.clear();
     replay.remember(card, state.document);
     setInformation("Kies een layout...");

@@ -152,6 +152,8 @@ public:
     QAction* BeeldInzoomen = nullptr;
     QAction* BeeldUitzoomen = nullptr;
     QAction* BeeldStappen = nullptr;             // shows and hides the dock of the card's steps
+    QAction* BeeldVoorkant = nullptr;            // the card's two sides, one of them checked
+    QAction* BeeldAchterkant = nullptr;
     // "Tools".
     QMenu* Tools = nullptr;
     QAction* ToolsUndo = nullptr;
@@ -180,6 +182,14 @@ public:
     void applyCardLayoutState(const CardLayoutState& layoutState);
 
     void LayoutKaart_Click(int index);
+    // Shows a side of the card: the card becomes that side, with its own
+    // layout, frame and tool. An empty back gets the address side's template.
+    void showSide(CardSide side);
+    // Only the switch, for undo and redo: no template, nothing else ended.
+    void switchSide(CardSide side);
+    // A side as it prints (its print copy) or as the screen shows it; the
+    // side not shown is drawn for it, an empty back as the template.
+    QImage sidePicture(CardSide side, bool printCopy);
     // The undo entries' status and tool tips name the edits they would undo and redo.
     void nameUndoEntries();
     // The help line, kept in the editor state as well.
@@ -216,6 +226,8 @@ public:
 Q_SIGNALS:
     // A text step was picked in the list of steps (its place in the document).
     void textStepChosen(int index);
+    // The side shown may have changed (a switch, undo or redo, a new card).
+    void sideShown();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -227,6 +239,8 @@ private:
     void buildMenus();
     void connectEvents();
     void askKeptCloseRequest();
+    // Layout `index` for the side shown, inside the change under way.
+    void chooseLayout(int index);
     bool askKeepingUnsavedWork(const QString& question, const QString& title);
 
     std::unique_ptr<MainContext> context_;

@@ -9,4 +9,5 @@ void installFilters(Main& main);             // filters: the "Bewerken" menu
 void installAddressBook(Main& main);         // address book window
 void installPrinting(Main& main);            // print window, printer set-up, label settings
 void installCardView(Main& main);            // the "Beeld" menu: the card's zoom
-void installSteps(Main& main);               // the dock of the card's steps and "Beeld > Stappen"
+void installSteps(Main& main);
+void installCardSides(Main& main);           // "Beeld > Voorkant / Adreszijde": the card's two sides               // the dock of the card's steps and "Beeld > Stappen"

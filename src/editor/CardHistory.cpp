@@ -49,8 +49,8 @@ struct StepData {
 class CardStep : public QUndoCommand {
 public:
     CardStep(CardSurface& card, const CardHistory::ApplyState& apply, const CardHistory::DrawState& draw,
-             std::shared_ptr<StepData> data)
-        : card_(card), apply_(apply), draw_(draw), data_(std::move(data))
+             const std::function<void(CardSide)>& showSide, std::shared_ptr<StepData> data)
+        : card_(card), apply_(apply), draw_(draw), showSide_(showSide), data_(std::move(data))
     {
     }
     // The change is already on the card when the step is pushed.
@@ -60,11 +60,13 @@ public:
             alreadyDone_ = false;
             return;
         }
+        showSide();
         swap(data_->after);
         apply_(data_->after);
     }
     void undo() override
     {
+        showSide();
         swap(data_->before);
         apply_(data_->before);
     }
@@ -72,6 +74,12 @@ public:
     qint64 bytes() const { return data_->other.bytes() + StepOverhead; }
 
 private:
+    // The step's pixels belong to the side it was made on.
+    void showSide()
+    {
+        if (showSide_)
+            showSide_(data_->before.side);
+    }
     // The card becomes what it was in `to`: from the pixels kept, or drawn from the document.
     void swap(const CardLayoutState& to)
     {
@@ -88,6 +96,7 @@ private:
     CardSurface& card_;
     const CardHistory::ApplyState& apply_;
     const CardHistory::DrawState& draw_;
+    const std::function<void(CardSide)>& showSide_;
     std::shared_ptr<StepData> data_;
     bool alreadyDone_ = true;
 };
@@ -132,11 +141,13 @@ QString CardHistory::undoName() const
     return index > 0 ? stepAt(stack_, index - 1).data()->describe() : QString();
 }
 
-std::vector<Operation> CardHistory::redoableAdditions() const
+std::vector<Operation> CardHistory::redoableAdditions(CardSide side) const
 {
     std::vector<Operation> added;
     for (int i = stack_.index(); i < stack_.count(); ++i) {
         const StepData& data = *stepAt(stack_, i).data();
+        if (data.before.side != side)
+            continue;
         const DocumentEdit edit = editBetween(data.before.document, data.after.document);
         if (edit.kind == DocumentEdit::Added)
             added.push_back(edit.operation);
@@ -189,7 +200,7 @@ void CardHistory::commit()
                              : std::chrono::duration_cast<std::chrono::milliseconds>(
                                    std::chrono::steady_clock::now().time_since_epoch()).count();
     if (series == 0 || !joinLastStep(written, changed, series, at))
-        stack_.push(new CardStep(card_, apply_, draw_,
+        stack_.push(new CardStep(card_, apply_, draw_, showSide_,
                                  std::make_shared<StepData>(StepData{++lastStepName_, written.part(changed), true,
                                                                      stateBefore_, read_(), std::move(name), series, at})));
     before_ = {};
@@ -283,5 +294,5 @@ void CardHistory::trim()
         kept.push_back(stepAt(stack_, i).data());
     stack_.clear();
     for (std::shared_ptr<StepData>& data : kept)
-        stack_.push(new CardStep(card_, apply_, draw_, std::move(data)));
+        stack_.push(new CardStep(card_, apply_, draw_, showSide_, std::move(data)));
 }

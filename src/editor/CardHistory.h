@@ -3,25 +3,17 @@
 // undone and redone. A step keeps the card's document before and after it
 // (the edit: an operation added, changed or removed) with the editor settings
 // that go with the card: layout, frame position, tool and the photo's
-// caption. The pixels of the rectangle that changed are kept too, as a cache
+// caption, and the side of the card it was made on with the other side. The pixels of the rectangle that changed are kept too, as a cache
 // within a byte budget: a step that no longer has them draws the card again
 // from its document.
 #include "editor/CardDocument.h"
+#include "editor/CardLayoutState.h"
 #include "platform/CardSurface.h"
 
 #include <QString>
 #include <QUndoStack>
 #include <functional>
 
-// What a step puts back besides the pixels.
-struct CardLayoutState {
-    int layout = 1;
-    double frameX = 0, frameY = 0, frameWidth = 0, frameHeight = 0;
-    int currentTool = 0;
-    QString info; // the help line the change left
-    CardDocument document;
-    QString photoCaption = QStringLiteral("*.*");
-};
 
 class CardHistory {
 public:
@@ -57,12 +49,14 @@ public:
     // not say it (a new card). Made when shown.
     void nameChange(std::function<QString()> name) { name_ = std::move(name); }
     void setDocumentKeeper(std::function<void(const CardDocument&)> keep) { keepDocument_ = std::move(keep); }
+    // Before a step is undone or redone the card shows the side it was made on, through this handler.
+    void setSideShower(std::function<void(CardSide)> show) { showSide_ = std::move(show); }
     // The names of the edits that undo and redo would take back or bring
     // back (empty when there is none): "Foto", "Tekst ...", a tool or menu caption.
     QString undoName() const;
     QString redoName() const;
-    // The operations that redo would add again, in the order it would add them.
-    std::vector<Operation> redoableAdditions() const;
+    // The operations that redo would add again to `side`, in the order it would add them.
+    std::vector<Operation> redoableAdditions(CardSide side = CardSide::Front) const;
 
     // The change under way is a step of the series `key` (wheel steps on one
     // photo): it joins the last step when that was of the same series, is
@@ -116,6 +110,7 @@ private:
     int series_ = 0;     // the series of the change under way, 0 when none
     std::function<QString()> name_;
     std::function<void(const CardDocument&)> keepDocument_;
+    std::function<void(CardSide)> showSide_;
     Clock clock_;
     CardSnapshot before_;
     CardLayoutState stateBefore_;

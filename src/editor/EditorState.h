@@ -1,9 +1,10 @@
 #pragma once
-// The card editor's shared state, owned by the main window: the card's
-// document with its layout and frame, the tool settings, what the pointer is
+// The card editor's shared state, owned by the main window: the document of
+// the card's side shown with its layout and frame, the other side, the tool settings, what the pointer is
 // doing, and the photo last loaded. Each part is its own type, so code that
 // needs one part takes just that.
 #include "editor/CardDocument.h"
+#include "editor/CardLayoutState.h"
 #include "editor/PointerState.h"
 #include "editor/ToolSettings.h"
 
@@ -19,6 +20,10 @@ struct EditorState : ToolSettings, PointerState {
     double frameHeight = 365;
     // The help line as the last change of layout or tool left it.
     QString information = QStringLiteral("Kies een layout...");
+    // The side shown (the fields above are its own), and the other side as
+    // it waits; null while that side is empty.
+    CardSide side = CardSide::Front;
+    std::shared_ptr<const CardLayoutState> hiddenSide;
 
     // Saving.
     int jpegQuality = 90;
