@@ -1,8 +1,8 @@
 #pragma once
 // The card editor's shared state, owned by the main window: the document of
-// the card's side shown with its layout and frame, the other side, the tool settings, what the pointer is
-// doing, and the photo last loaded. Each part is its own type, so code that
-// needs one part takes just that.
+// the side shown with its layout and frame, the other side, the tool
+// settings, what the pointer is doing, and the photo last loaded. Each part
+// is its own type, so code that needs one part takes just that.
 #include "editor/CardDocument.h"
 #include "editor/CardLayoutState.h"
 #include "editor/PointerState.h"
