@@ -4,6 +4,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPixmap>
 #include <QRegularExpression>
 #include <QStringList>
 
@@ -92,6 +93,17 @@ public:
     {
         return runFileDialog(parent, title, filter, QString(), QFileDialog::AcceptSave, Overwrite::DialogAsks, &type);
     }
+    bool askYesNoWithPicture(QWidget* parent, const QString& text, const QString& title, const QImage& picture) override
+    {
+        QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No, parent);
+        box.setTextFormat(Qt::PlainText);
+        if (!picture.isNull())
+            box.setIconPixmap(QPixmap::fromImage(picture));
+        box.setDefaultButton(QMessageBox::Yes);
+        box.button(QMessageBox::Yes)->setText(QStringLiteral("Ja"));
+        box.button(QMessageBox::No)->setText(QStringLiteral("Nee"));
+        return box.exec() == QMessageBox::Yes;
+    }
 };
 
 RealDialogs realDialogs;
@@ -123,6 +135,11 @@ QString saveFileName(QWidget* parent, const QString& title, const QString& filte
 QString saveFileNameAndType(QWidget* parent, const QString& title, const QString& filter, int& type)
 {
     return current->saveFileNameAndType(parent, title, filter, type);
+}
+
+bool askYesNoWithPicture(QWidget* parent, const QString& text, const QString& title, const QImage& picture)
+{
+    return current->askYesNoWithPicture(parent, text, title, picture);
 }
 
 void setHandler(Handler* handler)

@@ -4,6 +4,7 @@
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPrinter>
+#include <QPrinterInfo>
 
 PrinterDevicePage::PrinterDevicePage(QPrinter& printer)
     : printer_(printer)
@@ -102,4 +103,27 @@ void PrinterDevicePage::endDocument()
     // A PDF whose last bytes never reached the disk (a full disk, say) is no document.
     if (started_ && !failed_ && !printer_.outputFileName().isEmpty() && !isCompletePdf(printer_.outputFileName()))
         failed_ = true;
+}
+
+bool PrinterDevicePage::printBothSides(bool landscape)
+{
+    if (started_)
+        return false;
+    if (printer_.outputFormat() != QPrinter::NativeFormat)
+        return true;
+    const QPrinter::DuplexMode mode = landscape ? QPrinter::DuplexShortSide : QPrinter::DuplexLongSide;
+    if (!QPrinterInfo(printer_).supportedDuplexModes().contains(mode))
+        return false;
+    printer_.setDuplex(mode);
+    return printer_.duplex() == mode;
+}
+
+bool PrinterDevicePage::startAnotherJob()
+{
+    endDocument();
+    printer_.setDuplex(QPrinter::DuplexNone);
+    failed_ = false;
+    started_ = false;
+    ended_ = false;
+    return true;
 }

@@ -17,7 +17,7 @@ public:
     ~PrinterDevicePage() override;
 
     // True when the printer refused to start the job; drawing is then ignored.
-    bool failed() const { return failed_; }
+    bool failed() const override { return failed_; }
     // True once the job has started (something was drawn).
     bool started() const { return started_; }
 
@@ -29,9 +29,15 @@ public:
     void leaveOutUnprintable(const QMarginsF& margins) { unprintable_ = margins; }
     bool printsCopies() const override;
     // The unprintable border of the paper, in mm, that the page's origin lies inside.
-    QMarginsF paperMargins() const;
+    QMarginsF paperMargins() const override;
     void newPage() override;
     void endDocument() override;
+    // A PDF file takes both sides as they come; a printer when its driver
+    // offers the duplex mode (CUPS "sides": two-sided-long-edge for portrait,
+    // two-sided-short-edge for landscape) and keeps it once set.
+    bool printBothSides(bool landscape) override;
+    // The next drawing starts a new job on the same printer, one-sided.
+    bool startAnotherJob() override;
 
 protected:
     QPainter* painter() override;
