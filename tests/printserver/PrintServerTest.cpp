@@ -9,12 +9,16 @@
 #include "platform/CardSurface.h"
 #include "printing/Afdrukken.h"
 #include "printing/PostcardPaper.h"
+#include "printing/PrintModes.h"
+#include "printing/PrintRun.h"
+#include "printing/PrinterDevicePage.h"
 #include "printing/PrintSettings.h"
 #include "printing/SessionPrinter.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QImage>
+#include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QRegularExpression>
@@ -65,11 +69,12 @@ double lowestPpi(const QString& file)
     return lowest;
 }
 
-QImage render(const QString& file, const QString& prefix)
+QImage render(const QString& file, const QString& prefix, int page = 1)
 {
     QProcess process;
     process.setStandardErrorFile(QProcess::nullDevice());
-    process.start("pdftoppm", {"-r", QString::number(RenderDpi), "-f", "1", "-l", "1", "-singlefile", "-png", file, prefix});
+    const QString number = QString::number(page);
+    process.start("pdftoppm", {"-r", QString::number(RenderDpi), "-f", number, "-l", number, "-singlefile", "-png", file, prefix});
     process.waitForFinished(60000);
     return QImage(prefix + ".png").convertToFormat(QImage::Format_RGB32);
 }
@@ -112,6 +117,18 @@ double yellowFrom(const QImage& image, double rowMm, double fromMm)
     return -1;
 }
 
+// Whether text (dark pixels) lies in `area`, in mm.
+bool darkIn(const QImage& image, const QRectF& area)
+{
+    const double perMm = RenderDpi / 25.4;
+    const QRect pixels = QRectF(area.topLeft() * perMm, area.size() * perMm).toRect().intersected(image.rect());
+    for (int y = pixels.top(); y <= pixels.bottom(); ++y)
+        for (int x = pixels.left(); x <= pixels.right(); ++x)
+            if (qGray(image.pixel(x, y)) < 60)
+                return true;
+    return false;
+}
+
 bool near(double a, double b, double tolerance)
 {
     return std::abs(a - b) <= tolerance;
@@ -120,6 +137,73 @@ bool near(double a, double b, double tolerance)
 QString describe(const QRectF& r)
 {
     return QStringLiteral("(%1, %2) %3 x %4 mm").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
+}
+
+QImage stripedCard(QRgb colour, QRgb stripe)
+{
+    QImage card(515 * 4, 365 * 4, QImage::Format_RGB32);
+    card.fill(colour);
+    QPainter(&card).fillRect(0, 0, 200, card.height(), QColor::fromRgb(stripe));
+    return card;
+}
+
+const QRgb Blue = qRgb(0, 0, 255), Yellow = qRgb(255, 255, 0), Green = qRgb(0, 160, 0), Red = qRgb(255, 0, 0);
+
+// A two-sided job with the fronts blue and the backs green, each with a
+// stripe at its left edge; only naam1 has an address.
+PrintRun::Request twoSidedRequest(int mode, SessionPrinter& printer)
+{
+    PrintRun::Request request;
+    request.mode = mode;
+    request.bothSides = true;
+    request.card = stripedCard(Blue, Yellow);
+    request.back = stripedCard(Green, Red);
+    request.withAddresses = true;
+    request.naam1 = "Anna";
+    request.paper = PostcardPaper::A6;
+    const PrintModeRow* row = printModeRow(mode);
+    if (row->paperWish) {
+        const auto paper = printer.paperFor(row->paperWish(request).size, false, QPageLayout::Landscape);
+        request.printerPaper = paper->size;
+        request.margins = paper->margins;
+    }
+    return request;
+}
+
+std::optional<AddressBook> annasBook()
+{
+    AddressBook book;
+    book.senderLine = "Afzender";
+    book.records.append({"Anna", "Laan 1", "1000 AA Stad", "Nederland"});
+    return book;
+}
+
+// The pages of a PDF the queue wrote, rendered as the job drew them (a
+// landscape page the queue turned onto its sheet is turned back).
+QList<QImage> renderedPages(const QString& file, const QString& prefix, bool landscape)
+{
+    const PdfPage info = pdfPage(file);
+    const bool turned = (info.size.width() > info.size.height()) != landscape;
+    QList<QImage> pages;
+    for (int page = 1; page <= info.pages; ++page) {
+        const QImage image = render(file, prefix + QString::number(page), page);
+        pages << (turned ? image.transformed(QTransform().rotate(90)) : image);
+    }
+    return pages;
+}
+
+// Where a stripe of `colour` starts along a row, in mm.
+double stripeFrom(const QImage& image, double rowMm, QRgb colour)
+{
+    const double mm = 25.4 / RenderDpi;
+    const int y = int(rowMm / mm);
+    for (int x = 0; x < image.width(); ++x) {
+        const QRgb pixel = image.pixel(x, y);
+        if (std::abs(qRed(pixel) - qRed(colour)) < 60 && std::abs(qGreen(pixel) - qGreen(colour)) < 60
+            && std::abs(qBlue(pixel) - qBlue(colour)) < 60)
+            return x * mm;
+    }
+    return -1;
 }
 
 }
@@ -261,6 +345,124 @@ private Q_SLOTS:
                          qPrintable(what + QStringLiteral(": right card at %1 mm").arg(yellowFrom(image, 160, 140))));
             }
         }
+    }
+
+    void aDuplexQueueGetsFrontsAndBacksAlternatelyEachBackBehindItsFront()
+    {
+        if (!why_.isEmpty())
+            QSKIP(qPrintable(why_));
+        const QString queue = cups_.addPdfQueue(cups_.duplexDriver());
+        QVERIFY(!queue.isEmpty());
+        const QList<QPrinter::DuplexMode> modes = QPrinterInfo::printerInfo(queue).supportedDuplexModes();
+        QVERIFY(modes.contains(QPrinter::DuplexLongSide) && modes.contains(QPrinter::DuplexShortSide));
+        SessionPrinter printer;
+        printer.printer().setPrinterName(queue);
+        ScriptedDialogs dialogs;
+
+        struct Job {
+            int mode;
+            QSizeF page;
+            const char* sides;
+        };
+        const Job jobs[] = {
+            {PrintMode::TweeKaarten, {210, 297}, "two-sided-long-edge"},
+            {PrintMode::Kaartpapier, {148, 105}, "two-sided-short-edge"},
+            {PrintMode::VierOpA4, {297, 210}, "two-sided-short-edge"},
+        };
+        for (const Job& job : jobs) {
+            const QString what = QStringLiteral("mode %1").arg(job.mode);
+            const PrintRun::Request request = twoSidedRequest(job.mode, printer);
+            const QStringList before = QDir(cups_.outputFolder()).entryList({"*.pdf"}, QDir::Files);
+            {
+                std::unique_ptr<PrinterDevicePage> page = printer.startJob(nullptr);
+                QVERIFY(page);
+                QCOMPARE(PrintRun::print(*page, request, annasBook), QString());
+                QVERIFY2(!page->failed(), qPrintable(what));
+            }
+            QVERIFY2(dialogs.messages.isEmpty(), qPrintable(what + ": the duplex printer was asked to turn sheets"));
+            const QStringList files = cups_.waitForOutput(before);
+            QVERIFY2(files.size() == 1, qPrintable(what + ": not one job"));
+            QVERIFY2(cups_.lastJobAttributes().contains(job.sides), qPrintable(what + ": no " + job.sides));
+
+            const bool landscape = job.page.width() > job.page.height();
+            const QList<QImage> pages = renderedPages(QDir(cups_.outputFolder()).filePath(files.first()),
+                                                      cups_.path("duplex") + QString::number(job.mode), landscape);
+            QVERIFY2(pages.size() == 2, qPrintable(what + QStringLiteral(": %1 pages").arg(pages.size())));
+            // The front first, then the back, each with its stripe on its own left.
+            const QRectF front = colouredBox(pages[0]);
+            const QRectF back = colouredBox(pages[1]);
+            QVERIFY2(near(stripeFrom(pages[0], front.top() + 20, Yellow), front.left(), 0.3), qPrintable(what));
+            QVERIFY2(near(stripeFrom(pages[1], back.top() + 20, Red), back.left(), 0.3), qPrintable(what));
+            QVERIFY2(stripeFrom(pages[1], back.top() + 20, Blue) < 0, qPrintable(what + ": a front on the back page"));
+            // Turned over the page's vertical axis, the back lies behind the front.
+            const QRectF behind(job.page.width() - front.right(), front.top(), front.width(), front.height());
+            const bool fits = near(back.left(), behind.left(), 0.3) && near(back.top(), behind.top(), 0.3)
+                && near(back.width(), behind.width(), 0.3) && near(back.height(), behind.height(), 0.3);
+            QVERIFY2(fits, qPrintable(what + ": back at " + describe(back) + ", expected " + describe(behind)));
+
+            // Anna's address is on the back of the first card only: the top
+            // card, the only card, the top-left slot (whose back is top right).
+            const double scale = job.mode == PrintMode::Kaartpapier ? back.width() / 148.96 : 1;
+            QRectF firstCard(back.topLeft(), QSizeF(148.96, 105.31) * scale);
+            QRectF otherCard = firstCard.translated(0, 106);
+            if (job.mode == PrintMode::VierOpA4) {
+                firstCard = QRectF(148.5, 0, 148.5, 105);
+                otherCard = QRectF(0, 0, 148.5, 105);
+            }
+            const auto nameArea = [scale](const QRectF& card) {
+                return QRectF(card.left() + 80 * scale, card.top() + 50 * scale, 30 * scale, 4 * scale);
+            };
+            QVERIFY2(darkIn(pages[1], nameArea(firstCard)), qPrintable(what + ": no name behind the first card"));
+            if (job.mode != PrintMode::Kaartpapier)
+                QVERIFY2(!darkIn(pages[1], nameArea(otherCard)), qPrintable(what + ": a name on the wrong card"));
+        }
+    }
+
+    void aQueueWithoutDuplexPrintsTheBacksAfterTheTurnQuestion()
+    {
+        if (!why_.isEmpty())
+            QSKIP(qPrintable(why_));
+        SessionPrinter printer;
+        printer.printer().setPrinterName(queue_);
+        const PrintRun::Request request = twoSidedRequest(PrintMode::Kaartpapier, printer);
+        ScriptedDialogs dialogs;
+        dialogs.answers = {true, false};
+        for (const bool backs : {true, false}) {
+            const QStringList before = QDir(cups_.outputFolder()).entryList({"*.pdf"}, QDir::Files);
+            QString result;
+            {
+                std::unique_ptr<PrinterDevicePage> page = printer.startJob(nullptr);
+                QVERIFY(page);
+                result = PrintRun::print(*page, request, annasBook);
+                QVERIFY(!page->failed());
+            }
+            QCOMPARE(dialogs.messages.last().text, PrintRun::TurnQuestion);
+            QCOMPARE(result, backs ? QString() : PrintRun::FrontsOnlyMessage);
+            QStringList files = cups_.waitForOutput(before);
+            if (backs && files.size() < 2)   // the second job may still be on its way
+                files = cups_.waitForOutput(before + files);
+            QCOMPARE(files.size(), backs ? 2 : 1);
+            QVERIFY(!cups_.lastJobAttributes().contains("two-sided"));
+        }
+        QCOMPARE(dialogs.messages.size(), 2);
+    }
+
+    void aStaleQueueConfigurationGoesAtTheNextStart()
+    {
+        // A process number above any the system gives out: its test has ended.
+        const QString stale = QStringLiteral("%1/cups-pdf-prentveltest999999999x1.conf").arg(QLatin1String(PrivateCups::BackendConfigFolder));
+        const QString own = QStringLiteral("%1/cups-pdf-prentveltest%2x1.conf")
+                                .arg(QLatin1String(PrivateCups::BackendConfigFolder))
+                                .arg(QCoreApplication::applicationPid());
+        for (const QString& path : {stale, own}) {
+            QFile file(path);
+            if (!file.open(QIODevice::WriteOnly))
+                QSKIP("the print server's configuration folder cannot be written");
+        }
+        PrivateCups::removeStaleConfigs();
+        QVERIFY(!QFile::exists(stale));
+        QVERIFY(QFile::exists(own));
+        QFile::remove(own);
     }
 
     void aPrinterWithoutThePaperPrintsNothingAndSaysSo()
