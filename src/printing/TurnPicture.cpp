@@ -65,10 +65,13 @@ QImage turnSheetsPicture(bool landscape)
     p.drawRect(QRectF(168, 36, 80, 86));
     const QRectF after(180, 28, 56, 78);
     sheet(p, after, false, !landscape);
+    p.setPen(Qt::darkGray);
+    p.drawText(after, Qt::AlignCenter | Qt::TextWordWrap, QStringLiteral("lege kant als eerst"));
+    label(p, QRectF(160, 4, 100, 20), QStringLiteral("Achterkanten"));
     p.setPen(QPen(Qt::black, 2));
-    p.drawLine(QPointF(208, 24), QPointF(208, 8));
-    p.drawLine(QPointF(208, 8), QPointF(202, 14));
-    p.drawLine(QPointF(208, 8), QPointF(214, 14));
+    p.drawLine(QPointF(244, 60), QPointF(244, 28));
+    p.drawLine(QPointF(244, 28), QPointF(238, 34));
+    p.drawLine(QPointF(244, 28), QPointF(250, 34));
     label(p, QRectF(160, 124, 100, 26), QStringLiteral("papierlade"));
     label(p, QRectF(0, 112, 100, 36),
           landscape ? QStringLiteral("rode rand nu als laatste") : QStringLiteral("rode rand weer als eerste"));

@@ -5,8 +5,12 @@
 #include "common/ScriptedDialogs.h"
 #include "common/TestRegistry.h"
 #include "printing/AlignmentSheet.h"
+#include "printing/AfdrukVoorbeeld.h"
 #include "printing/PrintRun.h"
+#include "printing/PrinterDevicePage.h"
 
+#include <QPrinter>
+#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
@@ -42,7 +46,7 @@ PrintRun::Request twoSided(int mode)
     return request;
 }
 
-QString print(RecordingPage& page, const PrintRun::Request& request)
+QString print(PrinterPage& page, const PrintRun::Request& request)
 {
     return PrintRun::print(page, request, [] { return std::optional<AddressBook>(book()); });
 }
@@ -241,6 +245,31 @@ private Q_SLOTS:
         print(broken, request);
         QCOMPARE(broken.jobs, 1);
         QCOMPARE(dialogs.messages.size(), 3);
+    }
+
+    void aPdfFileAndThePreviewGetFrontsAndBacksAlternately()
+    {
+        ScriptedDialogs dialogs;
+        QTemporaryDir dir;
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(dir.filePath("kaarten.pdf"));
+        PrintRun::Request request = twoSided(PrintMode::VierOpA4);
+        request.copies = 2;
+        {
+            PrinterDevicePage page(printer);
+            print(page, request);
+            QVERIFY(!page.failed());
+        }
+        QFile pdf(printer.outputFileName());
+        QVERIFY(pdf.open(QIODevice::ReadOnly));
+        QVERIFY(pdf.readAll().contains("/Count 4"));
+        QVERIFY(dialogs.messages.isEmpty());
+
+        request.copies = 1;
+        AfdrukVoorbeeld preview([&request](PrinterPage& page) { print(page, request); }, printer.pageLayout());
+        QCOMPARE(preview.pageCount(), 2);
+        QVERIFY(dialogs.messages.isEmpty());
     }
 
     void theAlignmentBackHasItsLinesBehindTheScalesZero()
