@@ -46,20 +46,9 @@ public:
     QList<int> firstPageOfJob{0};
 
     QMarginsF paperMargins() const override { return margins; }
-    bool printBothSides(bool landscape) override
-    {
-        askedBothSides << landscape;
-        return takesBothSides;
-    }
+    bool printBothSides(bool landscape) override { askedBothSides << landscape; return takesBothSides; }
     bool failed() const override { return jobs <= failingJobs; }
-    bool startAnotherJob() override
-    {
-        ++jobs;
-        ++page;
-        firstPageOfJob << page;
-        calls << "job";
-        return true;
-    }
+    bool startAnotherJob() override { ++jobs; firstPageOfJob << ++page; calls << "job"; return true; }
 
     void setUnit(Unit u) override { unit = u; calls << "unit"; }
     void setCopies(int c) override { copies = c; calls << "copies"; }

@@ -104,14 +104,17 @@ QRectF colouredBox(const QImage& image)
     return QRectF(left * mm, top * mm, (right + 1 - left) * mm, (bottom + 1 - top) * mm);
 }
 
-// Where the yellow stripe at the card's left edge starts along a row, in mm, from `fromMm` on.
-double yellowFrom(const QImage& image, double rowMm, double fromMm)
+const QRgb Blue = qRgb(0, 0, 255), Yellow = qRgb(255, 255, 0), Green = qRgb(0, 160, 0), Red = qRgb(255, 0, 0);
+
+// Where a stripe of `colour` (the card's left edge) starts along a row, in mm, from `fromMm` on.
+double stripeFrom(const QImage& image, double rowMm, double fromMm, QRgb colour = Yellow)
 {
     const double mm = 25.4 / RenderDpi;
     const int y = int(rowMm / mm);
     for (int x = int(fromMm / mm); x < image.width(); ++x) {
         const QRgb pixel = image.pixel(x, y);
-        if (qRed(pixel) > 200 && qGreen(pixel) > 200 && qBlue(pixel) < 80)
+        if (std::abs(qRed(pixel) - qRed(colour)) < 60 && std::abs(qGreen(pixel) - qGreen(colour)) < 60
+            && std::abs(qBlue(pixel) - qBlue(colour)) < 60)
             return x * mm;
     }
     return -1;
@@ -147,8 +150,6 @@ QImage stripedCard(QRgb colour, QRgb stripe)
     return card;
 }
 
-const QRgb Blue = qRgb(0, 0, 255), Yellow = qRgb(255, 255, 0), Green = qRgb(0, 160, 0), Red = qRgb(255, 0, 0);
-
 // A two-sided job with the fronts blue and the backs green, each with a
 // stripe at its left edge; only naam1 has an address.
 PrintRun::Request twoSidedRequest(int mode, SessionPrinter& printer)
@@ -172,10 +173,7 @@ PrintRun::Request twoSidedRequest(int mode, SessionPrinter& printer)
 
 std::optional<AddressBook> annasBook()
 {
-    AddressBook book;
-    book.senderLine = "Afzender";
-    book.records.append({"Anna", "Laan 1", "1000 AA Stad", "Nederland"});
-    return book;
+    return AddressBook{"Afzender", {{"Anna", "Laan 1", "1000 AA Stad", "Nederland"}}};
 }
 
 // The pages of a PDF the queue wrote, rendered as the job drew them (a
@@ -190,20 +188,6 @@ QList<QImage> renderedPages(const QString& file, const QString& prefix, bool lan
         pages << (turned ? image.transformed(QTransform().rotate(90)) : image);
     }
     return pages;
-}
-
-// Where a stripe of `colour` starts along a row, in mm.
-double stripeFrom(const QImage& image, double rowMm, QRgb colour)
-{
-    const double mm = 25.4 / RenderDpi;
-    const int y = int(rowMm / mm);
-    for (int x = 0; x < image.width(); ++x) {
-        const QRgb pixel = image.pixel(x, y);
-        if (std::abs(qRed(pixel) - qRed(colour)) < 60 && std::abs(qGreen(pixel) - qGreen(colour)) < 60
-            && std::abs(qBlue(pixel) - qBlue(colour)) < 60)
-            return x * mm;
-    }
-    return -1;
 }
 
 }
@@ -337,12 +321,12 @@ private Q_SLOTS:
                 && near(box.width(), expected.width(), 0.3) && near(box.height(), expected.height(), 0.3);
             QVERIFY2(fits, qPrintable(what + ": card at " + describe(box) + ", expected " + describe(expected)));
             // The card's left edge, with its stripe, is on the page's left.
-            QVERIFY2(near(yellowFrom(image, expected.top() + 20, 0), expected.left(), 0.3), qPrintable(what));
+            QVERIFY2(near(stripeFrom(image, expected.top() + 20, 0), expected.left(), 0.3), qPrintable(what));
             if (job.mode == PrintMode::VierOpA4) {
                 // Each slot holds a card: the right-hand cards start at the middle.
-                QVERIFY2(near(yellowFrom(image, 50, 0), 0, 0.3), qPrintable(what));
-                QVERIFY2(near(yellowFrom(image, 160, 140), 148.5, 0.3),
-                         qPrintable(what + QStringLiteral(": right card at %1 mm").arg(yellowFrom(image, 160, 140))));
+                QVERIFY2(near(stripeFrom(image, 50, 0), 0, 0.3), qPrintable(what));
+                QVERIFY2(near(stripeFrom(image, 160, 140), 148.5, 0.3),
+                         qPrintable(what + QStringLiteral(": right card at %1 mm").arg(stripeFrom(image, 160, 140))));
             }
         }
     }
@@ -359,11 +343,7 @@ private Q_SLOTS:
         printer.printer().setPrinterName(queue);
         ScriptedDialogs dialogs;
 
-        struct Job {
-            int mode;
-            QSizeF page;
-            const char* sides;
-        };
+        struct Job { int mode; QSizeF page; const char* sides; };
         const Job jobs[] = {
             {PrintMode::TweeKaarten, {210, 297}, "two-sided-long-edge"},
             {PrintMode::Kaartpapier, {148, 105}, "two-sided-short-edge"},
@@ -391,30 +371,20 @@ private Q_SLOTS:
             // The front first, then the back, each with its stripe on its own left.
             const QRectF front = colouredBox(pages[0]);
             const QRectF back = colouredBox(pages[1]);
-            QVERIFY2(near(stripeFrom(pages[0], front.top() + 20, Yellow), front.left(), 0.3), qPrintable(what));
-            QVERIFY2(near(stripeFrom(pages[1], back.top() + 20, Red), back.left(), 0.3), qPrintable(what));
-            QVERIFY2(stripeFrom(pages[1], back.top() + 20, Blue) < 0, qPrintable(what + ": a front on the back page"));
+            QVERIFY2(near(stripeFrom(pages[0], front.top() + 20, 0), front.left(), 0.3), qPrintable(what));
+            QVERIFY2(near(stripeFrom(pages[1], back.top() + 20, 0, Red), back.left(), 0.3), qPrintable(what));
+            QVERIFY2(stripeFrom(pages[1], back.top() + 20, 0, Blue) < 0, qPrintable(what + ": a front on the back page"));
             // Turned over the page's vertical axis, the back lies behind the front.
             const QRectF behind(job.page.width() - front.right(), front.top(), front.width(), front.height());
             const bool fits = near(back.left(), behind.left(), 0.3) && near(back.top(), behind.top(), 0.3)
                 && near(back.width(), behind.width(), 0.3) && near(back.height(), behind.height(), 0.3);
             QVERIFY2(fits, qPrintable(what + ": back at " + describe(back) + ", expected " + describe(behind)));
 
-            // Anna's address is on the back of the first card only: the top
-            // card, the only card, the top-left slot (whose back is top right).
-            const double scale = job.mode == PrintMode::Kaartpapier ? back.width() / 148.96 : 1;
-            QRectF firstCard(back.topLeft(), QSizeF(148.96, 105.31) * scale);
-            QRectF otherCard = firstCard.translated(0, 106);
             if (job.mode == PrintMode::VierOpA4) {
-                firstCard = QRectF(148.5, 0, 148.5, 105);
-                otherCard = QRectF(0, 0, 148.5, 105);
+                // Anna's card lies top left; its back, with her name, top right.
+                const QRectF name(80, 50, 30, 4);
+                QVERIFY2(darkIn(pages[1], name.translated(148.5, 0)) && !darkIn(pages[1], name), qPrintable(what));
             }
-            const auto nameArea = [scale](const QRectF& card) {
-                return QRectF(card.left() + 80 * scale, card.top() + 50 * scale, 30 * scale, 4 * scale);
-            };
-            QVERIFY2(darkIn(pages[1], nameArea(firstCard)), qPrintable(what + ": no name behind the first card"));
-            if (job.mode != PrintMode::Kaartpapier)
-                QVERIFY2(!darkIn(pages[1], nameArea(otherCard)), qPrintable(what + ": a name on the wrong card"));
         }
     }
 
@@ -438,31 +408,10 @@ private Q_SLOTS:
             }
             QCOMPARE(dialogs.messages.last().text, PrintRun::TurnQuestion);
             QCOMPARE(result, backs ? QString() : PrintRun::FrontsOnlyMessage);
-            QStringList files = cups_.waitForOutput(before);
-            if (backs && files.size() < 2)   // the second job may still be on its way
-                files = cups_.waitForOutput(before + files);
-            QCOMPARE(files.size(), backs ? 2 : 1);
+            QCOMPARE(cups_.waitForOutput(before).size(), backs ? 2 : 1);
             QVERIFY(!cups_.lastJobAttributes().contains("two-sided"));
         }
         QCOMPARE(dialogs.messages.size(), 2);
-    }
-
-    void aStaleQueueConfigurationGoesAtTheNextStart()
-    {
-        // A process number above any the system gives out: its test has ended.
-        const QString stale = QStringLiteral("%1/cups-pdf-prentveltest999999999x1.conf").arg(QLatin1String(PrivateCups::BackendConfigFolder));
-        const QString own = QStringLiteral("%1/cups-pdf-prentveltest%2x1.conf")
-                                .arg(QLatin1String(PrivateCups::BackendConfigFolder))
-                                .arg(QCoreApplication::applicationPid());
-        for (const QString& path : {stale, own}) {
-            QFile file(path);
-            if (!file.open(QIODevice::WriteOnly))
-                QSKIP("the print server's configuration folder cannot be written");
-        }
-        PrivateCups::removeStaleConfigs();
-        QVERIFY(!QFile::exists(stale));
-        QVERIFY(QFile::exists(own));
-        QFile::remove(own);
     }
 
     void aPrinterWithoutThePaperPrintsNothingAndSaysSo()
