@@ -3,6 +3,8 @@
 #include <QAbstractButton>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QCursor>
+#include <QGuiApplication>
 #include <QMessageBox>
 #include <QPixmap>
 #include <QRegularExpression>
@@ -102,7 +104,11 @@ public:
         box.setDefaultButton(QMessageBox::Yes);
         box.button(QMessageBox::Yes)->setText(QStringLiteral("Ja"));
         box.button(QMessageBox::No)->setText(QStringLiteral("Nee"));
-        return box.exec() == QMessageBox::Yes;
+        // The question may come halfway a long operation, under its hourglass.
+        QGuiApplication::setOverrideCursor(QCursor(Qt::ArrowCursor));
+        const bool yes = box.exec() == QMessageBox::Yes;
+        QGuiApplication::restoreOverrideCursor();
+        return yes;
     }
 };
 

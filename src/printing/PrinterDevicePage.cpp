@@ -17,6 +17,15 @@ PrinterDevicePage::PrinterDevicePage(QPrinter& printer)
 PrinterDevicePage::~PrinterDevicePage()
 {
     endDocument();
+    if (printersDuplex_)
+        printer_.setDuplex(*printersDuplex_);
+}
+
+void PrinterDevicePage::setDuplex(QPrinter::DuplexMode mode)
+{
+    if (!printersDuplex_)
+        printersDuplex_ = printer_.duplex();
+    printer_.setDuplex(mode);
 }
 
 bool PrinterDevicePage::isCompletePdf(const QString& path)
@@ -114,14 +123,14 @@ bool PrinterDevicePage::printBothSides(bool landscape)
     const QPrinter::DuplexMode mode = landscape ? QPrinter::DuplexShortSide : QPrinter::DuplexLongSide;
     if (!QPrinterInfo(printer_).supportedDuplexModes().contains(mode))
         return false;
-    printer_.setDuplex(mode);
+    setDuplex(mode);
     return printer_.duplex() == mode;
 }
 
 bool PrinterDevicePage::startAnotherJob()
 {
     endDocument();
-    printer_.setDuplex(QPrinter::DuplexNone);
+    setDuplex(QPrinter::DuplexNone);
     failed_ = false;
     started_ = false;
     ended_ = false;

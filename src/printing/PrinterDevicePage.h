@@ -6,10 +6,10 @@
 #include "printing/PainterPage.h"
 
 #include <QMarginsF>
+#include <QPrinter>
 
 #include <memory>
-
-class QPrinter;
+#include <optional>
 
 class PrinterDevicePage : public PainterPage {
 public:
@@ -38,6 +38,8 @@ public:
     bool printBothSides(bool landscape) override;
     // The next drawing starts a new job on the same printer, one-sided.
     bool startAnotherJob() override;
+    // The duplex mode set for this page's jobs goes back to the printer's own
+    // choice when the page goes.
 
 protected:
     QPainter* painter() override;
@@ -46,10 +48,12 @@ protected:
 
 private:
     static bool isCompletePdf(const QString& path);
+    void setDuplex(QPrinter::DuplexMode mode);
 
     QPrinter& printer_;
     std::unique_ptr<QPainter> painter_;
     QMarginsF unprintable_;
+    std::optional<QPrinter::DuplexMode> printersDuplex_;
     bool failed_ = false;
     bool started_ = false;
     bool ended_ = false;

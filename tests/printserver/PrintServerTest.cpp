@@ -360,6 +360,7 @@ private Q_SLOTS:
                 QVERIFY2(!page->failed(), qPrintable(what));
             }
             QVERIFY2(dialogs.messages.isEmpty(), qPrintable(what + ": the duplex printer was asked to turn sheets"));
+            QCOMPARE(printer.printer().duplex(), QPrinter::DuplexNone);   // later one-sided jobs stay so
             const QStringList files = cups_.waitForOutput(before);
             QVERIFY2(files.size() == 1, qPrintable(what + ": not one job"));
             QVERIFY2(cups_.lastJobAttributes().contains(job.sides), qPrintable(what + ": no " + job.sides));
