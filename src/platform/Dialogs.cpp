@@ -3,7 +3,10 @@
 #include <QAbstractButton>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QCursor>
+#include <QGuiApplication>
 #include <QMessageBox>
+#include <QPixmap>
 #include <QRegularExpression>
 #include <QStringList>
 
@@ -92,6 +95,21 @@ public:
     {
         return runFileDialog(parent, title, filter, QString(), QFileDialog::AcceptSave, Overwrite::DialogAsks, &type);
     }
+    bool askYesNoWithPicture(QWidget* parent, const QString& text, const QString& title, const QImage& picture) override
+    {
+        QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No, parent);
+        box.setTextFormat(Qt::PlainText);
+        if (!picture.isNull())
+            box.setIconPixmap(QPixmap::fromImage(picture));
+        box.setDefaultButton(QMessageBox::Yes);
+        box.button(QMessageBox::Yes)->setText(QStringLiteral("Ja"));
+        box.button(QMessageBox::No)->setText(QStringLiteral("Nee"));
+        // The question may come halfway a long operation, under its hourglass.
+        QGuiApplication::setOverrideCursor(QCursor(Qt::ArrowCursor));
+        const bool yes = box.exec() == QMessageBox::Yes;
+        QGuiApplication::restoreOverrideCursor();
+        return yes;
+    }
 };
 
 RealDialogs realDialogs;
@@ -123,6 +141,11 @@ QString saveFileName(QWidget* parent, const QString& title, const QString& filte
 QString saveFileNameAndType(QWidget* parent, const QString& title, const QString& filter, int& type)
 {
     return current->saveFileNameAndType(parent, title, filter, type);
+}
+
+bool askYesNoWithPicture(QWidget* parent, const QString& text, const QString& title, const QImage& picture)
+{
+    return current->askYesNoWithPicture(parent, text, title, picture);
 }
 
 void setHandler(Handler* handler)

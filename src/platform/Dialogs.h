@@ -2,6 +2,7 @@
 // The one seam through which the program asks the user something: message boxes
 // and file dialogs. The program uses the real dialogs; tests install a handler
 // that answers from a script.
+#include <QImage>
 #include <QString>
 
 class QWidget;
@@ -36,6 +37,12 @@ public:
         type = 0;
         return saveFileName(parent, title, filter, QString(), Overwrite::DialogAsks);
     }
+    // A Ja/Nee question shown with a picture that explains it; true means Ja.
+    virtual bool askYesNoWithPicture(QWidget* parent, const QString& text, const QString& title, const QImage& picture)
+    {
+        Q_UNUSED(picture)
+        return askYesNo(parent, text, title, Icon::Question, Answer::Yes);
+    }
 };
 
 bool askYesNo(QWidget* parent, const QString& text, const QString& title, Icon icon = Icon::Question,
@@ -45,6 +52,7 @@ QString openFileName(QWidget* parent, const QString& title, const QString& filte
 QString saveFileName(QWidget* parent, const QString& title, const QString& filter, const QString& start = QString(),
                      Overwrite overwrite = Overwrite::DialogAsks);
 QString saveFileNameAndType(QWidget* parent, const QString& title, const QString& filter, int& type);
+bool askYesNoWithPicture(QWidget* parent, const QString& text, const QString& title, const QImage& picture);
 
 // Replaces the handler; nullptr brings back the real dialogs.
 void setHandler(Handler* handler);

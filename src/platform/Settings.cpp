@@ -67,6 +67,10 @@ double offsetX() { return number("printing/offsetX", 0, -MaxOffset, MaxOffset); 
 void setOffsetX(double value) { store("printing/offsetX", value); }
 double offsetY() { return number("printing/offsetY", 0, -MaxOffset, MaxOffset); }
 void setOffsetY(double value) { store("printing/offsetY", value); }
+double backOffsetX() { return number("printing/backOffsetX", 0, -MaxOffset, MaxOffset); }
+void setBackOffsetX(double value) { store("printing/backOffsetX", value); }
+double backOffsetY() { return number("printing/backOffsetY", 0, -MaxOffset, MaxOffset); }
+void setBackOffsetY(double value) { store("printing/backOffsetY", value); }
 
 int printMode(int start) { return wholeNumber("printing/mode", start, 1, std::numeric_limits<int>::max()); }
 void setPrintMode(int value) { store("printing/mode", value); }

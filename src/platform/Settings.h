@@ -32,6 +32,11 @@ double offsetX();
 void setOffsetX(double value);
 double offsetY();
 void setOffsetY(double value);
+// Added on the backs of a two-sided job, in mm, the same way round.
+double backOffsetX();
+void setBackOffsetX(double value);
+double backOffsetY();
+void setBackOffsetY(double value);
 constexpr double MaxOffset = 10.0;
 
 // --- Printing: the print mode last used and the printer picked in Printer Setup ---

@@ -458,7 +458,7 @@ void Afdrukken::printRequest(const PrintRun::Request& request, const std::option
         const QString caption = Label2->text();
         runScanAnimation();
         Label2->setText(caption);
-        result = PrintRun::print(*page, request, [&book] { return book; });
+        result = PrintRun::print(*page, request, [&book] { return book; }, this);
     }
     if (page->failed()) {
         Dialogs::showMessage(this, "Het afdrukken is mislukt. Controleer de printer of de bestandsnaam.",

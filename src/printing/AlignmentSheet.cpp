@@ -39,7 +39,42 @@ struct Paper {
     {
         PageText::printAt(page, x - margins.left(), y - margins.top(), text);
     }
+    // What follows belongs to the rectangle (x, y, width, height) of the paper; see PrinterPage::beginCard.
+    void card(double x, double y, double width, double height) const
+    {
+        page.beginCard(QRectF(x - margins.left(), y - margins.top(), width, height));
+    }
 };
+
+QString millimetres(double value)
+{
+    return QLocale(QLocale::Dutch, QLocale::Netherlands).toString(value, 'f', 1);
+}
+
+// The scales of the two-sided check: ticks every mm, numbered every 5 mm with
+// the back offset to add when the back's line stands there. Seen from the
+// front the back is mirrored: a line further right needs the back moved right
+// on its own page (+), a line lower needs it moved up (-).
+void backScales(const Paper& paper)
+{
+    const int reach = int(BackScaleReach);
+    const double x0 = BackScaleX[0], y0 = BackScaleX[1];
+    const double x1 = BackScaleY[0], y1 = BackScaleY[1];
+    for (int mm = -reach; mm <= reach; ++mm) {
+        const double tick = mm % 5 == 0 ? 4 : 2;
+        paper.line(x0 + mm, y0, x0 + mm, y0 + tick);
+        paper.line(x1, y1 + mm, x1 + tick, y1 + mm);
+        if (mm % 5 == 0) {
+            paper.text(x0 + mm - 1, y0 + 5, QString::number(mm));
+            paper.text(x1 + 5, y1 + mm - 1.5, QString::number(-mm));
+        }
+    }
+    paper.line(x0 - reach, y0, x0 + reach, y0);
+    paper.line(x1, y1 - reach, x1, y1 + reach);
+    paper.text(x0 - reach - 28, y0 - 1.5, QStringLiteral("Achterkant X"));
+    paper.text(x1 - 28, y1 - 1.5, QStringLiteral("Achterkant Y"));
+}
+
 
 void cross(const Paper& paper, double x, double y)
 {
@@ -97,7 +132,35 @@ void PrintTestvel(PrinterPage& page, const QMarginsF& margins, double offsetX, d
         paper.text(20, y, line);
         y += 6;
     }
-    const QLocale dutch(QLocale::Dutch, QLocale::Netherlands);
-    paper.text(20, y + 6, QStringLiteral("Verschuiving nu: X %1 mm, Y %2 mm")
-                              .arg(dutch.toString(offsetX, 'f', 1), dutch.toString(offsetY, 'f', 1)));
+    paper.text(20, y + 6, QStringLiteral("Verschuiving nu: X %1 mm, Y %2 mm").arg(millimetres(offsetX), millimetres(offsetY)));
+
+    page.setFont(PageText::arial, 10, true);
+    paper.text(20, 185, QStringLiteral("Beide zijden"));
+    page.setFont(PageText::arial, 10, false);
+    paper.text(20, 191, QStringLiteral("Houd het vel tegen het licht en lees af waar de lijnen van de achterkant staan."));
+    paper.text(20, 197, QStringLiteral("Tel die getallen op bij Achterkant X en Y."));
+    page.setFont(PageText::arial, 7, false);
+    backScales(paper);
+}
+
+void PrintTestvelAchterkant(PrinterPage& page, const QMarginsF& margins, double backOffsetX, double backOffsetY)
+{
+    page.setUnit(PrinterPage::Unit::Millimetres);
+    page.setTextColor(PageText::black);
+    page.setTransparentTextBackground();
+    const Paper paper{page, margins};
+    constexpr double overhang = 6;   // how far each line runs past its scale's ticks
+
+    paper.card(BackScaleX[0], BackScaleX[1] - overhang, 0, 2 * overhang);
+    paper.line(BackScaleX[0], BackScaleX[1] - overhang, BackScaleX[0], BackScaleX[1] + overhang);
+    paper.card(BackScaleY[0] - overhang, BackScaleY[1], 2 * overhang, 0);
+    paper.line(BackScaleY[0] - overhang, BackScaleY[1], BackScaleY[0] + overhang, BackScaleY[1]);
+
+    // The texts read on the back, behind the front's instructions.
+    paper.card(20, 120, 170, 40);
+    page.setFont(PageText::arial, 14, true);
+    paper.text(20, 120, QStringLiteral("Achterkant van het testvel"));
+    page.setFont(PageText::arial, 10, false);
+    paper.text(20, 132, QStringLiteral("De lijnen op deze kant horen bij 0 op de schalen van de voorkant."));
+    paper.text(20, 138, QStringLiteral("Achterkant nu: X %1 mm, Y %2 mm").arg(millimetres(backOffsetX), millimetres(backOffsetY)));
 }

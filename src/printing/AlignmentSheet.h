@@ -17,4 +17,18 @@ constexpr double AlignmentCrossInset = 10;
 // Draws the sheet in mm on a page whose origin lies `margins` inside the paper
 // (the printer's unprintable border). `offsetX`/`offsetY` are printed as the
 // shift in use.
+// The front also carries the scales of the two-sided check.
 void PrintTestvel(PrinterPage& page, const QMarginsF& margins, double offsetX, double offsetY);
+
+// Where the scales of the two-sided check lie on the front, in mm from the
+// paper's top-left corner: the zero of the X scale and of the Y scale.
+constexpr double BackScaleX[] = {105, 215};
+constexpr double BackScaleY[] = {150, 250};
+// Half the length of a scale, in mm.
+constexpr double BackScaleReach = 10;
+
+// The back of the alignment sheet, drawn in the front's coordinates for a
+// MirroredPage: one line behind the zero of each scale, so that held against
+// the light the scales read the back offset to add; `backOffsetX`/`backOffsetY`
+// are printed as the back offset in use.
+void PrintTestvelAchterkant(PrinterPage& page, const QMarginsF& margins, double backOffsetX, double backOffsetY);

@@ -34,10 +34,21 @@ constexpr std::array<Segment, 10> cutMarks{{
     {176, 270, 176, 280},
 }};
 
+QRectF slot(double top)
+{
+    return QRectF(slotLeft, top, CardPrintSize::width, CardPrintSize::height);
+}
+
+void drawInSlot(PrinterPage& page, const QImage& card, double top)
+{
+    page.beginCard(slot(top));
+    page.drawPicture(card, slotLeft, top, CardPrintSize::width, CardPrintSize::height);
+}
+
 void drawInSlots(PrinterPage& page, const QImage& top, const QImage& bottom)
 {
-    page.drawPicture(top, slotLeft, topSlotTop, CardPrintSize::width, CardPrintSize::height);
-    page.drawPicture(bottom, slotLeft, bottomSlotTop, CardPrintSize::width, CardPrintSize::height);
+    drawInSlot(page, top, topSlotTop);
+    drawInSlot(page, bottom, bottomSlotTop);
 }
 
 void setInstructionFont(PrinterPage& page)
@@ -66,10 +77,12 @@ void PrintKnipLijnen(PrinterPage& page)
     printAt(page, 60, 265, QStringLiteral("Snij of knip de kaarten langs de zijlijnen door"));
 }
 
-void PrintTweeKaarten(PrinterPage& page, const QImage& card)
+void PrintTweeKaarten(PrinterPage& page, const QImage& card, bool turnInstruction)
 {
     drawInSlots(page, card, card);
     PrintKnipLijnen(page);
+    if (!turnInstruction)
+        return;
     setInstructionFont(page);
     printAt(page, 45, 255, QStringLiteral("Draai het papier om en print de adreszijden op de achterkant"));
 }
@@ -77,23 +90,28 @@ void PrintTweeKaarten(PrinterPage& page, const QImage& card)
 void PrintAdresZijden(PrinterPage& page, const QImage& card, const std::optional<AddressBook>& book,
                       const QString& naam1, const QString& naam2)
 {
-    drawInSlots(page, card, card);
-    if (!book)
-        return;
-
     // The last record with a matching name fills its block.
-    const AddressCells first = PageText::recipientCells(*book, naam1);
-    const AddressCells second = PageText::recipientCells(*book, naam2);
-    if (first[0].isEmpty() && second[0].isEmpty())
-        return;
+    const AddressCells first = book ? PageText::recipientCells(*book, naam1) : AddressCells{};
+    const AddressCells second = book ? PageText::recipientCells(*book, naam2) : AddressCells{};
+    const bool addresses = book && !(first[0].isEmpty() && second[0].isEmpty());
 
-    page.setTransparentTextBackground();
-    page.setFont(arial, 11, true);
-    page.setTextColor(black);
-    printCells(page, first, 88.5);
-    printCells(page, second, 194);
-    printAt(page, 33, 122.3, book->senderLine);
-    printAt(page, 33, 229, book->senderLine);
+    // Each card with its addresses, so that a back moves with them.
+    const struct {
+        double top;
+        const AddressCells& recipient;
+        double recipientY;
+        double senderY;
+    } cards[] = {{topSlotTop, first, 88.5, 122.3}, {bottomSlotTop, second, 194, 229}};
+    for (const auto& c : cards) {
+        drawInSlot(page, card, c.top);
+        if (!addresses)
+            continue;
+        page.setTransparentTextBackground();
+        page.setFont(arial, 11, true);
+        page.setTextColor(black);
+        printCells(page, c.recipient, c.recipientY);
+        printAt(page, 33, c.senderY, book->senderLine);
+    }
 }
 
 void PrintDubbelLiggend(PrinterPage& page, const QImage& card, const QImage& achterkant)

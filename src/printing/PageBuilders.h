@@ -45,8 +45,9 @@ QString printNumberText(long long number);
 // The ten cut marks around the two card slots and the cut instruction.
 void PrintKnipLijnen(PrinterPage& page);
 
-// Mode 1: the card twice, cut marks and the turn-over instruction.
-void PrintTweeKaarten(PrinterPage& page, const QImage& card);
+// Mode 1: the card twice, cut marks and, unless the backs follow in the same
+// job, the turn-over instruction.
+void PrintTweeKaarten(PrinterPage& page, const QImage& card, bool turnInstruction = true);
 
 // Mode 1 when the card is the address side: the card twice, then, when a book
 // is given, the addresses of the last records named naam1 and naam2 and the

@@ -98,6 +98,7 @@ void PrintKaartpapier(PrinterPage& page, const QImage& card, const PostcardPage&
                       const std::optional<AddressBook>& book, const QString& naam)
 {
     const CardOnSheet place = singleCardPlace(shapeOf(card), paper);
+    page.beginCard(place.card);
     drawPart(page, card, place.card, place.printed);
     if (book)
         printAddress(page, place.card, PageText::recipientCells(*book, naam), book->senderLine);
@@ -107,13 +108,11 @@ void PrintVierKaarten(PrinterPage& page, const QImage& card, const PostcardPage&
                       const std::optional<AddressBook>& book, const QStringList& names)
 {
     const auto slots = perforatedSlots(paper.sheet);
-    std::array<QRectF, 4> cards;
     for (int i = 0; i < 4; ++i) {
-        cards[i] = coverRect(shapeOf(card), slots[i]);
-        drawPart(page, card, cards[i], slots[i]);
+        const QRectF whole = coverRect(shapeOf(card), slots[i]);
+        page.beginCard(whole);
+        drawPart(page, card, whole, slots[i]);
+        if (book)
+            printAddress(page, whole, PageText::recipientCells(*book, names.value(i)), book->senderLine);
     }
-    if (!book)
-        return;
-    for (int i = 0; i < 4; ++i)
-        printAddress(page, cards[i], PageText::recipientCells(*book, names.value(i)), book->senderLine);
 }

@@ -90,7 +90,7 @@ PrintResult tweeKaarten(PrinterPage& page, const Request& request, const Book& b
     if (request.addressSide)
         PrintAdresZijden(page, request.card, request.withAddresses ? book : std::nullopt, request.naam1, request.naam2);
     else
-        PrintTweeKaarten(page, request.card);
+        PrintTweeKaarten(page, request.card, !request.bothSides);
     return {};
 }
 

@@ -9,11 +9,14 @@
 #include <QMarginsF>
 
 #include <QImage>
+#include <QList>
 #include <QString>
 #include <QStringList>
 
 #include <functional>
 #include <optional>
+
+class QWidget;
 
 namespace PrintRun {
 
@@ -44,15 +47,43 @@ bool needsAddressBook(const Request& request);
 // What Print and Voorbeeld say when such a request finds no address book.
 extern const QString NoAddressBookMessage;
 
+// The sides of a sheet.
+enum class Side { Front, Back };
+// What one job prints of two-sided sheets: fronts and backs alternately (a
+// device that prints both sides or a PDF file), or one side of every sheet
+// (a pass through a printer that prints one side). One-sided jobs are Fronts.
+enum class Pass { Alternating, Fronts, Backs };
+// The sides of the pages of one job in the order they are printed, `sets`
+// sets of one sheet each.
+QList<Side> pageOrder(Pass pass, int sets);
+
+// Whether the request prints both sides of its sheets: "Beide zijden" in a
+// mode that has backs (1, 8 and 9).
+bool printsBothSides(const Request& request);
+// What the run says when the user stops after the fronts.
+extern const QString FrontsOnlyMessage;
+// The turn question: its title and text.
+extern const QString TurnTitle;
+extern const QString TurnQuestion;
+
 // Prints `request` on `page`, everything moved by the request's offset: the
 // paper of the mode, millimetres (twips for the calendar), the copies, the builder of the mode,
 // end of document. A page that makes no copies itself (a PDF file) gets the
 // whole set of pages once per copy. The address book is loaded once, only by
-// the modes that print addresses. Gives the builder's result message, or an
-// empty text when it leaves none.
-QString print(PrinterPage& page, const Request& request, const BookLoader& loadBook);
+// the modes that print addresses.
+// A two-sided request prints each sheet of fronts followed by its backs
+// (mirrored, with the back offset added) in one job when the page takes both
+// sides (printBothSides), each copy its own pair of pages; otherwise, or when
+// that job fails, the fronts as one job, then the turn question (through
+// Dialogs, over `parent`), and on Ja the backs as a second job.
+// Gives the builder's result message, FrontsOnlyMessage when the user stopped
+// after the fronts, or an empty text.
+QString print(PrinterPage& page, const Request& request, const BookLoader& loadBook, QWidget* parent = nullptr);
 
-// Prints the alignment sheet on `page`, moved by the offset, and ends the document.
-void printAlignmentSheet(PrinterPage& page, const QMarginsF& paperMargins, double offsetX, double offsetY);
+// Prints the two-sided alignment sheet on `page` (its origin `paperMargins`
+// inside the paper) as print() prints two-sided sheets: the printer offset on
+// both pages, the back offset added on the back.
+void printAlignmentSheet(PrinterPage& page, const QMarginsF& paperMargins, double offsetX, double offsetY,
+                         double backOffsetX = 0, double backOffsetY = 0, QWidget* parent = nullptr);
 
 }

@@ -12,6 +12,8 @@ void loadRememberedSettings(PrintSettings& settings)
     settings.labelsPerSheet = Settings::labelsPerSheet();
     settings.offsetX = Settings::offsetX();
     settings.offsetY = Settings::offsetY();
+    settings.backOffsetX = Settings::backOffsetX();
+    settings.backOffsetY = Settings::backOffsetY();
     settings.printMode = Settings::printMode(settings.printMode);
 }
 
@@ -24,4 +26,6 @@ void rememberLabelSettings(const PrintSettings& settings)
     Settings::setLabelsPerSheet(settings.labelsPerSheet);
     Settings::setOffsetX(settings.offsetX);
     Settings::setOffsetY(settings.offsetY);
+    Settings::setBackOffsetX(settings.backOffsetX);
+    Settings::setBackOffsetY(settings.backOffsetY);
 }

@@ -4,6 +4,7 @@
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPrinter>
+#include <QPrinterInfo>
 
 PrinterDevicePage::PrinterDevicePage(QPrinter& printer)
     : printer_(printer)
@@ -16,6 +17,15 @@ PrinterDevicePage::PrinterDevicePage(QPrinter& printer)
 PrinterDevicePage::~PrinterDevicePage()
 {
     endDocument();
+    if (printersDuplex_)
+        printer_.setDuplex(*printersDuplex_);
+}
+
+void PrinterDevicePage::setDuplex(QPrinter::DuplexMode mode)
+{
+    if (!printersDuplex_)
+        printersDuplex_ = printer_.duplex();
+    printer_.setDuplex(mode);
 }
 
 bool PrinterDevicePage::isCompletePdf(const QString& path)
@@ -102,4 +112,27 @@ void PrinterDevicePage::endDocument()
     // A PDF whose last bytes never reached the disk (a full disk, say) is no document.
     if (started_ && !failed_ && !printer_.outputFileName().isEmpty() && !isCompletePdf(printer_.outputFileName()))
         failed_ = true;
+}
+
+bool PrinterDevicePage::printBothSides(bool landscape)
+{
+    if (started_)
+        return false;
+    if (printer_.outputFormat() != QPrinter::NativeFormat)
+        return true;
+    const QPrinter::DuplexMode mode = landscape ? QPrinter::DuplexShortSide : QPrinter::DuplexLongSide;
+    if (!QPrinterInfo(printer_).supportedDuplexModes().contains(mode))
+        return false;
+    setDuplex(mode);
+    return printer_.duplex() == mode;
+}
+
+bool PrinterDevicePage::startAnotherJob()
+{
+    endDocument();
+    setDuplex(QPrinter::DuplexNone);
+    failed_ = false;
+    started_ = false;
+    ended_ = false;
+    return true;
 }

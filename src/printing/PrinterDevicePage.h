@@ -6,10 +6,10 @@
 #include "printing/PainterPage.h"
 
 #include <QMarginsF>
+#include <QPrinter>
 
 #include <memory>
-
-class QPrinter;
+#include <optional>
 
 class PrinterDevicePage : public PainterPage {
 public:
@@ -17,7 +17,7 @@ public:
     ~PrinterDevicePage() override;
 
     // True when the printer refused to start the job; drawing is then ignored.
-    bool failed() const { return failed_; }
+    bool failed() const override { return failed_; }
     // True once the job has started (something was drawn).
     bool started() const { return started_; }
 
@@ -29,9 +29,17 @@ public:
     void leaveOutUnprintable(const QMarginsF& margins) { unprintable_ = margins; }
     bool printsCopies() const override;
     // The unprintable border of the paper, in mm, that the page's origin lies inside.
-    QMarginsF paperMargins() const;
+    QMarginsF paperMargins() const override;
     void newPage() override;
     void endDocument() override;
+    // A PDF file takes both sides as they come; a printer when its driver
+    // offers the duplex mode (CUPS "sides": two-sided-long-edge for portrait,
+    // two-sided-short-edge for landscape) and keeps it once set.
+    bool printBothSides(bool landscape) override;
+    // The next drawing starts a new job on the same printer, one-sided.
+    bool startAnotherJob() override;
+    // The duplex mode set for this page's jobs goes back to the printer's own
+    // choice when the page goes.
 
 protected:
     QPainter* painter() override;
@@ -40,10 +48,12 @@ protected:
 
 private:
     static bool isCompletePdf(const QString& path);
+    void setDuplex(QPrinter::DuplexMode mode);
 
     QPrinter& printer_;
     std::unique_ptr<QPainter> painter_;
     QMarginsF unprintable_;
+    std::optional<QPrinter::DuplexMode> printersDuplex_;
     bool failed_ = false;
     bool started_ = false;
     bool ended_ = false;

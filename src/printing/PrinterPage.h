@@ -5,6 +5,8 @@
 
 #include <QColor>
 #include <QImage>
+#include <QMarginsF>
+#include <QRectF>
 #include <QString>
 
 class PrinterPage {
@@ -29,4 +31,24 @@ public:
     virtual void setTransparentTextBackground() = 0;
     virtual void newPage() = 0;
     virtual void endDocument() = 0;
+
+    // The picture and texts drawn next, up to the next call, belong to the
+    // card whose whole picture lies at `card`. The backs of a two-sided sheet
+    // move with their card (MirroredPage); other pages ignore it.
+    virtual void beginCard(const QRectF& card) { Q_UNUSED(card) }
+    // The unprintable border of the paper, in mm, that the page's origin lies
+    // inside; none for a page that covers the whole sheet.
+    virtual QMarginsF paperMargins() const { return QMarginsF(); }
+
+    // Two-sided jobs. Asks the device to print this job's pages on both sides
+    // of its sheets, turned over the long edge (portrait) or the short edge
+    // (landscape); true when it will take fronts and backs alternately (a
+    // duplex printer, or a PDF file to print two-sided later).
+    virtual bool printBothSides(bool landscape) { Q_UNUSED(landscape) return false; }
+    // Whether the job could not be printed (it did not start, or failed).
+    virtual bool failed() const { return false; }
+    // Ends this job and lets the next drawing start another on the same
+    // device, one-sided: the second pass of sheets put back in the tray.
+    // False when the device takes no second job.
+    virtual bool startAnotherJob() { return false; }
 };

@@ -29,9 +29,11 @@ namespace {
 
 const QString Title = QStringLiteral(" Afdruk Marges");
 
-// The two alignment inputs below the labels-per-sheet list, the Testvel
-// button below the others, and the explanation below the label picture.
-constexpr int OffsetRows = 1110;
+// The four alignment inputs (printer, then back) below the labels-per-sheet
+// list, the Testvel button below the others, and the explanation below the
+// label picture.
+constexpr int OffsetRow = 555;
+constexpr int OffsetRows = 4 * OffsetRow;
 constexpr int ButtonStep = 330;
 constexpr int AlignmentRows = OffsetRows + ButtonStep;
 
@@ -134,7 +136,9 @@ void Printmarges::buildAlignmentControls()
         int top;
     } inputs[] = {
         {Label6, OffsetX, "Label6", "OffsetX", "Verschuiving X", 2580},
-        {Label7, OffsetY, "Label7", "OffsetY", "Verschuiving Y", 2580 + OffsetRows / 2},
+        {Label7, OffsetY, "Label7", "OffsetY", "Verschuiving Y", 2580 + OffsetRow},
+        {Label8, OffsetAchterX, "Label8", "OffsetAchterX", "Achterkant X", 2580 + 2 * OffsetRow},
+        {Label9, OffsetAchterY, "Label9", "OffsetAchterY", "Achterkant Y", 2580 + 3 * OffsetRow},
     };
     for (const auto& input : inputs) {
         input.label = make<QLabel>(Frame2, input.labelName, input.caption);
@@ -144,7 +148,9 @@ void Printmarges::buildAlignmentControls()
         input.box->setSingleStep(0.1);
         input.box->setDecimals(1);
         input.box->setSuffix(QStringLiteral(" mm"));
-        input.box->setToolTip(QStringLiteral(" Positief: naar rechts / naar beneden "));
+        input.box->setToolTip(input.box == OffsetX || input.box == OffsetY
+                                  ? QStringLiteral(" Positief: naar rechts / naar beneden ")
+                                  : QStringLiteral(" Extra op de achterkanten, zoals het testvel het aangeeft "));
         placeInTwips(input.box, 135, input.top + 225, 1140, 285);
         setBackground(input.box, QColor(220, 180, 120));
     }
@@ -168,6 +174,8 @@ void Printmarges::showSettings()
     Combo1->setEditText(QString::number(settings_.labelsPerSheet));
     OffsetX->setValue(settings_.offsetX);
     OffsetY->setValue(settings_.offsetY);
+    OffsetAchterX->setValue(settings_.backOffsetX);
+    OffsetAchterY->setValue(settings_.backOffsetY);
     const double values[] = {0, settings_.labelLeft, settings_.labelTop, settings_.labelWidth,
                              double(settings_.labelHeight)};
     for (int i = 1; i <= 4; ++i)
@@ -193,6 +201,8 @@ void Printmarges::ResetKnop_Click()
     settings_.labelsPerSheet = startValues.labelsPerSheet;
     settings_.offsetX = startValues.offsetX;
     settings_.offsetY = startValues.offsetY;
+    settings_.backOffsetX = startValues.backOffsetX;
+    settings_.backOffsetY = startValues.backOffsetY;
     rememberLabelSettings(settings_);
     showSettings();
 }
@@ -206,7 +216,8 @@ void Printmarges::TestvelKnop_Click()
         return;
     {
         BusyPointer busy;
-        PrintRun::printAlignmentSheet(*page, page->paperMargins(), OffsetX->value(), OffsetY->value());
+        PrintRun::printAlignmentSheet(*page, page->paperMargins(), OffsetX->value(), OffsetY->value(),
+                                      OffsetAchterX->value(), OffsetAchterY->value(), this);
     }
     if (page->failed())
         Dialogs::showMessage(this, "Het afdrukken is mislukt. Controleer de printer of de bestandsnaam.", Title,
@@ -236,6 +247,8 @@ void Printmarges::OkKnop_Click()
     settings_.labelsPerSheet = values.perSheet;
     settings_.offsetX = OffsetX->value();
     settings_.offsetY = OffsetY->value();
+    settings_.backOffsetX = OffsetAchterX->value();
+    settings_.backOffsetY = OffsetAchterY->value();
     rememberLabelSettings(settings_);
     accept();
 }

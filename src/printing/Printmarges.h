@@ -43,6 +43,11 @@ public:
     QDoubleSpinBox* OffsetX = nullptr;
     QLabel* Label7 = nullptr;
     QDoubleSpinBox* OffsetY = nullptr;
+    // Added on the backs of two-sided jobs.
+    QLabel* Label8 = nullptr;
+    QDoubleSpinBox* OffsetAchterX = nullptr;
+    QLabel* Label9 = nullptr;
+    QDoubleSpinBox* OffsetAchterY = nullptr;
     QPushButton* TestvelKnop = nullptr;
 
     void MargeText_Change(int index);

@@ -4,21 +4,36 @@ namespace {
 constexpr double twipsPerMillimetre = 1440 / 25.4;
 }
 
+void MovedPage::drawLine(double x1, double y1, double x2, double y2, const QColor& color)
+{
+    target_.drawLine(x1 + dx(), y1 + dy(), x2 + dx(), y2 + dy(), color);
+}
+
+void MovedPage::drawRectangle(double x1, double y1, double x2, double y2, const QColor& color)
+{
+    target_.drawRectangle(x1 + dx(), y1 + dy(), x2 + dx(), y2 + dy(), color);
+}
+
+void MovedPage::drawPicture(const QImage& image, double x, double y, double width, double height)
+{
+    target_.drawPicture(image, x + dx(), y + dy(), width, height);
+}
+
 ShiftedPage::ShiftedPage(PrinterPage& target, double xMillimetres, double yMillimetres)
-    : target_(target), xMillimetres_(xMillimetres), yMillimetres_(yMillimetres)
+    : MovedPage(target), xMillimetres_(xMillimetres), yMillimetres_(yMillimetres)
 {
 }
 
 void ShiftedPage::setUnit(Unit unit)
 {
     unit_ = unit;
-    target_.setUnit(unit);
+    MovedPage::setUnit(unit);
 }
 
 void ShiftedPage::setPageSetup(const PageSetup& setup)
 {
     landscape_ = setup.orientation == QPageLayout::Landscape;
-    target_.setPageSetup(setup);
+    MovedPage::setPageSetup(setup);
 }
 
 // On a landscape page the paper's right is the page's down and the paper's
@@ -35,22 +50,9 @@ double ShiftedPage::dy() const
     return unit_ == Unit::Twips ? mm * twipsPerMillimetre : mm;
 }
 
-void ShiftedPage::setPosition(double x, double y)
+// The card's mirror image about the axis starts where its right edge mirrors to.
+void MirroredPage::beginCard(const QRectF& card)
 {
-    target_.setPosition(x + dx(), y + dy());
-}
-
-void ShiftedPage::drawLine(double x1, double y1, double x2, double y2, const QColor& color)
-{
-    target_.drawLine(x1 + dx(), y1 + dy(), x2 + dx(), y2 + dy(), color);
-}
-
-void ShiftedPage::drawRectangle(double x1, double y1, double x2, double y2, const QColor& color)
-{
-    target_.drawRectangle(x1 + dx(), y1 + dy(), x2 + dx(), y2 + dy(), color);
-}
-
-void ShiftedPage::drawPicture(const QImage& image, double x, double y, double width, double height)
-{
-    target_.drawPicture(image, x + dx(), y + dy(), width, height);
+    shift_ = 2 * axis_ - 2 * card.left() - card.width();
+    MovedPage::beginCard(card);
 }

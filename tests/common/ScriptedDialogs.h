@@ -30,6 +30,7 @@ public:
     QList<int> fileTypes;
 
     QList<Message> messages;
+    QList<QImage> pictures;   // shown with the questions that have one
     QStringList fileFilters;
     QStringList fileStarts;   // what each file dialog proposed
 
@@ -38,6 +39,11 @@ public:
     {
         messages.append({text, title, icon, true, defaultAnswer});
         return answers.isEmpty() ? false : answers.takeFirst();
+    }
+    bool askYesNoWithPicture(QWidget* parent, const QString& text, const QString& title, const QImage& picture) override
+    {
+        pictures.append(picture);
+        return askYesNo(parent, text, title, Dialogs::Icon::Question, Dialogs::Answer::Yes);
     }
     void showMessage(QWidget*, const QString& text, const QString& title, Dialogs::Icon icon) override
     {

@@ -7,6 +7,7 @@
 #include "printing/AlignmentSheet.h"
 #include "printing/PrintRun.h"
 #include "printing/PrintSettings.h"
+#include "printing/PrintSettingsStore.h"
 #include "printing/Printmarges.h"
 #include "printing/SessionPrinter.h"
 
@@ -39,13 +40,14 @@ private Q_SLOTS:
     {
         // The page's origin lies at the printer's margins; the offset moves it all.
         RecordingPage page;
+        page.takesBothSides = true;
         PrintRun::printAlignmentSheet(page, QMarginsF(5, 6, 5, 6), 1, 2);
         QCOMPARE(crossCentres(page), QList<QPointF>({{6, 6}, {6, 283}, {196, 6}, {196, 283}}));
-        QCOMPARE(page.page, 0);
+        QCOMPARE(page.page, 1);   // and its back
         QVERIFY(page.ended);
 
         QStringList printed;
-        for (const auto& text : page.texts)
+        for (const auto& text : page.textsOnPage(0))
             printed << text.text;
         QVERIFY(printed.join(' ').contains(AlignmentInstruction));
         QVERIFY(AlignmentInstruction.startsWith("Staan de kruisjes niet op 10 mm van de rand van het papier? Meet"));
@@ -79,10 +81,18 @@ private Q_SLOTS:
             QVERIFY(!window.OffsetY->text().contains('a'));
         }
         window.OffsetY->setValue(-2.3);
+        window.OffsetAchterX->setValue(0.4);
+        window.OffsetAchterY->setValue(-1.2);
         window.OkKnop_Click();
         QCOMPARE(settings.offsetX, 1.5);
         QCOMPARE(settings.offsetY, -2.3);
         QCOMPARE(Settings::offsetY(), -2.3);
+        QCOMPARE(settings.backOffsetX, 0.4);
+        QCOMPARE(Settings::backOffsetY(), -1.2);
+        PrintSettings loaded;
+        loadRememberedSettings(loaded);
+        QCOMPARE(loaded.backOffsetX, 0.4);
+        QCOMPARE(loaded.backOffsetY, -1.2);
         QCOMPARE(Settings::labelWidth(), 66.0);
 
         ScriptedDialogs dialogs;
@@ -90,11 +100,13 @@ private Q_SLOTS:
         Printmarges again(settings);
         again.ResetKnop_Click();
         QCOMPARE(again.OffsetX->value(), 0.0);
+        QCOMPARE(again.OffsetAchterY->value(), 0.0);
         QCOMPARE(settings.offsetX, 0.0);
         QCOMPARE(Settings::offsetX(), 0.0);
+        QCOMPARE(Settings::backOffsetY(), 0.0);
     }
 
-    void testvelPrintsOneSheetAndShowsTheInstruction()
+    void testvelPrintsBothSidesAndShowsTheInstruction()
     {
         QTemporaryDir dir;
         PrintSettings settings;
@@ -113,7 +125,9 @@ private Q_SLOTS:
         QCOMPARE(dialogs.messages.first().text, AlignmentInstruction);
         QFile pdf(dir.filePath("testvel.pdf"));
         QVERIFY(pdf.open(QIODevice::ReadOnly));
-        QVERIFY(pdf.readAll().startsWith("%PDF"));
+        const QByteArray bytes = pdf.readAll();
+        QVERIFY(bytes.startsWith("%PDF"));
+        QVERIFY(bytes.contains("/Count 2"));   // the front and, without a question, the back
         QCOMPARE(settings.offsetX, 0.0);
     }
 };

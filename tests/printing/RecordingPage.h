@@ -3,6 +3,7 @@
 #include "printing/PrinterPage.h"
 
 #include <QList>
+#include <QMarginsF>
 
 class RecordingPage : public PrinterPage {
 public:
@@ -34,8 +35,20 @@ public:
     QList<QString> calls;   // every call in order: "unit", "text", "line", ...
     Unit unit = Unit::Millimetres;
     int copies = 1;
-    int page = 0;           // index of the current page
+    int page = 0;           // index of the current page, counted over all jobs
     bool ended = false;
+    // Two-sided jobs: what the page answers, and what it was asked.
+    QMarginsF margins;                 // paperMargins()
+    bool takesBothSides = false;       // printBothSides() answer
+    int failingJobs = 0;               // the first jobs that fail
+    int jobs = 1;                      // jobs started so far
+    QList<bool> askedBothSides;        // landscape, each time printBothSides was asked
+    QList<int> firstPageOfJob{0};
+
+    QMarginsF paperMargins() const override { return margins; }
+    bool printBothSides(bool landscape) override { askedBothSides << landscape; return takesBothSides; }
+    bool failed() const override { return jobs <= failingJobs; }
+    bool startAnotherJob() override { ++jobs; firstPageOfJob << ++page; calls << "job"; return true; }
 
     void setUnit(Unit u) override { unit = u; calls << "unit"; }
     void setCopies(int c) override { copies = c; calls << "copies"; }

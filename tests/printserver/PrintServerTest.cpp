@@ -9,12 +9,16 @@
 #include "platform/CardSurface.h"
 #include "printing/Afdrukken.h"
 #include "printing/PostcardPaper.h"
+#include "printing/PrintModes.h"
+#include "printing/PrintRun.h"
+#include "printing/PrinterDevicePage.h"
 #include "printing/PrintSettings.h"
 #include "printing/SessionPrinter.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QImage>
+#include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QRegularExpression>
@@ -65,11 +69,12 @@ double lowestPpi(const QString& file)
     return lowest;
 }
 
-QImage render(const QString& file, const QString& prefix)
+QImage render(const QString& file, const QString& prefix, int page = 1)
 {
     QProcess process;
     process.setStandardErrorFile(QProcess::nullDevice());
-    process.start("pdftoppm", {"-r", QString::number(RenderDpi), "-f", "1", "-l", "1", "-singlefile", "-png", file, prefix});
+    const QString number = QString::number(page);
+    process.start("pdftoppm", {"-r", QString::number(RenderDpi), "-f", number, "-l", number, "-singlefile", "-png", file, prefix});
     process.waitForFinished(60000);
     return QImage(prefix + ".png").convertToFormat(QImage::Format_RGB32);
 }
@@ -99,17 +104,32 @@ QRectF colouredBox(const QImage& image)
     return QRectF(left * mm, top * mm, (right + 1 - left) * mm, (bottom + 1 - top) * mm);
 }
 
-// Where the yellow stripe at the card's left edge starts along a row, in mm, from `fromMm` on.
-double yellowFrom(const QImage& image, double rowMm, double fromMm)
+const QRgb Blue = qRgb(0, 0, 255), Yellow = qRgb(255, 255, 0), Green = qRgb(0, 160, 0), Red = qRgb(255, 0, 0);
+
+// Where a stripe of `colour` (the card's left edge) starts along a row, in mm, from `fromMm` on.
+double stripeFrom(const QImage& image, double rowMm, double fromMm, QRgb colour = Yellow)
 {
     const double mm = 25.4 / RenderDpi;
     const int y = int(rowMm / mm);
     for (int x = int(fromMm / mm); x < image.width(); ++x) {
         const QRgb pixel = image.pixel(x, y);
-        if (qRed(pixel) > 200 && qGreen(pixel) > 200 && qBlue(pixel) < 80)
+        if (std::abs(qRed(pixel) - qRed(colour)) < 60 && std::abs(qGreen(pixel) - qGreen(colour)) < 60
+            && std::abs(qBlue(pixel) - qBlue(colour)) < 60)
             return x * mm;
     }
     return -1;
+}
+
+// Whether text (dark pixels) lies in `area`, in mm.
+bool darkIn(const QImage& image, const QRectF& area)
+{
+    const double perMm = RenderDpi / 25.4;
+    const QRect pixels = QRectF(area.topLeft() * perMm, area.size() * perMm).toRect().intersected(image.rect());
+    for (int y = pixels.top(); y <= pixels.bottom(); ++y)
+        for (int x = pixels.left(); x <= pixels.right(); ++x)
+            if (qGray(image.pixel(x, y)) < 60)
+                return true;
+    return false;
 }
 
 bool near(double a, double b, double tolerance)
@@ -120,6 +140,54 @@ bool near(double a, double b, double tolerance)
 QString describe(const QRectF& r)
 {
     return QStringLiteral("(%1, %2) %3 x %4 mm").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
+}
+
+QImage stripedCard(QRgb colour, QRgb stripe)
+{
+    QImage card(515 * 4, 365 * 4, QImage::Format_RGB32);
+    card.fill(colour);
+    QPainter(&card).fillRect(0, 0, 200, card.height(), QColor::fromRgb(stripe));
+    return card;
+}
+
+// A two-sided job with the fronts blue and the backs green, each with a
+// stripe at its left edge; only naam1 has an address.
+PrintRun::Request twoSidedRequest(int mode, SessionPrinter& printer)
+{
+    PrintRun::Request request;
+    request.mode = mode;
+    request.bothSides = true;
+    request.card = stripedCard(Blue, Yellow);
+    request.back = stripedCard(Green, Red);
+    request.withAddresses = true;
+    request.naam1 = "Anna";
+    request.paper = PostcardPaper::A6;
+    const PrintModeRow* row = printModeRow(mode);
+    if (row->paperWish) {
+        const auto paper = printer.paperFor(row->paperWish(request).size, false, QPageLayout::Landscape);
+        request.printerPaper = paper->size;
+        request.margins = paper->margins;
+    }
+    return request;
+}
+
+std::optional<AddressBook> annasBook()
+{
+    return AddressBook{"Afzender", {{"Anna", "Laan 1", "1000 AA Stad", "Nederland"}}};
+}
+
+// The pages of a PDF the queue wrote, rendered as the job drew them (a
+// landscape page the queue turned onto its sheet is turned back).
+QList<QImage> renderedPages(const QString& file, const QString& prefix, bool landscape)
+{
+    const PdfPage info = pdfPage(file);
+    const bool turned = (info.size.width() > info.size.height()) != landscape;
+    QList<QImage> pages;
+    for (int page = 1; page <= info.pages; ++page) {
+        const QImage image = render(file, prefix + QString::number(page), page);
+        pages << (turned ? image.transformed(QTransform().rotate(90)) : image);
+    }
+    return pages;
 }
 
 }
@@ -253,14 +321,98 @@ private Q_SLOTS:
                 && near(box.width(), expected.width(), 0.3) && near(box.height(), expected.height(), 0.3);
             QVERIFY2(fits, qPrintable(what + ": card at " + describe(box) + ", expected " + describe(expected)));
             // The card's left edge, with its stripe, is on the page's left.
-            QVERIFY2(near(yellowFrom(image, expected.top() + 20, 0), expected.left(), 0.3), qPrintable(what));
+            QVERIFY2(near(stripeFrom(image, expected.top() + 20, 0), expected.left(), 0.3), qPrintable(what));
             if (job.mode == PrintMode::VierOpA4) {
                 // Each slot holds a card: the right-hand cards start at the middle.
-                QVERIFY2(near(yellowFrom(image, 50, 0), 0, 0.3), qPrintable(what));
-                QVERIFY2(near(yellowFrom(image, 160, 140), 148.5, 0.3),
-                         qPrintable(what + QStringLiteral(": right card at %1 mm").arg(yellowFrom(image, 160, 140))));
+                QVERIFY2(near(stripeFrom(image, 50, 0), 0, 0.3), qPrintable(what));
+                QVERIFY2(near(stripeFrom(image, 160, 140), 148.5, 0.3),
+                         qPrintable(what + QStringLiteral(": right card at %1 mm").arg(stripeFrom(image, 160, 140))));
             }
         }
+    }
+
+    void aDuplexQueueGetsFrontsAndBacksAlternatelyEachBackBehindItsFront()
+    {
+        if (!why_.isEmpty())
+            QSKIP(qPrintable(why_));
+        const QString queue = cups_.addPdfQueue(cups_.duplexDriver());
+        QVERIFY(!queue.isEmpty());
+        const QList<QPrinter::DuplexMode> modes = QPrinterInfo::printerInfo(queue).supportedDuplexModes();
+        QVERIFY(modes.contains(QPrinter::DuplexLongSide) && modes.contains(QPrinter::DuplexShortSide));
+        SessionPrinter printer;
+        printer.printer().setPrinterName(queue);
+        ScriptedDialogs dialogs;
+
+        struct Job { int mode; QSizeF page; const char* sides; };
+        const Job jobs[] = {
+            {PrintMode::TweeKaarten, {210, 297}, "two-sided-long-edge"},
+            {PrintMode::Kaartpapier, {148, 105}, "two-sided-short-edge"},
+            {PrintMode::VierOpA4, {297, 210}, "two-sided-short-edge"},
+        };
+        for (const Job& job : jobs) {
+            const QString what = QStringLiteral("mode %1").arg(job.mode);
+            const PrintRun::Request request = twoSidedRequest(job.mode, printer);
+            const QStringList before = QDir(cups_.outputFolder()).entryList({"*.pdf"}, QDir::Files);
+            {
+                std::unique_ptr<PrinterDevicePage> page = printer.startJob(nullptr);
+                QVERIFY(page);
+                QCOMPARE(PrintRun::print(*page, request, annasBook), QString());
+                QVERIFY2(!page->failed(), qPrintable(what));
+            }
+            QVERIFY2(dialogs.messages.isEmpty(), qPrintable(what + ": the duplex printer was asked to turn sheets"));
+            QCOMPARE(printer.printer().duplex(), QPrinter::DuplexNone);   // later one-sided jobs stay so
+            const QStringList files = cups_.waitForOutput(before);
+            QVERIFY2(files.size() == 1, qPrintable(what + ": not one job"));
+            QVERIFY2(cups_.lastJobAttributes().contains(job.sides), qPrintable(what + ": no " + job.sides));
+
+            const bool landscape = job.page.width() > job.page.height();
+            const QList<QImage> pages = renderedPages(QDir(cups_.outputFolder()).filePath(files.first()),
+                                                      cups_.path("duplex") + QString::number(job.mode), landscape);
+            QVERIFY2(pages.size() == 2, qPrintable(what + QStringLiteral(": %1 pages").arg(pages.size())));
+            // The front first, then the back, each with its stripe on its own left.
+            const QRectF front = colouredBox(pages[0]);
+            const QRectF back = colouredBox(pages[1]);
+            QVERIFY2(near(stripeFrom(pages[0], front.top() + 20, 0), front.left(), 0.3), qPrintable(what));
+            QVERIFY2(near(stripeFrom(pages[1], back.top() + 20, 0, Red), back.left(), 0.3), qPrintable(what));
+            QVERIFY2(stripeFrom(pages[1], back.top() + 20, 0, Blue) < 0, qPrintable(what + ": a front on the back page"));
+            // Turned over the page's vertical axis, the back lies behind the front.
+            const QRectF behind(job.page.width() - front.right(), front.top(), front.width(), front.height());
+            const bool fits = near(back.left(), behind.left(), 0.3) && near(back.top(), behind.top(), 0.3)
+                && near(back.width(), behind.width(), 0.3) && near(back.height(), behind.height(), 0.3);
+            QVERIFY2(fits, qPrintable(what + ": back at " + describe(back) + ", expected " + describe(behind)));
+
+            if (job.mode == PrintMode::VierOpA4) {
+                // Anna's card lies top left; its back, with her name, top right.
+                const QRectF name(80, 50, 30, 4);
+                QVERIFY2(darkIn(pages[1], name.translated(148.5, 0)) && !darkIn(pages[1], name), qPrintable(what));
+            }
+        }
+    }
+
+    void aQueueWithoutDuplexPrintsTheBacksAfterTheTurnQuestion()
+    {
+        if (!why_.isEmpty())
+            QSKIP(qPrintable(why_));
+        SessionPrinter printer;
+        printer.printer().setPrinterName(queue_);
+        const PrintRun::Request request = twoSidedRequest(PrintMode::Kaartpapier, printer);
+        ScriptedDialogs dialogs;
+        dialogs.answers = {true, false};
+        for (const bool backs : {true, false}) {
+            const QStringList before = QDir(cups_.outputFolder()).entryList({"*.pdf"}, QDir::Files);
+            QString result;
+            {
+                std::unique_ptr<PrinterDevicePage> page = printer.startJob(nullptr);
+                QVERIFY(page);
+                result = PrintRun::print(*page, request, annasBook);
+                QVERIFY(!page->failed());
+            }
+            QCOMPARE(dialogs.messages.last().text, PrintRun::TurnQuestion);
+            QCOMPARE(result, backs ? QString() : PrintRun::FrontsOnlyMessage);
+            QCOMPARE(cups_.waitForOutput(before).size(), backs ? 2 : 1);
+            QVERIFY(!cups_.lastJobAttributes().contains("two-sided"));
+        }
+        QCOMPARE(dialogs.messages.size(), 2);
     }
 
     void aPrinterWithoutThePaperPrintsNothingAndSaysSo()

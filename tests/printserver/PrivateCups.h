@@ -7,8 +7,10 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QThread>
@@ -27,6 +29,7 @@ public:
     // Starts the server; an empty text on success, otherwise why it cannot run.
     QString start()
     {
+        removeStaleConfigs();
         for (const char* path : {Daemon, Backend, PdfDriver, "/usr/sbin/lpadmin", "/usr/bin/lpstat"})
             if (!QFile::exists(QString::fromLatin1(path)))
                 return QStringLiteral("%1 is missing (cups-daemon, cups-client, printer-driver-cups-pdf)").arg(path);
@@ -40,7 +43,7 @@ public:
             if (QByteArray(sub) != "conf")
                 QFile::setPermissions(path(sub), QFileDevice::Permissions(0x7777));
         }
-        write("conf/cupsd.conf", QStringLiteral("Listen %1\nLogLevel info\nBrowsing Off\nDefaultAuthType None\n"
+        write("conf/cupsd.conf", QStringLiteral("Listen %1\nLogLevel info\nBrowsing Off\nDefaultAuthType None\nDirtyCleanInterval 0\n"
                                                 "<Location />\nOrder allow,deny\nAllow all\n</Location>\n"
                                                 "<Policy default>\n<Limit All>\nOrder allow,deny\nAllow all\n"
                                                 "</Limit>\n</Policy>\n")
@@ -90,6 +93,43 @@ public:
             QThread::msleep(200);
         }
         return QString();
+    }
+
+    // Removes the queue configurations of test programs that ended without
+    // stop() (a crash leaves them in /etc/cups); a program still running keeps its own.
+    static void removeStaleConfigs()
+    {
+        const QRegularExpression owner(QStringLiteral("^cups-pdf-prentveltest(\\d+)x\\d+\\.conf$"));
+        const QDir folder(QString::fromLatin1(BackendConfigFolder));
+        for (const QString& name : folder.entryList({"cups-pdf-prentveltest*.conf"}, QDir::Files)) {
+            const auto match = owner.match(name);
+            if (match.hasMatch() && !QFileInfo::exists(QStringLiteral("/proc/") + match.captured(1)))
+                QFile::remove(folder.filePath(name));
+        }
+    }
+
+    // A copy of the PDF driver that offers printing on both sides, as a
+    // duplex printer's driver does; its path, or empty.
+    QString duplexDriver() const
+    {
+        QFile driver(QString::fromLatin1(PdfDriver));
+        QFile copy(path("duplex.ppd"));
+        if (!driver.open(QIODevice::ReadOnly) || !copy.open(QIODevice::WriteOnly))
+            return QString();
+        copy.write(driver.readAll());
+        copy.write("\n*OpenUI *Duplex/Beide zijden: PickOne\n*OrderDependency: 20 AnySetup *Duplex\n"
+                   "*DefaultDuplex: None\n*Duplex None/Off: \"\"\n*Duplex DuplexNoTumble/Long Edge: \"\"\n"
+                   "*Duplex DuplexTumble/Short Edge: \"\"\n*CloseUI: *Duplex\n");
+        return copy.fileName();
+    }
+
+    // The attributes the server keeps of its last job (the job's control file in the spool), as bytes.
+    QByteArray lastJobAttributes() const
+    {
+        const QDir spool(path("spool"));
+        const QStringList files = spool.entryList({"c*"}, QDir::Files, QDir::Name);
+        QFile file(files.isEmpty() ? QString() : spool.filePath(files.last()));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
     QString socket() const { return path("cups.sock"); }
