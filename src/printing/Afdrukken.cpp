@@ -195,13 +195,13 @@ void Afdrukken::buildControls()
     Label2->setWordWrap(true);
     Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setTextColor(Label2, QColor(100, 100, 100));
-    placeInTwips(Label2, 2820, 750, 1845, 600);
+    placeInTwips(Label2, 2820, 750, 1845, 690);
     CheckDubbelzijdig = make<QCheckBox>(Frame1, "CheckDubbelzijdig", "Beide zijden");
     CheckDubbelzijdig->setToolTip(
         " Ook de adreszijde afdrukken: dubbelzijdig, of de vellen omdraaien en nog eens invoeren ");
-    placeInTwips(CheckDubbelzijdig, 2820, 1380, 1815, -1);
+    placeInTwips(CheckDubbelzijdig, 2820, 1440, 1815, -1);
     Check1 = make<QCheckBox>(Frame1, "Check1", "Met adressen en afz.");
-    placeInTwips(Check1, 2820, 1680, 1815, -1);
+    placeInTwips(Check1, 2820, 1740, 1815, -1);
 
     const int currentYear = QDate::currentDate().year();
     Combo2 = makeCombo(Frame1, "Combo2", QColor(192, 255, 192));
@@ -216,7 +216,7 @@ void Afdrukken::buildControls()
 
     Image1 = make<QLabel>(Frame1, "Image1");
     Image1->setPixmap(printerPicture());
-    placeInTwips(Image1, 3000, 2100);
+    placeInTwips(Image1, 3000, 2160);
 
     Label1 = make<QLabel>(Frame1, "Label1");
     placeInTwips(Label1, 2820, 2730, 1800, 690);

@@ -17,7 +17,7 @@ using Book = std::optional<AddressBook>;
 QString tweeKaartenCaption(const PrintChoices& choices)
 {
     if (choices.bothSides)
-        return QStringLiteral("2 Prentvellen met hun adreszijde op de achterkant");
+        return QStringLiteral("2 Prentvellen, voor- en achterkant");
     return choices.addressSide ? QStringLiteral("2 Adreszijden voor de achterzijde van de kaart")
                                : QStringLiteral("2 Dezelfde prentvellen");
 }

@@ -90,8 +90,8 @@ CardSides redAndGreen()
             }};
 }
 
-// Every visible control lies whole inside its parent and the window, and no
-// two check boxes or lists of the window overlap.
+// Every visible control lies whole inside its parent and the window, a
+// caption's lines fit its label, and no two check boxes or lists overlap.
 void checkNothingCutOff(Afdrukken& window, const QString& where)
 {
     QList<QRect> choices;
@@ -103,6 +103,8 @@ void checkNothingCutOff(Afdrukken& window, const QString& where)
             continue;
         QVERIFY2(window.rect().contains(inWindow), qPrintable(where + " " + control->objectName()));
         QVERIFY2(control->parentWidget()->rect().contains(control->geometry()), qPrintable(where + " " + control->objectName()));
+        if (auto* label = qobject_cast<QLabel*>(control); label && label->wordWrap())
+            QVERIFY2(label->heightForWidth(label->width()) <= label->height(), qPrintable(where + " " + label->text()));
         if (qobject_cast<QCheckBox*>(control) || qobject_cast<QComboBox*>(control)) {
             for (const QRect& other : choices)
                 QVERIFY2(!other.intersects(inWindow), qPrintable(where + " " + control->objectName()));
@@ -464,7 +466,7 @@ private Q_SLOTS:
         // Mode 1 tells the two sides apart; a mode without them closes the panel
         // and prints addresses no more.
         window->VScroll1->setValue(PrintMode::TweeKaarten);
-        QCOMPARE(window->Label2->text(), QString("2 Prentvellen met hun adreszijde op de achterkant"));
+        QCOMPARE(window->Label2->text(), QString("2 Prentvellen, voor- en achterkant"));
         window->VScroll1->setValue(PrintMode::DubbelLiggend);
         QVERIFY(window->Check1->isHidden());
         QVERIFY(window->height() < window->Frame2->y() + 2);
