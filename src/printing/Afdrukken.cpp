@@ -199,9 +199,9 @@ void Afdrukken::buildControls()
     CheckDubbelzijdig = make<QCheckBox>(Frame1, "CheckDubbelzijdig", "Beide zijden");
     CheckDubbelzijdig->setToolTip(
         " Ook de adreszijde afdrukken: dubbelzijdig, of de vellen omdraaien en nog eens invoeren ");
-    placeInTwips(CheckDubbelzijdig, 2820, 1440, 1815, -1);
+    placeInTwips(CheckDubbelzijdig, 2820, 1440);
     Check1 = make<QCheckBox>(Frame1, "Check1", "Met adressen en afz.");
-    placeInTwips(Check1, 2820, 1740, 1815, -1);
+    placeInTwips(Check1, 2820, 1740);
 
     const int currentYear = QDate::currentDate().year();
     Combo2 = makeCombo(Frame1, "Combo2", QColor(192, 255, 192));

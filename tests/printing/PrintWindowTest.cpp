@@ -91,7 +91,8 @@ CardSides redAndGreen()
 }
 
 // Every visible control lies whole inside its parent and the window, a
-// caption's lines fit its label, and no two check boxes or lists overlap.
+// caption fits its label and a check box its text, and no two check boxes
+// or lists overlap.
 void checkNothingCutOff(Afdrukken& window, const QString& where)
 {
     QList<QRect> choices;
@@ -105,6 +106,8 @@ void checkNothingCutOff(Afdrukken& window, const QString& where)
         QVERIFY2(control->parentWidget()->rect().contains(control->geometry()), qPrintable(where + " " + control->objectName()));
         if (auto* label = qobject_cast<QLabel*>(control); label && label->wordWrap())
             QVERIFY2(label->heightForWidth(label->width()) <= label->height(), qPrintable(where + " " + label->text()));
+        if (auto* box = qobject_cast<QCheckBox*>(control))
+            QVERIFY2(box->sizeHint().width() <= box->width(), qPrintable(where + " " + box->text()));
         if (qobject_cast<QCheckBox*>(control) || qobject_cast<QComboBox*>(control)) {
             for (const QRect& other : choices)
                 QVERIFY2(!other.intersects(inWindow), qPrintable(where + " " + control->objectName()));
