@@ -24,8 +24,10 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
+#include <QCheckBox>
 #include <QGroupBox>
 #include <QScreen>
+#include <QScrollBar>
 #include <QTextFrame>
 #include <QDir>
 #include <QFile>
@@ -132,6 +134,10 @@ bool writeManual(const QString& htmlPath, const QString& pdfPath)
         SessionPrinter printer;
         Afdrukken print(main.state, main.printSettings, main.card, printer, [] { return std::optional<AddressBook>(); });
         document.addResource(QTextDocument::ImageResource, QUrl("screenshot:afdrukken"), grabWindow(print));
+        // Four cards on A4 with their backs below them.
+        print.VScroll1->setValue(PrintMode::VierOpA4);
+        print.CheckDubbelzijdig->setChecked(true);
+        document.addResource(QTextDocument::ImageResource, QUrl("screenshot:beidezijden"), grabWindow(print));
         print.hide();
 
         PrintRun::Request request;

@@ -9,7 +9,7 @@
 #include "platform/PictureSurface.h"
 #include "platform/Dialogs.h"
 #include "platform/EventPump.h"
-#include "platform/PictureBox.h"
+#include "platform/SharpPicture.h"
 #include "platform/Wait.h"
 #include "platform/ComboText.h"
 #include "platform/Settings.h"
@@ -18,6 +18,7 @@
 #include "printing/PrintSettings.h"
 #include "printing/PrinterDevicePage.h"
 #include "printing/SessionPrinter.h"
+#include "printing/SheetPicture.h"
 #include "printing/WindowGeometry.h"
 
 #include <QCheckBox>
@@ -38,15 +39,15 @@ const QString Title = QStringLiteral(" Afdrukken");
 // first design; everything below the buttons moves down with it.
 constexpr int PreviewRow = 390;
 constexpr int ClosedHeight = 3810 + PreviewRow;
-constexpr int OpenHeight = 4845 + PreviewRow;
 constexpr int HeightStep = 30;
-// The row of the paper controls below the buttons, and the two extra name
-// lists, make the window taller in the modes that show them.
-constexpr int PaperRowHeight = 420;
-constexpr int NameStep = 360;
+// The frames' designed heights (twips); the paper row below the buttons and
+// the name lists make them taller, by the controls' real heights (pixels).
 constexpr int Frame1Height = 3270 + PreviewRow;
-constexpr int Frame2Top = 3300 + PreviewRow;
 constexpr int Frame2Height = 990;
+constexpr int RowGap = 14;          // between the buttons and the paper row
+constexpr int FramePadding = 6;     // below a frame's lowest control
+constexpr int NameStep = 24;        // from one name list to the next, at least
+constexpr int FrameGap = 2;         // between the frames, and below the last one
 
 template <typename Widget, typename... Args>
 Widget* make(QWidget* parent, const QString& name, Args&&... args)
@@ -102,20 +103,32 @@ Afdrukken::Afdrukken(const EditorState& state, const PrintSettings& settings, co
         setFont(parent->font());
     setModal(true);
     preview_->backColor = RGB(220, 230, 180);
+    sides_.picture = [this](CardSide side, bool printCopy) {
+        if (side == CardSide::Front)
+            return printCopy && card_.hasPrintCopy() ? card_.printImage() : card_.image();
+        CardSurface back;
+        back.clear();
+        TekenAdreszijde(back);
+        return printCopy ? back.printImage() : back.image();
+    };
     buildControls();
 
-    drawModePreview(*preview_, PrintMode::First, card_.image(), QDate::currentDate().year());
-    Label2->setText(PrintRun::openingCaption(addressSide()));
-    Check1->setVisible(addressSide());
     // The window opens at the mode last used.
-    if (settings_.printMode != PrintRun::FirstMode && printModeRow(settings_.printMode)) {
+    if (printModeRow(settings_.printMode))
         VScroll1->setValue(settings_.printMode);
-        VScroll1_Change();
-    }
+    VScroll1_Change();
+    if (VScroll1->value() == PrintRun::FirstMode)
+        Label2->setText(PrintRun::openingCaption(addressSide()));
     connect(VScroll1, &QScrollBar::valueChanged, this, &Afdrukken::VScroll1_Change);
-    connect(ComboPapier, qOverload<int>(&QComboBox::currentIndexChanged), this,
-            [](int index) { Settings::setPostcardPaper(PostcardPaper::key(PostcardPaper::Id(index))); });
-    connect(CheckRandloos, &QCheckBox::toggled, this, [](bool on) { Settings::setBorderless(on); });
+    connect(ComboPapier, qOverload<int>(&QComboBox::currentIndexChanged), this, [this](int index) {
+        Settings::setPostcardPaper(PostcardPaper::key(PostcardPaper::Id(index)));
+        showSheetPicture();
+    });
+    connect(CheckRandloos, &QCheckBox::toggled, this, [this](bool on) {
+        Settings::setBorderless(on);
+        showSheetPicture();
+    });
+    connect(CheckDubbelzijdig, &QCheckBox::toggled, this, &Afdrukken::CheckDubbelzijdig_Click);
     connect(Check1, &QCheckBox::toggled, this, &Afdrukken::Check1_Click);
     connect(PrintKnop, &QPushButton::clicked, this, &Afdrukken::PrintKnop_Click);
     connect(ExitKnop, &QPushButton::clicked, this, &Afdrukken::ExitKnop_Click);
@@ -123,6 +136,24 @@ Afdrukken::Afdrukken(const EditorState& state, const PrintSettings& settings, co
 }
 
 Afdrukken::~Afdrukken() = default;
+
+void Afdrukken::setSides(CardSides sides)
+{
+    sides_ = std::move(sides);
+    frontSample_ = QImage();
+    backSample_ = QImage();
+    showSheetPicture();
+}
+
+QImage Afdrukken::sidePicture(CardSide side, bool printCopy) const
+{
+    if (printCopy)
+        return sides_.picture(side, true);
+    QImage& kept = side == CardSide::Front ? frontSample_ : backSample_;
+    if (kept.isNull())
+        kept = sides_.picture(side, false);
+    return kept;
+}
 
 void Afdrukken::buildControls()
 {
@@ -134,8 +165,9 @@ void Afdrukken::buildControls()
     BackA4 = make<QLabel>(Frame1, "BackA4");
     placeInTwips(BackA4, 180, 270, 2085, 2835);
     setBackground(BackA4, QColor(128, 128, 128));
-    Picture1 = make<PictureBox>(Frame1, "Picture1", preview_.get());
+    Picture1 = make<QLabel>(Frame1, "Picture1");
     placeInTwips(Picture1, 240, 330, 1950, 2700);
+    Picture1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Picture1->setToolTip(" WYSIWYG ");
     Lijn = make<QFrame>(Picture1, "Lijn");
     Lijn->setGeometry(0, 0, 140, 1);
@@ -163,9 +195,13 @@ void Afdrukken::buildControls()
     Label2->setWordWrap(true);
     Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setTextColor(Label2, QColor(100, 100, 100));
-    placeInTwips(Label2, 2820, 750, 1845, 600);
+    placeInTwips(Label2, 2820, 750, 1845, 690);
+    CheckDubbelzijdig = make<QCheckBox>(Frame1, "CheckDubbelzijdig", "Beide zijden");
+    CheckDubbelzijdig->setToolTip(
+        " Ook de adreszijde afdrukken: dubbelzijdig, of de vellen omdraaien en nog eens invoeren ");
+    placeInTwips(CheckDubbelzijdig, 2820, 1440);
     Check1 = make<QCheckBox>(Frame1, "Check1", "Met adressen en afz.");
-    placeInTwips(Check1, 2820, 1380, 1815, -1);
+    placeInTwips(Check1, 2820, 1740);
 
     const int currentYear = QDate::currentDate().year();
     Combo2 = makeCombo(Frame1, "Combo2", QColor(192, 255, 192));
@@ -180,7 +216,7 @@ void Afdrukken::buildControls()
 
     Image1 = make<QLabel>(Frame1, "Image1");
     Image1->setPixmap(printerPicture());
-    placeInTwips(Image1, 3000, 2100);
+    placeInTwips(Image1, 3000, 2160);
 
     Label1 = make<QLabel>(Frame1, "Label1");
     placeInTwips(Label1, 2820, 2730, 1800, 690);
@@ -218,7 +254,7 @@ void Afdrukken::buildControls()
     CheckRandloos->hide();
 
     Frame2 = make<QGroupBox>(this, "Frame2");
-    placeInTwips(Frame2, 90, Frame2Top, 4770, Frame2Height);
+    placeInTwips(Frame2, 90, Frame1Height + 30, 4770, Frame2Height);
     ComboNaam1 = makeCombo(Frame2, "ComboNaam1", QColor(220, 240, 160));
     ComboNaam1->setEditText("Selecteer 1e naam");
     placeInTwips(ComboNaam1, 90, 210, 3300, -1);
@@ -227,10 +263,10 @@ void Afdrukken::buildControls()
     placeInTwips(ComboNaam2, 90, 570, 3300, -1);
     ComboNaam3 = makeCombo(Frame2, "ComboNaam3", QColor(220, 240, 160));
     ComboNaam3->setEditText("Selecteer 3e naam");
-    placeInTwips(ComboNaam3, 90, 570 + NameStep, 3300, -1);
+    placeInTwips(ComboNaam3, 90, 930, 3300, -1);
     ComboNaam4 = makeCombo(Frame2, "ComboNaam4", QColor(220, 240, 160));
     ComboNaam4->setEditText("Selecteer 4e naam");
-    placeInTwips(ComboNaam4, 90, 570 + 2 * NameStep, 3300, -1);
+    placeInTwips(ComboNaam4, 90, 1290, 3300, -1);
     ComboNaam3->hide();
     ComboNaam4->hide();
 }
@@ -241,38 +277,24 @@ unsigned Afdrukken::extraControls() const
     return row ? row->extraControls : NoExtraControls;
 }
 
-int Afdrukken::paperRow() const
-{
-    return extraControls() & (PaperChoice | BorderlessChoice) ? PaperRowHeight : 0;
-}
-
-int Afdrukken::namesRow() const
-{
-    return extraControls() & FourNames ? 2 * NameStep : 0;
-}
-
 int Afdrukken::closedHeight() const
 {
-    return ClosedHeight + paperRow();
+    return (Frame1->geometry().bottom() + 1 + FrameGap + WindowCaptionPixels) * TwipsPerPixel;
 }
 
 int Afdrukken::openHeight() const
 {
-    return OpenHeight + paperRow() + namesRow();
+    return (Frame2->geometry().bottom() + 1 + FrameGap + WindowCaptionPixels) * TwipsPerPixel;
 }
 
-void Afdrukken::fitToMode()
+bool Afdrukken::bothSides() const
 {
-    const unsigned controls = extraControls();
-    ComboPapier->setVisible(controls & PaperChoice);
-    CheckRandloos->setVisible(controls & BorderlessChoice);
-    ComboNaam3->setVisible(controls & FourNames);
-    ComboNaam4->setVisible(controls & FourNames);
-    placeInTwips(Frame1, 90, 0, 4770, Frame1Height + paperRow());
-    placeInTwips(Frame2, 90, Frame2Top + paperRow(), 4770, Frame2Height + namesRow());
-    const int height = Check1->isChecked() ? openHeight() : closedHeight();
-    if (height != heightTwips_)
-        setHeightTwips(height);
+    return !CheckDubbelzijdig->isHidden() && CheckDubbelzijdig->isChecked();
+}
+
+bool Afdrukken::withAddresses() const
+{
+    return !Check1->isHidden() && Check1->isChecked();
 }
 
 bool Afdrukken::addressSide() const
@@ -280,24 +302,87 @@ bool Afdrukken::addressSide() const
     return state_.currentLayout == Layout::AddressSide;
 }
 
+void Afdrukken::fitToMode()
+{
+    const unsigned controls = extraControls();
+    Combo2->setVisible(controls & YearChoice);
+    Label5->setVisible(controls & YearChoice);
+    CheckDubbelzijdig->setVisible(controls & BothSides);
+    Check1->setVisible((controls & AddressCheck) && (addressSide() || bothSides()));
+    ComboPapier->setVisible(controls & PaperChoice);
+    CheckRandloos->setVisible(controls & BorderlessChoice);
+    ComboNaam3->setVisible(controls & FourNames);
+    ComboNaam4->setVisible(controls & FourNames);
+    placeRows();
+    const int height = withAddresses() ? openHeight() : closedHeight();
+    if (height != heightTwips_)
+        setHeightTwips(height);
+}
+
+void Afdrukken::placeRows()
+{
+    // The paper row below the buttons; "Randloos" beside the paper list, or in
+    // its place when the mode has no paper choice.
+    const int paperTop = VoorbeeldKnop->geometry().bottom() + 1 + RowGap;
+    ComboPapier->move(ComboPapier->x(), paperTop);
+    const int borderlessLeft = ComboPapier->isHidden() ? ComboPapier->x() : ComboPapier->geometry().right() + 10;
+    CheckRandloos->move(borderlessLeft,
+                        paperTop + std::max(0, ComboPapier->height() - CheckRandloos->height()) / 2);
+    int frame1Bottom = twipsToPixels(Frame1Height);
+    for (const QWidget* control : {static_cast<QWidget*>(ComboPapier), static_cast<QWidget*>(CheckRandloos)})
+        if (!control->isHidden())
+            frame1Bottom = std::max(frame1Bottom, control->geometry().bottom() + 1 + FramePadding);
+    Frame1->resize(Frame1->width(), frame1Bottom);
+
+    // The name lists one below the other, however tall the font makes them.
+    int frame2Bottom = twipsToPixels(Frame2Height);
+    const QComboBox* above = nullptr;
+    for (QComboBox* names : {ComboNaam1, ComboNaam2, ComboNaam3, ComboNaam4}) {
+        if (above)
+            names->move(names->x(), std::max(above->y() + NameStep, above->geometry().bottom() + 1 + FrameGap));
+        above = names;
+        if (!names->isHidden())
+            frame2Bottom = std::max(frame2Bottom, names->geometry().bottom() + 1 + FramePadding);
+    }
+    Frame2->setGeometry(Frame2->x(), frame1Bottom + FrameGap, Frame2->width(), frame2Bottom);
+}
+
+void Afdrukken::showCaption()
+{
+    if (const PrintModeRow* row = printModeRow(VScroll1->value()))
+        Label2->setText(row->caption(PrintChoices{addressSide(), settings_.labelsPerSheet, bothSides()}));
+}
+
+void Afdrukken::showSheetPicture()
+{
+    drawModePreview(*preview_, VScroll1->value(), sidePicture(sides_.shown, false), QDate::currentDate().year());
+    showSharpPicture(Picture1, [this](qreal ratio) { return sheetPicture(ratio); });
+}
+
+QImage Afdrukken::sheetPicture(qreal ratio) const
+{
+    const QSize size(PreviewWidth, PreviewHeight);
+    const PrintModeRow* row = printModeRow(VScroll1->value());
+    if (row && row->sample && !bothSides()) {
+        QImage sample = preview_->image().scaled(size * ratio, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        sample.setDevicePixelRatio(ratio);
+        return sample;
+    }
+    // The sheets as the job prints them, from the screen copies, where the
+    // cards belong: the offsets only make up for the printer.
+    PrintRun::Request request = describedRequest(false);
+    request.offsetX = request.offsetY = request.backOffsetX = request.backOffsetY = 0;
+    findPaper(request);
+    const auto noBook = [] { return std::optional<AddressBook>(); };
+    return ::sheetPicture([&](PrinterPage& page) { PrintRun::print(page, request, noBook); }, size, ratio,
+                          request.bothSides, request.borderless ? QMarginsF() : request.margins);
+}
+
 void Afdrukken::VScroll1_Change()
 {
-    Combo2->hide();
-    Label5->hide();
-    Check1->hide();
-    const int mode = VScroll1->value();
-    drawModePreview(*preview_, mode, card_.image(), QDate::currentDate().year());
-    const PrintModeRow* row = printModeRow(mode);
     fitToMode();
-    if (!row)
-        return;
-    Label2->setText(PrintRun::modeCaption(mode, addressSide(), settings_.labelsPerSheet));
-    if ((row->extraControls & AddressCheck) && addressSide())
-        Check1->show();
-    if (row->extraControls & YearChoice) {
-        Combo2->show();
-        Label5->show();
-    }
+    showCaption();
+    showSheetPicture();
 }
 
 void Afdrukken::setHeightTwips(int height)
@@ -309,14 +394,23 @@ void Afdrukken::setHeightTwips(int height)
 
 void Afdrukken::Check1_Click()
 {
-    if (Check1->isChecked()) {
-        for (int height = closedHeight(); height <= openHeight(); height += HeightStep)
-            setHeightTwips(height);
-    } else {
-        for (int height = openHeight(); height >= closedHeight(); height -= HeightStep)
-            setHeightTwips(height);
-    }
+    // The address panel slides into view or out of it.
+    const int target = withAddresses() ? openHeight() : closedHeight();
+    const int step = target > heightTwips_ ? HeightStep : -HeightStep;
+    for (int height = heightTwips_ + step; step > 0 ? height < target : height > target; height += step)
+        setHeightTwips(height);
+    setHeightTwips(target);
     fillNameLists();
+}
+
+void Afdrukken::CheckDubbelzijdig_Click()
+{
+    // Check1 comes or goes with it, and a ticked Check1 its names.
+    fitToMode();
+    showCaption();
+    showSheetPicture();
+    if (withAddresses())
+        fillNameLists();
 }
 
 void Afdrukken::fillNameLists()
@@ -346,10 +440,36 @@ void Afdrukken::runScanAnimation()
     Lijn->hide();
 }
 
-std::optional<PrintRun::Request> Afdrukken::readRequest()
+PrintRun::Request Afdrukken::describedRequest(bool printCopies) const
 {
     PrintRun::Request request;
     request.mode = VScroll1->value();
+    request.year = PrintRun::year(Combo2->currentText()).value_or(QDate::currentDate().year());
+    request.bothSides = bothSides();
+    request.card = sidePicture(request.bothSides ? CardSide::Front : sides_.shown, printCopies);
+    if (request.bothSides)
+        request.back = sidePicture(CardSide::Back, printCopies);
+    // With both sides the card is the front, whichever side is shown.
+    request.addressSide = !request.bothSides && addressSide();
+    request.withAddresses = withAddresses();
+    request.naam1 = ComboNaam1->currentText();
+    request.naam2 = ComboNaam2->currentText();
+    request.naam3 = ComboNaam3->currentText();
+    request.naam4 = ComboNaam4->currentText();
+    request.paper = PostcardPaper::Id(std::max(0, ComboPapier->currentIndex()));
+    request.borderless = CheckRandloos->isChecked();
+    request.labels = LabelSettings{settings_.labelLeft, settings_.labelTop, settings_.labelWidth,
+                                   settings_.labelHeight, settings_.labelsPerSheet};
+    request.offsetX = settings_.offsetX;
+    request.offsetY = settings_.offsetY;
+    request.backOffsetX = settings_.backOffsetX;
+    request.backOffsetY = settings_.backOffsetY;
+    return request;
+}
+
+std::optional<PrintRun::Request> Afdrukken::readRequest()
+{
+    PrintRun::Request request = describedRequest(true);
     const auto copies = PrintRun::copies(Combo1->currentText());
     if (!copies) {
         Dialogs::showMessage(this, QStringLiteral("Typ bij Copy's een aantal van 1 tot %1.").arg(PrintRun::MaxCopies),
@@ -370,39 +490,33 @@ std::optional<PrintRun::Request> Afdrukken::readRequest()
         }
         request.year = *year;
     }
-    request.card = card_.hasPrintCopy() ? card_.printImage() : card_.image();
-    request.addressSide = addressSide();
-    request.withAddresses = Check1->isChecked();
-    request.naam1 = ComboNaam1->currentText();
-    request.naam2 = ComboNaam2->currentText();
-    request.naam3 = ComboNaam3->currentText();
-    request.naam4 = ComboNaam4->currentText();
-    request.paper = PostcardPaper::Id(std::max(0, ComboPapier->currentIndex()));
-    request.borderless = CheckRandloos->isChecked();
-    request.labels = LabelSettings{settings_.labelLeft, settings_.labelTop, settings_.labelWidth,
-                                   settings_.labelHeight, settings_.labelsPerSheet};
-    request.offsetX = settings_.offsetX;
-    request.offsetY = settings_.offsetY;
     if (!choosePaperFor(request))
         return std::nullopt;
     return request;
 }
 
-bool Afdrukken::choosePaperFor(PrintRun::Request& request)
+bool Afdrukken::findPaper(PrintRun::Request& request) const
 {
     const PrintModeRow* row = printModeRow(request.mode);
     if (!row || !row->paperWish)
         return true;
-    const PaperWish wish = row->paperWish(request);
-    const auto paper = printer_.paperFor(wish.size, request.borderless, row->pageSetup(request).orientation);
-    if (!paper) {
-        Dialogs::showMessage(this, missingPaperMessage(printer_.printerName(), wish.caption), Title,
-                             Dialogs::Icon::Warning);
+    const auto paper =
+        printer_.paperFor(row->paperWish(request).size, request.borderless, row->pageSetup(request).orientation);
+    if (!paper)
         return false;
-    }
     request.printerPaper = paper->size;
     request.margins = paper->margins;
     return true;
+}
+
+bool Afdrukken::choosePaperFor(PrintRun::Request& request)
+{
+    if (findPaper(request))
+        return true;
+    Dialogs::showMessage(this,
+                         missingPaperMessage(printer_.printerName(), printModeRow(request.mode)->paperWish(request).caption),
+                         Title, Dialogs::Icon::Warning);
+    return false;
 }
 
 bool Afdrukken::loadBookFor(const PrintRun::Request& request, std::optional<AddressBook>& book)

@@ -16,6 +16,8 @@ using Book = std::optional<AddressBook>;
 
 QString tweeKaartenCaption(const PrintChoices& choices)
 {
+    if (choices.bothSides)
+        return QStringLiteral("2 Prentvellen, voor- en achterkant");
     return choices.addressSide ? QStringLiteral("2 Adreszijden voor de achterzijde van de kaart")
                                : QStringLiteral("2 Dezelfde prentvellen");
 }
@@ -180,24 +182,6 @@ void kalenderSample(DrawingSurface& preview, const QImage& card, int currentYear
     preview.paintPicture(card, 16, 21, 97, 57);
 }
 
-// A landscape card of postcard paper, the card printed to its edges.
-void kaartpapierSample(DrawingSurface& preview, const QImage& card, int)
-{
-    preview.filledBox(13, 55, 117, 128, RGB(255, 255, 255));
-    preview.paintPicture(card, 17, 58, 96, 68);
-}
-
-// A perforated sheet, turned upright: four cards with the perforation between.
-void vierOpA4Sample(DrawingSurface& preview, const QImage& card, int)
-{
-    preview.filledBox(5, 30, 125, 114, RGB(255, 255, 255));
-    for (int row = 0; row < 2; ++row)
-        for (int column = 0; column < 2; ++column)
-            preview.paintPicture(card, 5 + 60 * column, 30 + 42 * row, 60, 42);
-    preview.line(65, 30, 65, 114, RGB(140, 140, 140));
-    preview.line(5, 72, 125, 72, RGB(140, 140, 140));
-}
-
 template <StockPictures::SampleSheet sheet>
 void stockSample(DrawingSurface& preview, const QImage&, int)
 {
@@ -205,7 +189,7 @@ void stockSample(DrawingSurface& preview, const QImage&, int)
 }
 
 const std::array<PrintModeRow, PrintMode::Last - PrintMode::First + 1> rows{{
-    {PrintMode::TweeKaarten, tweeKaartenCaption, AddressCheck, a4Portrait, nullptr, bookForAddressSides, tweeKaarten,
+    {PrintMode::TweeKaarten, tweeKaartenCaption, AddressCheck | BothSides, a4Portrait, nullptr, bookForAddressSides, tweeKaarten,
      tweeKaartenSample},
     {PrintMode::DubbelLiggend, FIXED_CAPTION("Dubbele kaart in Landscape mode (liggend)"), NoExtraControls, a4Portrait, nullptr,
      noBook, dubbelLiggend, dubbelLiggendSample},
@@ -220,10 +204,11 @@ const std::array<PrintModeRow, PrintMode::Last - PrintMode::First + 1> rows{{
     {PrintMode::Etiketten, etikettenCaption, NoExtraControls, a4Portrait, nullptr, bookAlways, etiketten,
      stockSample<StockPictures::EtikettenSample>},
     {PrintMode::Kaartpapier, FIXED_CAPTION("1 prentvel op briefkaartpapier"),
-     AddressCheck | PaperChoice | BorderlessChoice, postcardSetup<postcardWish>, postcardWish, bookForAddressSides,
-     kaartpapier, kaartpapierSample},
+     AddressCheck | BothSides | PaperChoice | BorderlessChoice, postcardSetup<postcardWish>, postcardWish,
+     bookForAddressSides, kaartpapier, nullptr},
     {PrintMode::VierOpA4, FIXED_CAPTION("4 prentvellen op A4 (geperforeerd kaartpapier)"),
-     AddressCheck | BorderlessChoice | FourNames, postcardSetup<a4Wish>, a4Wish, bookForAddressSides, vierOpA4, vierOpA4Sample},
+     AddressCheck | BothSides | BorderlessChoice | FourNames, postcardSetup<a4Wish>, a4Wish, bookForAddressSides,
+     vierOpA4, nullptr},
 }};
 
 #undef FIXED_CAPTION

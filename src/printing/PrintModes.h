@@ -39,16 +39,18 @@ enum Id : int {
 struct PrintChoices {
     bool addressSide = false;   // the card shows the address side
     int labelsPerSheet = 0;
+    bool bothSides = false;     // "Beide zijden" is ticked
 };
 
 // The controls a mode shows besides the copies.
 enum ExtraControl : unsigned {
     NoExtraControls = 0,
-    AddressCheck = 1,     // Check1, when the card shows the address side
+    AddressCheck = 1,     // Check1, when the card shows the address side or both sides print
     YearChoice = 2,       // Combo2 with its caption Label5
     PaperChoice = 4,      // ComboPapier, the postcard paper
     BorderlessChoice = 8, // CheckRandloos
     FourNames = 16,       // ComboNaam3 and ComboNaam4 join the two name lists
+    BothSides = 32,       // CheckDubbelzijdig, the fronts and the backs
 };
 
 // The paper a mode asks the printer for, and its name in messages.
@@ -71,7 +73,8 @@ struct PrintModeRow {
     // Draws the sheets of one copy on a page in millimetres.
     PrintResult (*build)(PrinterPage& page, const PrintRun::Request& request,
                          const std::optional<AddressBook>& book);
-    // Draws the sample sheet on the window's small preview, already cleared.
+    // Draws the sample sheet on the window's small preview, already cleared;
+    // null for modes whose picture shows the sheets the builder draws.
     void (*sample)(DrawingSurface& preview, const QImage& card, int currentYear);
 };
 

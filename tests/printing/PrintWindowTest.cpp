@@ -9,10 +9,12 @@
 #include "printing/AfdrukVoorbeeld.h"
 #include "printing/Afdrukken.h"
 #include "printing/PrinterDevicePage.h"
+#include "printing/PrinterPage.h"
 #include "printing/PostcardPaper.h"
 #include "printing/Printmarges.h"
 #include "printing/PrintSettings.h"
 #include "printing/SessionPrinter.h"
+#include "printing/SheetPicture.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -72,6 +74,48 @@ AddressBook namesOf(int count)
     return book;
 }
 
+QImage filled(QColor colour, int scale = 1)
+{
+    QImage image(CardSurface::CardWidth * scale, CardSurface::CardHeight * scale, QImage::Format_RGB32);
+    image.fill(colour);
+    return image;
+}
+
+// The two sides in red and green, the front's print copy and screen copy told
+// apart by their size.
+CardSides redAndGreen()
+{
+    return {CardSide::Front, [](CardSide side, bool printCopy) {
+                return filled(side == CardSide::Front ? Qt::red : Qt::green, printCopy ? CardSurface::PrintScale : 1);
+            }};
+}
+
+// Every visible control lies whole inside its parent and the window, a
+// caption fits its label and a check box its text, and no two check boxes
+// or lists overlap.
+void checkNothingCutOff(Afdrukken& window, const QString& where)
+{
+    QList<QRect> choices;
+    for (QWidget* control : window.findChildren<QWidget*>()) {
+        const QRect inWindow(control->mapTo(&window, QPoint(0, 0)), control->size());
+        // The closed address panel lies wholly below the window's edge.
+        if (!control->isVisibleTo(&window) || control->objectName().isEmpty() || control->objectName() == "Lijn"
+            || !inWindow.intersects(window.rect()))
+            continue;
+        QVERIFY2(window.rect().contains(inWindow), qPrintable(where + " " + control->objectName()));
+        QVERIFY2(control->parentWidget()->rect().contains(control->geometry()), qPrintable(where + " " + control->objectName()));
+        if (auto* label = qobject_cast<QLabel*>(control); label && label->wordWrap())
+            QVERIFY2(label->heightForWidth(label->width()) <= label->height(), qPrintable(where + " " + label->text()));
+        if (auto* box = qobject_cast<QCheckBox*>(control))
+            QVERIFY2(box->sizeHint().width() <= box->width(), qPrintable(where + " " + box->text()));
+        if (qobject_cast<QCheckBox*>(control) || qobject_cast<QComboBox*>(control)) {
+            for (const QRect& other : choices)
+                QVERIFY2(!other.intersects(inWindow), qPrintable(where + " " + control->objectName()));
+            choices.append(inWindow);
+        }
+    }
+}
+
 int pageCount(const QByteArray& pdf)
 {
     auto pages = QRegularExpression("/Type\\s*/Page(?![A-Za-z])").globalMatch(QString::fromLatin1(pdf));
@@ -92,8 +136,9 @@ private Q_SLOTS:
         auto window = photo.open();
         QCOMPARE(window->Label2->text(), QString("2 Dezelfde prentvellen"));
         QVERIFY(window->Check1->isHidden());
-        QCOMPARE(window->preview().point(25, 35), qint64(RGB(0, 0, 255)));   // the card in the top slot
-        QCOMPARE(window->preview().point(25, 100), qint64(RGB(0, 0, 255)));  // and in the bottom slot
+        const QImage picture = window->sheetPicture(1);
+        QCOMPARE(picture.pixelColor(25, 35), QColor(Qt::blue));   // the card in the top slot
+        QCOMPARE(picture.pixelColor(25, 100), QColor(Qt::blue));  // and in the bottom slot
 
         Fixture back(19);
         window = back.open();
@@ -260,7 +305,7 @@ private Q_SLOTS:
         QVERIFY(window->height() >= window->Frame2->geometry().bottom());
         window->ComboNaam2->setEditText("Bert");
         window->Check1->setChecked(false);
-        QCOMPARE(window->heightTwips(), 4215);
+        QCOMPARE(window->heightTwips(), 4200);
         QVERIFY(window->height() <= window->Frame2->y() + 1);
         window->Check1->setChecked(true);
         QCOMPARE(fixture.loads, 3);
@@ -402,6 +447,138 @@ private Q_SLOTS:
         auto again = fixture.open();
         QCOMPARE(again->ComboPapier->currentIndex(), int(PostcardPaper::TienBijVijftien));
         QVERIFY(again->CheckRandloos->isChecked());
+    }
+
+    void bothSidesInModesOneEightAndNineBringTheAddressPanel()
+    {
+        Fixture fixture;
+        auto window = fixture.open();
+        for (int mode = PrintRun::FirstMode; mode <= PrintRun::LastMode; ++mode) {
+            window->VScroll1->setValue(mode);
+            const bool offered = mode == PrintMode::TweeKaarten || mode >= PrintMode::Kaartpapier;
+            QCOMPARE(window->CheckDubbelzijdig->isHidden(), !offered);
+            QVERIFY(window->Check1->isHidden());
+        }
+        window->CheckDubbelzijdig->setChecked(true);
+        QVERIFY(!window->Check1->isHidden());
+        window->Check1->setChecked(true);
+        QVERIFY(!window->ComboNaam4->isHidden());
+        QCOMPARE(window->ComboNaam4->count(), 2);
+        QVERIFY(window->height() > window->Frame2->geometry().bottom());
+
+        // Mode 1 tells the two sides apart; a mode without them closes the panel
+        // and prints addresses no more.
+        window->VScroll1->setValue(PrintMode::TweeKaarten);
+        QCOMPARE(window->Label2->text(), QString("2 Prentvellen, voor- en achterkant"));
+        window->VScroll1->setValue(PrintMode::DubbelLiggend);
+        QVERIFY(window->Check1->isHidden());
+        QVERIFY(window->height() < window->Frame2->y() + 2);
+        QVERIFY(!window->readRequest()->withAddresses);
+    }
+
+    void theRequestCarriesBothSidesAndTheBackOffsets()
+    {
+        Fixture fixture(19);
+        fixture.settings.backOffsetX = 1.5;
+        fixture.settings.backOffsetY = -2;
+        auto window = fixture.open();
+        window->setSides(redAndGreen());
+        auto request = window->readRequest();
+        QVERIFY(!request->bothSides);
+        QVERIFY(request->addressSide);
+        QCOMPARE(request->card.pixelColor(0, 0), QColor(Qt::red));
+        QCOMPARE(request->card.width(), CardSurface::CardWidth * CardSurface::PrintScale);
+
+        window->CheckDubbelzijdig->setChecked(true);
+        window->Check1->setChecked(true);
+        request = window->readRequest();
+        QVERIFY(request->bothSides);
+        QVERIFY(!request->addressSide);   // the card is the front
+        QVERIFY(request->withAddresses);
+        QCOMPARE(request->back.pixelColor(0, 0), QColor(Qt::green));
+        QCOMPARE(request->back.width(), CardSurface::CardWidth * CardSurface::PrintScale);
+        QCOMPARE(request->backOffsetX, 1.5);
+        QCOMPARE(request->backOffsetY, -2.0);
+
+        // Without setSides the back is a blank address side.
+        auto plain = fixture.open();
+        plain->CheckDubbelzijdig->setChecked(true);
+        const QImage back = plain->readRequest()->back;
+        QCOMPARE(back.pixelColor(10, 10), QColor(Qt::white));
+        QCOMPARE(back.pixelColor(250 * CardSurface::PrintScale, 100 * CardSurface::PrintScale), QColor(Qt::black));
+    }
+
+    void sheetPictureShowsThePaperAsItLiesAndWhatBorderlessTrims()
+    {
+        Fixture fixture;
+        auto window = fixture.open();
+        window->setSides(redAndGreen());
+        // A4 landscape in mode 9: the background above and below the sheet.
+        window->VScroll1->setValue(PrintMode::VierOpA4);
+        QImage picture = window->sheetPicture(1);
+        const QColor background = picture.pixelColor(2, 2);
+        QCOMPARE(picture.pixelColor(40, 40), background);
+        QCOMPARE(picture.pixelColor(40, 70), QColor(Qt::red));
+        // 10 x 15 cm in mode 8: the card fits inside, or covers it borderless.
+        window->VScroll1->setValue(PrintMode::Kaartpapier);
+        window->ComboPapier->setCurrentIndex(PostcardPaper::TienBijVijftien);
+        window->CheckRandloos->setChecked(false);
+        QCOMPARE(window->sheetPicture(1).pixelColor(6, 90), QColor(Qt::white));
+        window->CheckRandloos->setChecked(true);
+        QCOMPARE(window->sheetPicture(1).pixelColor(6, 90), QColor(Qt::red));
+        // Both sides: two sheets one above the other, drawn sharp at ratio 2.
+        window->CheckDubbelzijdig->setChecked(true);
+        picture = window->sheetPicture(2);
+        QCOMPARE(picture.size(), QSize(260, 360));
+        QCOMPARE(picture.devicePixelRatio(), 2.0);
+        QCOMPARE(picture.pixelColor(130, 90), QColor(Qt::red));
+        QVERIFY(picture.pixelColor(130, 270) != background);
+        QCOMPARE(picture.pixelColor(130, 180), background);
+    }
+
+    void sheetsStandSideBySideOrStackedAndShowTrimmedPartsFaintly()
+    {
+        // A job of two pages: red on the fronts, green on the backs, each
+        // reaching 8 mm beyond the sheet's left edge.
+        const auto job = [](QPageLayout::Orientation orientation) {
+            return [orientation](PrinterPage& page) {
+                page.setPageSetup(PageSetup{QPageSize(QPageSize::A4), orientation, true});
+                for (const QColor& colour : {QColor(Qt::red), QColor(Qt::green)}) {
+                    if (colour == Qt::green)
+                        page.newPage();
+                    for (double x = -8; x < 100; x += 0.5)
+                        page.drawLine(x, 0, x, 100, colour);
+                }
+                page.endDocument();
+            };
+        };
+        const QImage portrait = sheetPicture(job(QPageLayout::Portrait), QSize(130, 180), 1, true, QMarginsF());
+        QCOMPARE(portrait.pixelColor(20, 60), QColor(Qt::red));
+        QCOMPARE(portrait.pixelColor(80, 60), QColor(Qt::green));
+        const QImage landscape = sheetPicture(job(QPageLayout::Landscape), QSize(130, 180), 1, true, QMarginsF(10, 0, 0, 0));
+        QCOMPARE(landscape.pixelColor(30, 30), QColor(Qt::red));
+        QCOMPARE(landscape.pixelColor(30, 120), QColor(Qt::green));
+        // What lies beyond the sheet and in the unprintable 10 mm shows faintly.
+        for (int x : {4, 8}) {
+            const QColor trimmed = landscape.pixelColor(x, 30);
+            QVERIFY(trimmed != QColor(Qt::red) && trimmed.red() > trimmed.green() + 20);
+        }
+        QCOMPARE(landscape.pixelColor(12, 30), QColor(Qt::red));
+    }
+
+    void everyControlShowsWholeInEveryMode()
+    {
+        for (int layout : {1, 19}) {
+            Fixture fixture(layout);
+            auto window = fixture.open();
+            for (int mode = PrintRun::FirstMode; mode <= PrintRun::LastMode; ++mode)
+                for (int ticks = 0; ticks < 4; ++ticks) {
+                    window->VScroll1->setValue(mode);
+                    window->CheckDubbelzijdig->setChecked(ticks & 1);
+                    window->Check1->setChecked(ticks & 2);
+                    checkNothingCutOff(*window, QStringLiteral("mode %1, layout %2, ticks %3").arg(mode).arg(layout).arg(ticks));
+                }
+        }
     }
 
     void menuEntriesOpenBothWindowsModal()
