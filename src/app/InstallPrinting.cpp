@@ -22,6 +22,7 @@ void installPrinting(Main& main)
         finishTextEditing(main.context()); // the print copy of a text just changed
         const BusyGuard busy(BusyGuard::Kind::Hold);
         Afdrukken window(main.state, main.printSettings, main.card, *printer, [] { return AddressFile::load(); }, &main);
+        window.setSides({main.state.side, [&main](CardSide side, bool printCopy) { return main.sidePicture(side, printCopy); }});
         window.exec();
         // The next opening, in this run or a later one, starts at the mode last shown.
         main.printSettings.printMode = window.VScroll1->value();

@@ -67,9 +67,8 @@ const QString TurnQuestion = QStringLiteral(
 
 bool printsBothSides(const Request& request)
 {
-    return request.bothSides
-        && (request.mode == PrintMode::TweeKaarten || request.mode == PrintMode::Kaartpapier
-            || request.mode == PrintMode::VierOpA4);
+    const PrintModeRow* row = printModeRow(request.mode);
+    return request.bothSides && row && (row->extraControls & BothSides);
 }
 
 namespace {
