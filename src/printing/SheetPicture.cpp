@@ -61,6 +61,8 @@ public:
         places_ = placeSheets(millimetres_, area_, overhang_, sheets_);
     }
     void setCopies(int) override {}
+    // The fronts and the backs as one job shows them, without asking to turn the sheets.
+    bool printBothSides(bool) override { return true; }
     void newPage() override
     {
         painter();   // an empty page is a page too

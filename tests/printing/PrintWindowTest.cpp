@@ -526,9 +526,12 @@ private Q_SLOTS:
         QCOMPARE(window->sheetPicture(1).pixelColor(6, 90), QColor(Qt::white));
         window->CheckRandloos->setChecked(true);
         QCOMPARE(window->sheetPicture(1).pixelColor(6, 90), QColor(Qt::red));
-        // Both sides: two sheets one above the other, drawn sharp at ratio 2.
+        // Both sides: two sheets one above the other, drawn sharp at ratio 2,
+        // without the question a printer without duplex gets.
+        ScriptedDialogs dialogs;
         window->CheckDubbelzijdig->setChecked(true);
         picture = window->sheetPicture(2);
+        QVERIFY(dialogs.messages.isEmpty());
         QCOMPARE(picture.size(), QSize(260, 360));
         QCOMPARE(picture.devicePixelRatio(), 2.0);
         QCOMPARE(picture.pixelColor(130, 90), QColor(Qt::red));
