@@ -64,9 +64,8 @@ void openPhotoFile(CardContext& context, const QString& path)
     // quickly that still covers the print frame, and kept at most twice the
     // print frame (keptSource): the detail a zoomed photo still shows.
     const QSize decodeFrame = paintsIntoFrame ? screenFrame : QSize();
-    const PhotoSource::Opened opened = PhotoSource::open(path, decodeFrame, [screenFrame, paintsIntoFrame](const QImage& decoded) {
-        return paintsIntoFrame ? keptSource(decoded, QSizeF(screenFrame)) : decoded;
-    });
+    const PhotoSource::Opened opened =
+        PhotoSource::open(path, decodeFrame, paintsIntoFrame ? PhotoFit::keptFor(QSizeF(screenFrame)) : PhotoFit());
     if (!opened.source) {
         showPhotoLoadFailure(context.window(), path, opened.error);
         return;
