@@ -24,7 +24,7 @@ public:
     // Waits for a running write, then removes the autosave and its lock.
     ~CardAutosave() override;
 
-    QString path() const { return base_ + QStringLiteral(".prentvel"); }
+    QString path() const { return base_ + CardFile::Suffix; }
 
     // Writes the card; a write asked while one runs waits for it, and only
     // the latest of those waiting is written. `cardFile` is the card's own file.
@@ -61,7 +61,7 @@ private:
     void start(Job job);
     void ended(const QString& error);
 
-    QString base_;
+    QString base_; // the folder and "<id>.", the same for all three files
     QLockFile lock_;
     QThreadPool worker_;
     bool running_ = false;

@@ -147,7 +147,7 @@ void Main::showCaption()
     QString caption = QStringLiteral(" Prentvel");
     if (!cardFile_.isEmpty())
         caption += QStringLiteral(" - ") + QFileInfo(cardFile_).fileName();
-    if (unsavedWork.unsaved() && !cardFile_.isEmpty())
+    if (unsavedWork.unsaved())
         caption += QStringLiteral(" *");
     setWindowTitle(caption);
 }
