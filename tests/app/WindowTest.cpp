@@ -171,8 +171,9 @@ private Q_SLOTS:
         QVERIFY(main.isVisible());
         QTest::keyClick(&main, Qt::Key_O, Qt::ControlModifier);
         QTest::keyClick(&main, Qt::Key_S, Qt::ControlModifier);
-        QCOMPARE(dialogs.fileFilters.size(), 2);
-        QCOMPARE(dialogs.fileFilters.last(), QString("Jpg format (*.jpg)|*.jpg"));
+        QTest::keyClick(&main, Qt::Key_E, Qt::ControlModifier);
+        QCOMPARE(dialogs.fileFilters.size(), 3);
+        QCOMPARE(dialogs.fileFilters.mid(1), QStringList({"Kaarten|*.prentvel", "Jpg format (*.jpg)|*.jpg"}));
 
         const QList<QAction*> edit = main.Bewerken->actions();
         QCOMPARE(edit.at(0), main.ToolsUndo);
