@@ -193,6 +193,11 @@ void Main::autosaveSoon()
 
 void Main::autosaveNow()
 {
+    // Not halfway through a change or long work: the card waits for its end.
+    if (isBusy() || history.recording()) {
+        autosavePause_->start();
+        return;
+    }
     autosavePause_->stop();
     autosaveLongest_->stop();
     if (unsavedWork.unsaved())
