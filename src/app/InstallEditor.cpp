@@ -64,16 +64,19 @@ void installPhotosTextAndSaving(Main& main)
 {
     followControls(main);
     CardContext& context = main.context();
-    QObject::connect(main.FileOpen, &QAction::triggered, &main, [&context] { FileOpen_Click(context); });
+    const CardFileOpener openCard = [&main](const QString& path) { return main.openCardFileIfCard(path); };
+    QObject::connect(main.FileOpen, &QAction::triggered, &main, [&context, openCard] { FileOpen_Click(context, openCard); });
     QObject::connect(main.Voorkant, &PictureBox::fileDroppedAt, &main,
-                     [&context](const QString& path, double x, double y) { dropPhotoFile(context, path, x, y); });
-    for (int index : {1, 2, 3})
-        QObject::connect(main.FileSaveAs[index], &QAction::triggered, &main,
-                         [&main, &context, index] {
-                             finishTextEditing(context);
-                             if (FileSaveAs_Click(context, index))
-                                 main.unsavedWork.markSaved();
-                         });
+                     [&context, openCard](const QString& path, double x, double y) {
+                         if (!openCard(path))
+                             dropPhotoFile(context, path, x, y);
+                     });
+    // The flat pictures are exports: only the card file keeps the work.
+    for (int index : {1, 2, 3, 4})
+        QObject::connect(main.FileSaveAs[index], &QAction::triggered, &main, [&context, index] {
+            finishTextEditing(context);
+            FileSaveAs_Click(context, index);
+        });
     // "Plaats" ends a selection and starts a new text.
     QObject::connect(main.PlaatsKnop, &QPushButton::clicked, &main, [&context] {
         endTextSelection(context);

@@ -1,5 +1,6 @@
 #include "app/Main.h"
 
+#include "app/CardAutosave.h"
 #include "app/MainContext.h"
 #include "app/Plaatjes.h"
 #include "platform/BusyGuard.h"
@@ -80,6 +81,7 @@ Main::Main(QWidget* parent)
     installCardView(*this);
     installSteps(*this);
     installCardSides(*this);
+    installCardFiles(*this);
 
     history.setDocumentKeeper([this](const CardDocument& document) { state.document = document; });
     // A text picked in the list of steps is selected on the card.
@@ -286,8 +288,13 @@ void Main::FileNieuw_Click()
 {
     if (!askKeepingUnsavedWork("Wilt u een nieuwe kaart ontwerpen?", " Nieuw"))
         return;
-    // The new card has nothing to lose; undoing it brings the old card back, unsaved.
-    const QScopeGuard freshCard([this] { unsavedWork.markSaved(); });
+    // The new card has nothing to lose, and no file; undoing it brings the old card back, unsaved.
+    const QScopeGuard freshCard([this] {
+        unsavedWork.markSaved();
+        cardFile_.clear();
+        autosaveNow();
+        showCaption();
+    });
     endPhotoDrag(context());
     finishTextEditing(context());
     // Both sides start empty; the new card shows its front.
@@ -373,6 +380,8 @@ void Main::closeEvent(QCloseEvent* event)
         return;
     }
     event->accept();
+    autosave_->discard();
+    autosave_->waitForDone();
     Settings::setViewZoom(VoorkantScroll->zoomChoice());
     Settings::setWindowGeometry(saveGeometry());
     // The whole program ends: every other window closes too, nothing is saved.

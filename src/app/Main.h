@@ -16,7 +16,9 @@
 #include <array>
 #include <memory>
 
+class CardAutosave;
 class CardContext;
+struct CardFileContent;
 class CardScrollArea;
 class MainContext;
 
@@ -123,8 +125,13 @@ public:
     QMenu* File = nullptr;
     QAction* FileNieuw = nullptr;
     QAction* FileOpen = nullptr;
+    QAction* FileKaartBewaren = nullptr;         // the card file
+    QAction* FileKaartBewarenAls = nullptr;
+    QMenu* FileRecent = nullptr;                 // the card files last opened or saved
+    std::array<QAction*, 11> FileRecentKaart{};  // [1] .. [10], newest first
+    QAction* FileRecentWissen = nullptr;
     QMenu* FileSave = nullptr;
-    std::array<QAction*, 4> FileSaveAs{};        // [1] Bmp, [2] Jpg, [3] Jpg of the print copy
+    std::array<QAction*, 5> FileSaveAs{};        // [1] Bmp, [2] Jpg, [3] Jpg and [4] Png of the print copy
     QAction* FilePrint = nullptr;
     QAction* FileSetupPrinter = nullptr;
     QAction* FilePrintMarges = nullptr;
@@ -205,6 +212,35 @@ public:
     // Switches the progress timer off and hides the strip, cleared for the next run.
     void stopProgressStrip();
 
+    // The card file: the file the card was last opened from or saved to
+    // (empty when none), shown in the caption.
+    QString cardFileName() const { return cardFile_; }
+    // Opens `path` when it is a card file (by its first bytes): true then,
+    // whether it opened or not; false for any other file.
+    bool openCardFileIfCard(const QString& path);
+    // Opens a card file: a file that does not open is reported, with the
+    // card as it was. With unsaved work the user is asked first.
+    void openCardFile(const QString& path);
+    // Opens what the command line names: a card file, or a photo as "Open Foto / Kaart" does.
+    void openNamedFile(const QString& path);
+    // "Kaart bewaren" (to the card's own file, asking a name when it has
+    // none) and "Kaart bewaren als...". True when the card was written.
+    bool saveCardFile(bool askName);
+    // The card as a card file holds it.
+    CardFileContent cardFileContent() const;
+    void showCaption();
+    // The running program's autosave, and how long it waits after a change
+    // (`pause`) and at most during continuous work (`longest`), milliseconds.
+    CardAutosave& autosave() { return *autosave_; }
+    void setAutosaveTimes(int pause, int longest);
+    // Writes the card to its autosave now, or removes the autosave when
+    // nothing is unsaved.
+    void autosaveNow();
+    // Asks to bring back a card a program left in the autosave folder when
+    // it stopped unexpectedly; done once the window is first shown.
+    void offerRecovery();
+    void fillRecentMenu();
+
     // What the subsystems are handed instead of the window's widgets.
     CardContext& context();
 
@@ -231,8 +267,10 @@ Q_SIGNALS:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
+    friend void installCardFiles(Main& main);
     void buildControls();
     void layOutRegions(QWidget* form);
     void restoreWindowGeometry();
@@ -242,8 +280,17 @@ private:
     // Layout `index` for the side shown, inside the change under way.
     void chooseLayout(int index);
     bool askKeepingUnsavedWork(const QString& question, const QString& title);
+    // The card becomes what a card file holds, with an empty history.
+    void loadCardFileContent(const CardFileContent& content);
+    void rememberRecentCard(const QString& path);
+    void autosaveSoon();
 
     std::unique_ptr<MainContext> context_;
     bool closeRequested_ = false;
     bool askingToClose_ = false;
+    bool recoveryOffered_ = false;
+    QString cardFile_;
+    std::unique_ptr<CardAutosave> autosave_;
+    QTimer* autosavePause_ = nullptr;
+    QTimer* autosaveLongest_ = nullptr;
 };

@@ -60,10 +60,18 @@ void Main::buildMenus()
     File = addTopMenu(bar, "File", "Bestand");
     FileNieuw = addEntry(File, "FileNieuw", "Nieuw");
     FileOpen = addEntry(File, "FileOpen", "Open Foto / Kaart");
+    FileKaartBewaren = addEntry(File, "FileKaartBewaren", "Kaart bewaren");
+    FileKaartBewarenAls = addEntry(File, "FileKaartBewarenAls", "Kaart bewaren als...");
+    FileRecent = addSubmenu(File, "FileRecent", "Recente kaarten");
+    for (int index = 1; index < int(FileRecentKaart.size()); ++index)
+        FileRecentKaart[index] = addEntry(FileRecent, indexed("FileRecent", index), QString());
+    addSeparator(FileRecent, "FileRecentStreep");
+    FileRecentWissen = addEntry(FileRecent, "FileRecentWissen", "Lijst wissen");
     FileSave = addSubmenu(File, "FileSave", "Kaart Opslaan");
     FileSaveAs[1] = addEntry(FileSave, indexed("FileSaveAs", 1), "Als Bmp");
     FileSaveAs[2] = addEntry(FileSave, indexed("FileSaveAs", 2), "Als Jpg");
     FileSaveAs[3] = addEntry(FileSave, indexed("FileSaveAs", 3), "Als Jpg (afdrukkwaliteit)");
+    FileSaveAs[4] = addEntry(FileSave, indexed("FileSaveAs", 4), "Als Png (afdrukkwaliteit)");
     addSeparator(File, "FileStreep2");
     FilePrint = addEntry(File, "FilePrint", "Afdrukken");
     FileSetupPrinter = addEntry(File, "FileSetupPrinter", "Printer Setup");
@@ -155,7 +163,9 @@ void Main::buildMenus()
     // The usual shortcuts of a desktop program.
     const std::pair<QAction*, QKeySequence> shortcuts[] = {
         {FileNieuw, QKeySequence(Qt::CTRL | Qt::Key_N)},      {FileOpen, QKeySequence(Qt::CTRL | Qt::Key_O)},
-        {FileSaveAs[3], QKeySequence(Qt::CTRL | Qt::Key_S)},  {FilePrint, QKeySequence(Qt::CTRL | Qt::Key_P)},
+        {FileKaartBewaren, QKeySequence(Qt::CTRL | Qt::Key_S)},
+        {FileKaartBewarenAls, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)},
+        {FileSaveAs[3], QKeySequence(Qt::CTRL | Qt::Key_E)},  {FilePrint, QKeySequence(Qt::CTRL | Qt::Key_P)},
         {FileExit, QKeySequence(Qt::CTRL | Qt::Key_Q)}};
     for (const auto& [entry, keys] : shortcuts)
         entry->setShortcut(keys);

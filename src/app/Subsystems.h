@@ -10,4 +10,5 @@ void installAddressBook(Main& main);         // address book window
 void installPrinting(Main& main);            // print window, printer set-up, label settings
 void installCardView(Main& main);            // the "Beeld" menu: the card's zoom
 void installSteps(Main& main);
+void installCardFiles(Main& main);           // "Kaart bewaren", recent cards, the autosave
 void installCardSides(Main& main);           // "Beeld > Voorkant / Adreszijde": the card's two sides               // the dock of the card's steps and "Beeld > Stappen"

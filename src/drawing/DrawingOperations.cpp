@@ -141,3 +141,73 @@ void FrameOperation::draw(CardSurface& card, const ProgressDisplays&) const
     else if (index_ == 2)
         drawCentreDiamond(card);
 }
+
+QJsonObject ToolStroke::parameters(PhotoList&) const
+{
+    QJsonArray points, seeds;
+    for (std::size_t i = 0; i < points_.size(); ++i) {
+        points.append(points_[i].x());
+        points.append(points_[i].y());
+        seeds.append(ParameterValue::word(seeds_[i]));
+    }
+    return {{"tool", tool_},
+            {"drawColour", ParameterValue::colour(style_.drawColor)},
+            {"fillColour", ParameterValue::colour(style_.fillColor)},
+            {"lineWidth", style_.lineWidth},
+            {"fillStyle", style_.fillStyle},
+            {"size", style_.size},
+            {"points", points},
+            {"seeds", seeds}};
+}
+
+Operation ToolStroke::read(ParameterReader& parameters)
+{
+    constexpr int MostPoints = 1'000'000, LargestSize = 1000;
+    const int tool = parameters.integer("tool", Freehand, ToolCount);
+    const StrokeStyle style{parameters.colour("drawColour"), parameters.colour("fillColour"),
+                            parameters.integer("lineWidth", 0, LargestSize), parameters.integer("fillStyle", 0, 7),
+                            parameters.integer("size", 0, LargestSize)};
+    const QJsonArray points = parameters.array("points", 2 * MostPoints);
+    const QJsonArray seeds = parameters.array("seeds", MostPoints);
+    if (points.size() != 2 * seeds.size())
+        parameters.refuse("seeds");
+    if (!parameters.ok())
+        return nullptr;
+    auto stroke = std::make_shared<ToolStroke>(tool, style);
+    for (qsizetype i = 0; i < seeds.size(); ++i) {
+        ParameterReader point({{"x", points[2 * i]}, {"y", points[2 * i + 1]}, {"seed", seeds[i]}});
+        stroke->addPoint({point.number("x"), point.number("y")}, point.word("seed"));
+        if (!point.ok()) {
+            parameters.refuse("points");
+            return nullptr;
+        }
+    }
+    return stroke;
+}
+
+QJsonObject GradientOperation::parameters(PhotoList&) const
+{
+    return {{"entry", entry_},
+            {"fillColour", ParameterValue::colour(fillColor_)},
+            {"drawColour", ParameterValue::colour(drawColor_)}};
+}
+
+Operation GradientOperation::read(ParameterReader& parameters)
+{
+    const int entry = parameters.integer("entry", 0, GradientCircularEntry);
+    const Rgb fill = parameters.colour("fillColour"), draw = parameters.colour("drawColour");
+    return parameters.ok() ? std::make_shared<GradientOperation>(entry, fill, draw) : nullptr;
+}
+
+QJsonObject FrameOperation::parameters(PhotoList&) const
+{
+    return {{"centre", shape_ == Centre}, {"index", index_}};
+}
+
+Operation FrameOperation::read(ParameterReader& parameters)
+{
+    constexpr int WidestBorder = 100;
+    const Shape shape = parameters.flag("centre") ? Centre : Border;
+    const int index = parameters.integer("index", 0, WidestBorder);
+    return parameters.ok() ? std::make_shared<FrameOperation>(shape, index) : nullptr;
+}

@@ -5,6 +5,7 @@
 // A trail is drawn live by the same drawPoint() that replays it.
 #include "drawing/ToolTable.h"
 #include "editor/CardOperation.h"
+#include "editor/OperationParameters.h"
 #include "platform/Colors.h"
 #include "platform/Random.h"
 
@@ -32,6 +33,8 @@ public:
     void draw(CardSurface& card, const ProgressDisplays& progress) const override;
     // A filled rectangle or ellipse hides what lies inside it.
     bool paintsOver(QPoint point) const override;
+    QJsonObject parameters(PhotoList& photos) const override;
+    static Operation read(ParameterReader& parameters);
 
     int tool() const { return tool_; }
     const StrokeStyle& style() const { return style_; }
@@ -58,6 +61,8 @@ public:
     OperationKind kind() const override { return OperationKind::Gradient; }
     QString name() const override;
     void draw(CardSurface& card, const ProgressDisplays& progress) const override;
+    QJsonObject parameters(PhotoList& photos) const override;
+    static Operation read(ParameterReader& parameters);
 
 private:
     int entry_;
@@ -73,6 +78,8 @@ public:
     OperationKind kind() const override { return OperationKind::Frame; }
     QString name() const override;
     void draw(CardSurface& card, const ProgressDisplays& progress) const override;
+    QJsonObject parameters(PhotoList& photos) const override;
+    static Operation read(ParameterReader& parameters);
 
 private:
     Shape shape_;

@@ -4,13 +4,11 @@
 #include "editor/CardContext.h"
 #include "editor/CardEditing.h"
 #include "editor/EditorState.h"
-#include "editor/PhotoCrop.h"
 #include "editor/PhotoOperations.h"
 #include "editor/PhotoSource.h"
 #include "platform/BusyPointer.h"
 #include "platform/Dialogs.h"
 #include "platform/PhotoFileFilter.h"
-#include "platform/PhotoForCard.h"
 #include "platform/Settings.h"
 
 #include <QFileInfo>
@@ -29,9 +27,7 @@ void FotoLaden(CardContext& context, double x1, double y1, double x2, double y2)
     const double height = y2 - y1;
     const QSize target(std::isfinite(width) ? int(std::ceil(width)) : 0, std::isfinite(height) ? int(std::ceil(height)) : 0);
     const bool crop = state.cropPhotos;
-    const PhotoSource::Opened opened = PhotoSource::open(path, target, [width, height, crop](const QImage& decoded) {
-        return photoForFrame(decoded, {width, height}, crop);
-    });
+    const PhotoSource::Opened opened = PhotoSource::open(path, target, PhotoFit::into({width, height}, crop));
     if (!opened.source) {
         showPhotoLoadFailure(context.window(), path, opened.error);
         return;

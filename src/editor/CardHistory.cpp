@@ -266,6 +266,12 @@ quint64 CardHistory::currentState() const
     return index > 0 ? stepAt(stack_, index - 1).data()->name : oldestState_;
 }
 
+void CardHistory::clear()
+{
+    stack_.clear();
+    oldestState_ = ++lastStepName_;
+}
+
 // QUndoStack cannot drop its oldest commands one by one, so the steps that
 // stay move over to a fresh stack. This only runs right after a push, when
 // nothing can be redone. Over the byte budget the oldest steps first let

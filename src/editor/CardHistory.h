@@ -80,6 +80,9 @@ public:
     // own, so undoing back to a state gives its name again, and dropping the
     // oldest steps changes no name. 0 is the card before the first step.
     quint64 currentState() const;
+    // Forgets every step, for a card opened from a file; the card as it is
+    // gets a name of its own.
+    void clear();
 
     // One change for the lifetime of the object.
     class Change {

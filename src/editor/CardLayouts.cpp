@@ -149,3 +149,13 @@ void AddressSideTemplate::draw(CardSurface& card, const ProgressDisplays&) const
     card.clear();
     TekenAdreszijde(card);
 }
+
+QJsonObject AddressSideTemplate::parameters(PhotoList&) const
+{
+    return {};
+}
+
+Operation AddressSideTemplate::read(ParameterReader&)
+{
+    return std::make_shared<AddressSideTemplate>();
+}

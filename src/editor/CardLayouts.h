@@ -1,6 +1,7 @@
 #pragma once
 // The card layouts: where photos go, frame by frame, and the address side.
 #include "editor/CardOperation.h"
+#include "editor/OperationParameters.h"
 
 #include <QString>
 
@@ -51,4 +52,6 @@ public:
     void draw(CardSurface& card, const ProgressDisplays& progress) const override;
     // Everything before it is erased.
     bool movesTheCard() const override { return true; }
+    QJsonObject parameters(PhotoList& photos) const override;
+    static Operation read(ParameterReader& parameters);
 };

@@ -3,12 +3,14 @@
 // the card as it stood before it. The card is the list of its operations
 // drawn in order (CardDocument); drawing a tool's stroke live and replaying
 // it later run the same draw().
+#include <QJsonObject>
 #include <QPoint>
 #include <QString>
 #include <QtGlobal>
 #include <memory>
 
 class CardSurface;
+class PhotoList;
 class Progress;
 
 // Where long operations report while they draw: the strip follows the
@@ -57,6 +59,10 @@ public:
     // What it paints hides whatever lay at `point` before (a photo, a filled
     // shape), judged from its own shape alone.
     virtual bool paintsOver(QPoint point) const { (void)point; return false; }
+    // Everything draw() uses, for a card file; photos by their number in
+    // `photos`. Each kind reads it back with a static read(ParameterReader&)
+    // beside its class (editor/OperationParameters.h).
+    virtual QJsonObject parameters(PhotoList& photos) const = 0;
 
 private:
     quint64 id_;

@@ -10,6 +10,7 @@
 #include "platform/ProgramFolder.h"
 #include "platform/SafeImageFile.h"
 
+#include <QColorSpace>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -17,6 +18,7 @@
 
 const char* const BmpFilter = "Bitmap (*.bmp)|*.bmp";
 const char* const JpgFilter = "Jpg format (*.jpg)|*.jpg";
+const char* const PngFilter = "Png format (*.png)|*.png";
 const char* const TemporaryBitmapName = "mydummy.bmp";
 
 namespace {
@@ -48,6 +50,12 @@ QString saveCardAsBmp(const QImage& card, const QString& path)
     return writeImageFile(card, path, "bmp") ? QString() : notWritten(path);
 }
 
+QString saveCardAsPng(QImage card, const QString& path)
+{
+    card.setColorSpace(QColorSpace::SRgb);
+    return writeImageFile(card, path, "png") ? QString() : notWritten(path);
+}
+
 QString saveCardAsJpeg(const QImage& card, const QString& path, int quality, const QString& temporaryBitmap)
 {
     if (!writeImageFile(card, temporaryBitmap, "bmp"))
@@ -63,10 +71,10 @@ QString saveCardAsJpeg(const QImage& card, const QString& path, int quality, con
 
 bool FileSaveAs_Click(CardContext& context, int index)
 {
-    if (index < 1 || index > 3)
+    if (index < 1 || index > 4)
         return false;
-    const QString path = Dialogs::saveFileName(context.window(), QStringLiteral("Kaart Opslaan"),
-                                               QString::fromLatin1(index == 1 ? BmpFilter : JpgFilter),
+    const char* filter = index == 1 ? BmpFilter : index == 4 ? PngFilter : JpgFilter;
+    const QString path = Dialogs::saveFileName(context.window(), QStringLiteral("Kaart Opslaan"), QString::fromLatin1(filter),
                                                Settings::cardFolder());
     if (path.isEmpty())
         return false;
@@ -75,16 +83,21 @@ bool FileSaveAs_Click(CardContext& context, int index)
     {
         BusyPointer busy;
         const CardSurface& surface = context.card();
+        const bool printQuality = index >= 3;
         if (index == 1) {
             failure = saveCardAsBmp(surface.image(), path);
         } else {
-            QImage card = index == 3 && surface.hasPrintCopy() ? surface.printImage() : surface.image();
-            if (index == 3) {
+            QImage card = printQuality && surface.hasPrintCopy() ? surface.printImage() : surface.image();
+            if (printQuality) {
                 card.setDotsPerMeterX(PrintCopyDotsPerMetre);
                 card.setDotsPerMeterY(PrintCopyDotsPerMetre);
             }
-            const TemporaryBitmap bitmap(programFolder());
-            failure = saveCardAsJpeg(card, path, context.state().jpegQuality, bitmap.path());
+            if (index == 4) {
+                failure = saveCardAsPng(card, path);
+            } else {
+                const TemporaryBitmap bitmap(programFolder());
+                failure = saveCardAsJpeg(card, path, context.state().jpegQuality, bitmap.path());
+            }
         }
     }
     if (!failure.isEmpty())

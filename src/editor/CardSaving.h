@@ -1,6 +1,6 @@
 #pragma once
 // "Kaart Opslaan": writes the card's current image as a bitmap or a JPEG file,
-// or its print copy as a JPEG file.
+// or its print copy as a JPEG or a lossless PNG file.
 #include <QImage>
 #include <QString>
 
@@ -12,6 +12,7 @@ class CardContext;
 
 extern const char* const BmpFilter;
 extern const char* const JpgFilter;
+extern const char* const PngFilter;
 extern const char* const TemporaryBitmapName; // "mydummy.bmp"
 
 // Where a JPEG save writes its temporary bitmap: "mydummy.bmp" in the program
@@ -36,6 +37,8 @@ private:
 
 // What went wrong, as the user is told; empty when the card was saved.
 QString saveCardAsBmp(const QImage& card, const QString& path);
+// The PNG carries the sRGB profile, the colours the card is drawn in.
+QString saveCardAsPng(QImage card, const QString& path);
 QString saveCardAsJpeg(const QImage& card, const QString& path, int quality, const QString& temporaryBitmap);
 
 // The resolution a saved print copy records: its 2060 pixels over the printed
@@ -43,5 +46,6 @@ QString saveCardAsJpeg(const QImage& card, const QString& path, int quality, con
 constexpr int PrintCopyDotsPerMetre = 13829;
 
 // The menu action: index 1 "Als Bmp", index 2 "Als Jpg", index 3 "Als Jpg
-// (afdrukkwaliteit)", the print copy. True when the card was written.
+// (afdrukkwaliteit)" and index 4 "Als Png (afdrukkwaliteit)", the print copy.
+// True when the card was written.
 bool FileSaveAs_Click(CardContext& context, int index);

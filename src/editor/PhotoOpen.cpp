@@ -15,6 +15,7 @@
 #include "platform/Rounding.h"
 
 #include <QFileInfo>
+#include <QStringList>
 
 const char* const PhotoFilter = PhotoFileFilter;
 
@@ -23,23 +24,36 @@ QString photoCaption(const QString& fileName, int width, int height, qint64 byte
     return QStringLiteral("%1 / %2 x %3 pixels / %4 Bytes").arg(fileName).arg(width).arg(height).arg(bytes);
 }
 
-void FileOpen_Click(CardContext& context)
+QString cardOrPhotoFilter()
 {
-    if (context.state().currentLayout == Layout::FreeDrawing)
-        return;
-    const QString path = Dialogs::openFileName(context.window(), QStringLiteral("Open Foto / Kaart"), QString::fromLatin1(PhotoFilter),
+    const QStringList photos = QString::fromLatin1(PhotoFilter).split(QLatin1Char('|'));
+    const QString cards = QStringLiteral("*.prentvel");
+    return QStringLiteral("Kaarten en foto's|%1;%2|Kaarten (%1)|%1|").arg(cards, photos.value(1)) + photos.join(QLatin1Char('|'));
+}
+
+void FileOpen_Click(CardContext& context, const CardFileOpener& openCard)
+{
+    const QString path = Dialogs::openFileName(context.window(), QStringLiteral("Open Foto / Kaart"), cardOrPhotoFilter(),
                                                Settings::photoFolder());
     if (path.isEmpty())
         return;
     Settings::setPhotoFolder(QFileInfo(path).absolutePath());
+    if (openCard && openCard(path))
+        return;
     openPhotoFile(context, path);
 }
 
 void openPhotoFile(CardContext& context, const QString& path)
 {
     EditorState& state = context.state();
-    if (state.currentLayout == Layout::FreeDrawing || path.isEmpty())
+    if (path.isEmpty())
         return;
+    if (state.currentLayout == Layout::FreeDrawing) {
+        Dialogs::showMessage(context.window(),
+                             QStringLiteral("In 'Zelf Tekenen' worden geen foto's geladen. Kies eerst een foto-layout."),
+                             QStringLiteral(" Open Foto / Kaart"));
+        return;
+    }
 
     BusyPointer busy;
     state.photoFileName = path;
@@ -50,9 +64,8 @@ void openPhotoFile(CardContext& context, const QString& path)
     // quickly that still covers the print frame, and kept at most twice the
     // print frame (keptSource): the detail a zoomed photo still shows.
     const QSize decodeFrame = paintsIntoFrame ? screenFrame : QSize();
-    const PhotoSource::Opened opened = PhotoSource::open(path, decodeFrame, [screenFrame, paintsIntoFrame](const QImage& decoded) {
-        return paintsIntoFrame ? keptSource(decoded, QSizeF(screenFrame)) : decoded;
-    });
+    const PhotoSource::Opened opened =
+        PhotoSource::open(path, decodeFrame, paintsIntoFrame ? PhotoFit::keptFor(QSizeF(screenFrame)) : PhotoFit());
     if (!opened.source) {
         showPhotoLoadFailure(context.window(), path, opened.error);
         return;

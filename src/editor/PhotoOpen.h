@@ -1,22 +1,32 @@
 #pragma once
-// "Open Foto / Kaart": loads a picture file into the current frame of the
-// layout and moves on to the next frame.
+// "Open Foto / Kaart": opens a card file, or loads a picture file into the
+// current frame of the layout and moves on to the next frame.
 #include <QString>
+
+#include <functional>
 
 class CardContext;
 
-// The file dialog's filter (the shared photo filter); matching ignores case.
+// The photo filter shared by every dialog that opens a photo; matching ignores case.
 extern const char* const PhotoFilter;
+// The filter of "Open Foto / Kaart": card files and photos together, card
+// files, then the photo filter.
+QString cardOrPhotoFilter();
 
 // "zee.jpg / 640 x 480 pixels / 812 Bytes"
 QString photoCaption(const QString& fileName, int width, int height, qint64 bytes);
 
-// The menu action: asks for a file, then opens it.
-void FileOpen_Click(CardContext& context);
+// Opens the file as a card when it is a card file (true), else leaves it (false).
+using CardFileOpener = std::function<bool(const QString& path)>;
+
+// The menu action, in every layout: asks for a file, then opens it as a card
+// through `openCard` or as a photo.
+void FileOpen_Click(CardContext& context, const CardFileOpener& openCard = {});
 
 // Opens one picture file as the menu action does after its dialog (also used
 // when a file is dropped on the card). A file that cannot be read is reported
-// in a message, with the card, the frame position and the caption unchanged.
+// in a message, with the card, the frame position and the caption unchanged;
+// in "Zelf Tekenen", which loads no photo, a message says so.
 void openPhotoFile(CardContext& context, const QString& path);
 
 // A file dropped on the card at (x, y), card pixels: in a photo layout it

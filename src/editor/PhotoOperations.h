@@ -3,6 +3,7 @@
 // photo layout, with its placement (adjustable afterwards), and a photo
 // imported into a rectangle dragged with the photo tool.
 #include "editor/CardOperation.h"
+#include "editor/OperationParameters.h"
 #include "editor/PhotoPlacement.h"
 #include "editor/PhotoSource.h"
 
@@ -17,6 +18,8 @@ public:
     QString name() const override;
     void draw(CardSurface& card, const ProgressDisplays& progress) const override;
     bool paintsOver(QPoint point) const override { return frame_.contains(point); }
+    QJsonObject parameters(PhotoList& photos) const override;
+    static Operation read(ParameterReader& parameters);
 
     const std::shared_ptr<const PhotoSource>& source() const { return source_; }
     QRect frame() const { return frame_; }
@@ -43,6 +46,8 @@ public:
     QString name() const override;
     void draw(CardSurface& card, const ProgressDisplays& progress) const override;
     bool paintsOver(QPoint point) const override { return rectangle_.contains(point); }
+    QJsonObject parameters(PhotoList& photos) const override;
+    static Operation read(ParameterReader& parameters);
 
     const std::shared_ptr<const PhotoSource>& source() const { return source_; }
     QRectF rectangle() const { return rectangle_; }

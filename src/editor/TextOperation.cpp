@@ -60,3 +60,35 @@ void TextOperation::draw(CardSurface& card, const ProgressDisplays&) const
     else
         MaakTekst(card, font_, ink_, double(at_.x()), double(at_.y()), text_);
 }
+
+QJsonObject TextOperation::parameters(PhotoList&) const
+{
+    return {{"text", text_},
+            {"font", font_.name},
+            {"size", font_.size},
+            {"bold", font_.bold},
+            {"italic", font_.italic},
+            {"underline", font_.underline},
+            {"outline", ink_.outline},
+            {"drawColour", ParameterValue::colour(Rgb::fromValue(ink_.drawColor))},
+            {"fillColour", ParameterValue::colour(Rgb::fromValue(ink_.fillColor))},
+            {"vertical", vertical_},
+            {"at", ParameterValue::point(at_)}};
+}
+
+Operation TextOperation::read(ParameterReader& parameters)
+{
+    constexpr int LongestText = 10000, LongestFontName = 1000;
+    const QString text = parameters.text("text", LongestText);
+    TextFont font{parameters.text("font", LongestFontName), parameters.integer("size", SmallestTextSize, LargestTextSize),
+                  parameters.flag("bold"), parameters.flag("italic"), parameters.flag("underline")};
+    const bool outline = parameters.flag("outline");
+    const TextInk ink{outline, parameters.colour("drawColour").value(), parameters.colour("fillColour").value()};
+    const bool vertical = parameters.flag("vertical");
+    const QPointF at = parameters.point("at");
+    if (at != QPointF(at.toPoint()))
+        parameters.refuse("at");
+    if (!parameters.ok())
+        return nullptr;
+    return std::make_shared<TextOperation>(text, font, ink, vertical, at.toPoint());
+}

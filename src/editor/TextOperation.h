@@ -2,6 +2,7 @@
 // A line of text on the card: its words, font, size, styles, colours,
 // outline, direction and place.
 #include "editor/CardOperation.h"
+#include "editor/OperationParameters.h"
 #include "editor/TextPrinting.h"
 
 #include <QPoint>
@@ -15,6 +16,8 @@ public:
     OperationKind kind() const override { return OperationKind::Text; }
     QString name() const override;
     void draw(CardSurface& card, const ProgressDisplays& progress) const override;
+    QJsonObject parameters(PhotoList& photos) const override;
+    static Operation read(ParameterReader& parameters);
 
     const QString& text() const { return text_; }
     const TextFont& font() const { return font_; }

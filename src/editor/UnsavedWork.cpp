@@ -9,6 +9,12 @@ void UnsavedWork::markSaved()
     saved_ = history_.currentState();
 }
 
+// No state of the history has this name.
+void UnsavedWork::markUnsaved()
+{
+    saved_ = ~quint64(0);
+}
+
 bool UnsavedWork::unsaved() const
 {
     return history_.currentState() != saved_;

@@ -12,6 +12,8 @@ public:
 
     // The card as it is now is saved, or holds nothing to lose.
     void markSaved();
+    // The card as it is now holds work never saved (a recovered card).
+    void markUnsaved();
     bool unsaved() const;
 
     // The design's `question`, headed by a warning while work is unsaved.

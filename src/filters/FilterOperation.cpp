@@ -176,3 +176,25 @@ const QImage& lastTiltPicture()
 {
     return tiltPicture();
 }
+
+QJsonObject FilterOperation::parameters(PhotoList&) const
+{
+    QJsonArray random;
+    for (std::uint64_t word : random_.words)
+        random.append(ParameterValue::word(word));
+    return {{"menu", int(menu_)}, {"index", index_}, {"fillColour", ParameterValue::colour(fillColor_)}, {"random", random}};
+}
+
+Operation FilterOperation::read(ParameterReader& parameters)
+{
+    const auto menu = FilterMenu(parameters.integer("menu", int(FilterMenu::Filters), int(FilterMenu::Flips)));
+    const int index = parameters.integer("index", filterMenuFirst(menu), filterMenuEnd(menu) - 1);
+    const Rgb fill = parameters.colour("fillColour");
+    const QJsonArray words = parameters.array("random", 4);
+    ParameterReader state({{"0", words.at(0)}, {"1", words.at(1)}, {"2", words.at(2)}, {"3", words.at(3)}});
+    Random::State random{{state.word("0"), state.word("1"), state.word("2"), state.word("3")}};
+    // An all-zero state would give zeros for ever; the generator never reaches it.
+    if (!state.ok() || (random.words[0] | random.words[1] | random.words[2] | random.words[3]) == 0)
+        parameters.refuse("random");
+    return parameters.ok() ? std::make_shared<FilterOperation>(menu, index, fill, random) : nullptr;
+}

@@ -3,6 +3,7 @@
 // the card: which entry, with the fill colour it used and where the random
 // numbers it draws start, so that it draws the same each time.
 #include "editor/CardOperation.h"
+#include "editor/OperationParameters.h"
 #include "platform/Colors.h"
 #include "platform/Random.h"
 
@@ -33,6 +34,8 @@ public:
     QString name() const override;
     void draw(CardSurface& card, const ProgressDisplays& progress) const override;
     bool movesTheCard() const override { return menu_ == FilterMenu::Flips; }
+    QJsonObject parameters(PhotoList& photos) const override;
+    static Operation read(ParameterReader& parameters);
 
     FilterMenu menu() const { return menu_; }
     int index() const { return index_; }

@@ -1,7 +1,8 @@
 #include "platform/PhotoFileFilter.h"
 
-// The seam offers each pattern in both cases, and .jpeg beside .jpg.
+// The seam offers each pattern in both cases, and .jpeg beside .jpg; .jpe and
+// .jfif are JPEG files too.
 const char* const PhotoFileFilter =
     "Foto's (Jpg, Heic, Png, Webp, Avif, Tif, Bmp, Gif, Wmf)"
-    "|*.jpg;*.heic;*.heif;*.png;*.webp;*.avif;*.tif;*.tiff;*.bmp;*.gif;*.wmf"
+    "|*.jpg;*.jpe;*.jfif;*.heic;*.heif;*.png;*.webp;*.avif;*.tif;*.tiff;*.bmp;*.gif;*.wmf"
     "|Alle bestanden|*";

@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QStandardPaths>
 
 #include <limits>
 
@@ -105,5 +106,25 @@ void setStepsShown(bool shown) { store("view/steps", shown); }
 
 QByteArray windowGeometry() { return open().value(QStringLiteral("window/geometry")).toByteArray(); }
 void setWindowGeometry(const QByteArray& geometry) { store("window/geometry", geometry); }
+
+QString autosaveFolder()
+{
+    const QString chosen = open().value(QStringLiteral("cards/autosaveFolder")).toString();
+    if (!chosen.isEmpty())
+        return chosen;
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)).filePath(QStringLiteral("autosave"));
+}
+void setAutosaveFolder(const QString& path) { store("cards/autosaveFolder", path); }
+
+// A damaged list gives what is usable of it: names only, no empty or repeated ones.
+QStringList recentCards()
+{
+    QStringList paths;
+    for (const QString& path : open().value(QStringLiteral("cards/recent")).toStringList())
+        if (!path.isEmpty() && !paths.contains(path) && paths.size() < MaxRecentCards)
+            paths.append(path);
+    return paths;
+}
+void setRecentCards(const QStringList& paths) { store("cards/recent", paths.mid(0, MaxRecentCards)); }
 
 }

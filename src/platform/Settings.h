@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QSettings>
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 namespace Settings {
@@ -78,5 +79,14 @@ void setStepsShown(bool shown);
 // --- The main window's size, place and maximised state (QWidget::saveGeometry); empty at first ---
 QByteArray windowGeometry();
 void setWindowGeometry(const QByteArray& geometry);
+
+// --- Card files: the folder of the running programs' autosaves (by default
+// "autosave" in the program's data folder), and the card files last opened or
+// saved, newest first, at most MaxRecentCards ---
+QString autosaveFolder();
+void setAutosaveFolder(const QString& folder);
+constexpr int MaxRecentCards = 10;
+QStringList recentCards();
+void setRecentCards(const QStringList& paths);
 
 }

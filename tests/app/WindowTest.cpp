@@ -148,7 +148,8 @@ private Q_SLOTS:
         Main main;
         ScriptedDialogs dialogs;
         const std::pair<QAction*, const char*> shortcuts[] = {{main.FileNieuw, "Ctrl+N"}, {main.FileOpen, "Ctrl+O"},
-                                                              {main.FileSaveAs[3], "Ctrl+S"}, {main.FilePrint, "Ctrl+P"},
+                                                              {main.FileKaartBewaren, "Ctrl+S"}, {main.FileKaartBewarenAls, "Ctrl+Shift+S"},
+                                                              {main.FileSaveAs[3], "Ctrl+E"}, {main.FilePrint, "Ctrl+P"},
                                                               {main.FileExit, "Ctrl+Q"}};
         for (const auto& [entry, keys] : shortcuts)
             QCOMPARE(entry->shortcut(), QKeySequence(keys));
@@ -170,8 +171,9 @@ private Q_SLOTS:
         QVERIFY(main.isVisible());
         QTest::keyClick(&main, Qt::Key_O, Qt::ControlModifier);
         QTest::keyClick(&main, Qt::Key_S, Qt::ControlModifier);
-        QCOMPARE(dialogs.fileFilters.size(), 2);
-        QCOMPARE(dialogs.fileFilters.last(), QString("Jpg format (*.jpg)|*.jpg"));
+        QTest::keyClick(&main, Qt::Key_E, Qt::ControlModifier);
+        QCOMPARE(dialogs.fileFilters.size(), 3);
+        QCOMPARE(dialogs.fileFilters.mid(1), QStringList({"Kaarten|*.prentvel", "Jpg format (*.jpg)|*.jpg"}));
 
         const QList<QAction*> edit = main.Bewerken->actions();
         QCOMPARE(edit.at(0), main.ToolsUndo);
@@ -203,21 +205,21 @@ private Q_SLOTS:
         draw(10);
         asks(true);
 
-        // A cancelled or failed save leaves the work unsaved.
-        dialogs.files << QString() << dir.filePath("ontbreekt/kaart.bmp");
-        main.FileSaveAs[1]->trigger();
-        main.FileSaveAs[1]->trigger();
+        // A cancelled or failed save leaves the work unsaved, and so do the flat pictures.
+        dialogs.files << QString() << dir.filePath("ontbreekt/kaart.prentvel") << dir.filePath("kaart.jpg");
+        main.FileKaartBewaren->trigger();
+        main.FileKaartBewaren->trigger();
+        main.FileSaveAs[2]->trigger();
         asks(true);
-        for (int index : {1, 2, 3}) {
-            dialogs.files << dir.filePath(QStringLiteral("kaart%1").arg(index));
-            main.FileSaveAs[index]->trigger();
-            asks(false);
-            draw(20 + index);
-            asks(true);
-            main.ToolsUndo_Click(); // back to the saved card
-            asks(false);
-            draw(20 + index);
-        }
+        // The card file is saved work; undoing back to it is unchanged again.
+        dialogs.files << dir.filePath("kaart.prentvel");
+        main.FileKaartBewaren->trigger();
+        asks(false);
+        draw(21);
+        asks(true);
+        main.ToolsUndo_Click();
+        asks(false);
+        draw(21);
 
         // A new card has nothing to lose; undoing it brings the unsaved card back.
         dialogs.answers = {true};

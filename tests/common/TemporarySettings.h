@@ -14,6 +14,7 @@ public:
         : previous_(QFileInfo(QFileInfo(Settings::open().fileName()).absolutePath()).absolutePath())
     {
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder_.path());
+        Settings::setAutosaveFolder(folder_.filePath(QStringLiteral("autosave")));
     }
     ~TemporarySettings() { QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, previous_); }
     TemporarySettings(const TemporarySettings&) = delete;

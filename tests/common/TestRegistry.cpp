@@ -51,6 +51,8 @@ int TestRegistry::runAll(int argc, char** argv)
         if (!only.isEmpty() && only != entry.name)
             continue;
         Settings::open().clear();   // every test class starts from the start values
+        // Autosaves of this run stay in its own folder: no test meets another's.
+        Settings::setAutosaveFolder(settingsFolder.filePath(QStringLiteral("autosave")));
         std::unique_ptr<QObject> test(entry.factory());
         ScriptedDialogs dialogs; // no test ever waits for a person
         failures += QTest::qExec(test.get(), args);

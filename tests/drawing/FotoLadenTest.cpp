@@ -50,7 +50,7 @@ private Q_SLOTS:
         dialogs.files << folder.filePath("zee.bmp");
         drag(main, {{100, 50}, {300, 150}});
         QCOMPARE(dialogs.fileFilters.size(), 3);
-        QCOMPARE(dialogs.fileFilters.last(), QString("Foto's (Jpg, Heic, Png, Webp, Avif, Tif, Bmp, Gif, Wmf)|*.jpg;*.heic;*.heif;*.png;*.webp;*.avif;*.tif;*.tiff;*.bmp;*.gif;*.wmf|Alle bestanden|*"));
+        QCOMPARE(dialogs.fileFilters.last(), QString("Foto's (Jpg, Heic, Png, Webp, Avif, Tif, Bmp, Gif, Wmf)|*.jpg;*.jpe;*.jfif;*.heic;*.heif;*.png;*.webp;*.avif;*.tif;*.tiff;*.bmp;*.gif;*.wmf|Alle bestanden|*"));
         QCOMPARE(firstMismatch(main, {{100, 50, {255, 0, 0}}, {195, 149, {255, 0, 0}}, {205, 100, {0, 0, 255}},
                                       {299, 149, {0, 0, 255}}, {300, 100, White}, {99, 100, White}, {200, 150, White}}),
                  QString());

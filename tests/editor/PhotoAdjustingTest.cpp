@@ -363,7 +363,7 @@ private Q_SLOTS:
         // A picture the cache let go is decoded again from the kept bytes, pixel for pixel.
         const QString path = dir.filePath("foto.jpg");
         QVERIFY(waves(900, 700).save(path, "JPEG", 85));
-        const auto keep = [](const QImage& decoded) { return keptSource(decoded, {172, 122}); };
+        const PhotoFit keep = PhotoFit::keptFor({172, 122});
         const PhotoSource::Opened opened = PhotoSource::open(path, QSize(172, 122) * KeptDetail, keep);
         QVERIFY(opened.source && !opened.source->keptAsLosslessCopy());
         const QImage first = opened.source->picture().copy();

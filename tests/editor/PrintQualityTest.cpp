@@ -14,6 +14,7 @@
 #include "platform/PhotoForCard.h"
 
 #include <QAction>
+#include <QColorSpace>
 #include <QFile>
 #include <QPainter>
 #include <QTemporaryDir>
@@ -200,6 +201,17 @@ private Q_SLOTS:
         main.FileSaveAs[3]->trigger();   // a folder that is not there
         QCOMPARE(dialogs.messages.size(), 1);
         QVERIFY(dialogs.messages[0].text.startsWith("De kaart is niet opgeslagen"));
+
+        // The PNG is the print copy exactly, in sRGB.
+        QCOMPARE(main.FileSaveAs[4]->text(), QString("Als Png (afdrukkwaliteit)"));
+        dialogs.files << dir.filePath("kaart.png");
+        main.FileSaveAs[4]->trigger();
+        QCOMPARE(dialogs.fileFilters.last(), QString("Png format (*.png)|*.png"));
+        QImage png(dir.filePath("kaart.png"));
+        QCOMPARE(png.colorSpace(), QColorSpace(QColorSpace::SRgb));
+        QCOMPARE(png.dotsPerMeterX(), PrintCopyDotsPerMetre);
+        png.setColorSpace(main.card.printImage().colorSpace());
+        QCOMPARE(png.convertToFormat(QImage::Format_RGB32), main.card.printImage().convertToFormat(QImage::Format_RGB32));
     }
 };
 
