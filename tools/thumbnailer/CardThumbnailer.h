@@ -5,5 +5,5 @@
 
 // Writes the card's stored thumbnail to `output` as a PNG whose long side is
 // `size`, or the stored one's when that is smaller; the aspect stays. Empty on
-// success, else why not; on failure `output` is not written.
+// success, else why not; on failure no `output` is left behind.
 QString writeCardThumbnail(const QString& card, const QString& output, int size);
