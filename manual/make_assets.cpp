@@ -1,6 +1,7 @@
 // Build-time tool: writes the user manual as a PDF (with pictures of the
-// program's own windows) and the program icon in the usual sizes.
-//   make_assets <manual.html> <help.pdf> <icon folder>
+// program's own windows), the program icon in the usual sizes and, for the
+// software centres, screenshots of the main window and the print window.
+//   make_assets <manual.html> <help.pdf> <icon folder> <screenshot folder>
 #include "app/AppIcon.h"
 #include "app/Main.h"
 #include "app/StartPhoto.h"
@@ -74,7 +75,7 @@ void keepHeadingsWithText(QTextDocument& document, QPdfWriter& writer)
         breakBefore(document, block);
 }
 
-bool writeManual(const QString& htmlPath, const QString& pdfPath)
+bool writeManual(const QString& htmlPath, const QString& pdfPath, const QString& screenshotFolder)
 {
     QFile source(htmlPath);
     if (!source.open(QIODevice::ReadOnly)) {
@@ -98,7 +99,10 @@ bool writeManual(const QString& htmlPath, const QString& pdfPath)
         document.addResource(QTextDocument::ImageResource, QUrl("screenshot:main"), grabWindow(main));
         // The same window enlarged as on a full-HD screen: the card fits the larger panel.
         main.resize(1600, 900);
-        document.addResource(QTextDocument::ImageResource, QUrl("screenshot:maximised"), grabWindow(main));
+        const QImage maximised = grabWindow(main);
+        document.addResource(QTextDocument::ImageResource, QUrl("screenshot:maximised"), maximised);
+        if (!QDir().mkpath(screenshotFolder) || !maximised.save(screenshotFolder + QStringLiteral("/main.png")))
+            return false;
         main.resize(main.minimumSize());
         main.hide();
         {
@@ -133,7 +137,10 @@ bool writeManual(const QString& htmlPath, const QString& pdfPath)
 
         SessionPrinter printer;
         Afdrukken print(main.state, main.printSettings, main.card, printer, [] { return std::optional<AddressBook>(); });
-        document.addResource(QTextDocument::ImageResource, QUrl("screenshot:afdrukken"), grabWindow(print));
+        const QImage printWindow = grabWindow(print);
+        document.addResource(QTextDocument::ImageResource, QUrl("screenshot:afdrukken"), printWindow);
+        if (!printWindow.save(screenshotFolder + QStringLiteral("/print.png")))
+            return false;
         // Four cards on A4 with their backs below them.
         print.VScroll1->setValue(PrintMode::VierOpA4);
         print.CheckDubbelzijdig->setChecked(true);
@@ -195,11 +202,11 @@ int main(int argc, char** argv)
     QStandardPaths::setTestModeEnabled(true);
     const QTemporaryDir settingsFolder;
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsFolder.path());
-    if (argc != 4) {
-        std::fprintf(stderr, "usage: make_assets <manual.html> <help.pdf> <icon folder>\n");
+    if (argc != 5) {
+        std::fprintf(stderr, "usage: make_assets <manual.html> <help.pdf> <icon folder> <screenshot folder>\n");
         return 2;
     }
-    if (!writeManual(QString::fromLocal8Bit(argv[1]), QString::fromLocal8Bit(argv[2])))
+    if (!writeManual(QString::fromLocal8Bit(argv[1]), QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[4])))
         return 1;
     return writeIcons(QString::fromLocal8Bit(argv[3])) ? 0 : 1;
 }
