@@ -155,7 +155,15 @@ std::optional<CardFileContent> read(const QJsonObject& json, const PhotoList& ph
     }
     int budget = MostOperations;
     auto front = readSide(file, "front", CardSide::Front, photos, budget, error);
-    auto back = front ? readSide(file, "back", CardSide::Back, photos, budget, error) : std::nullopt;
+    if (!front)
+        return std::nullopt;
+    // A card without a back opens with an empty back, showing its front.
+    if (!json.contains(QLatin1String("back"))) {
+        CardLayoutState back;
+        back.side = CardSide::Back;
+        return CardFileContent{std::move(*front), std::move(back), CardSide::Front};
+    }
+    auto back = readSide(file, "back", CardSide::Back, photos, budget, error);
     if (!back)
         return std::nullopt;
     return CardFileContent{std::move(*front), std::move(*back), shown == QLatin1String("back") ? CardSide::Back : CardSide::Front};
