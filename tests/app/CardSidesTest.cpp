@@ -3,6 +3,7 @@
 #include "app/Main.h"
 #include "app/StepsDock.h"
 #include "common/ScriptedDialogs.h"
+#include "common/TestPictures.h"
 #include "common/TestRegistry.h"
 #include "drawing/DrawingOperations.h"
 #include "editor/CardEditing.h"
@@ -26,22 +27,13 @@ Pixels pixelsOf(const Main& main)
     return {main.card.image().copy(), main.card.printImage().copy()};
 }
 
-QImage picture(int width, int height)
-{
-    QImage image(width, height, QImage::Format_RGB32);
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x)
-            image.setPixel(x, y, qRgb(x * 255 / width, y * 255 / height, 90));
-    return image;
-}
-
 // A front with a moved photo in layout 3 and a gradient over it.
 Operation gradient(int direction);
 void makeFront(Main& main)
 {
     main.LayoutKaart_Click(3);
     QVERIFY(pickFrameAt(main.context(), 300, 100));
-    placePhoto(main.context(), PhotoSource::fromPicture(picture(300, 400)));
+    placePhoto(main.context(), PhotoSource::fromPicture(ramps(300, 400)));
     addOperation(main.context(), gradient(2));
 }
 

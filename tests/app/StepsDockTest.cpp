@@ -4,6 +4,7 @@
 #include "app/Main.h"
 #include "app/StepsDock.h"
 #include "common/TemporarySettings.h"
+#include "common/TestPictures.h"
 #include "common/TestRegistry.h"
 #include "drawing/DrawingOperations.h"
 #include "editor/CardEditing.h"
@@ -38,15 +39,6 @@ Operation centre(int shape) { return std::make_shared<FrameOperation>(FrameOpera
 void choose(Main& main, int row)
 {
     main.Stappen->setCurrentRow(row);
-}
-
-QImage picture(int width, int height)
-{
-    QImage image(width, height, QImage::Format_RGB32);
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x)
-            image.setPixel(x, y, qRgb(x * 255 / width, y * 255 / height, 90));
-    return image;
 }
 
 }
@@ -84,7 +76,7 @@ private Q_SLOTS:
         Main main;
         main.LayoutBijsnijden->setChecked(true);
         main.LayoutKaart_Click(5);
-        const auto photo = PhotoSource::fromPicture(picture(400, 300));
+        const auto photo = PhotoSource::fromPicture(ramps(400, 300));
         QVERIFY(pickFrameAt(main.context(), 40, 40));
         placePhoto(main.context(), photo);
         QVERIFY(pickFrameAt(main.context(), 400, 300));

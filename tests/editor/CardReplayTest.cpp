@@ -3,6 +3,8 @@
 // adjustable under later operations, and the history names its edits.
 #include "app/Main.h"
 #include "common/ScriptedDialogs.h"
+#include "common/TestPictures.h"
+#include "drawing/CardMouse.h"
 #include "common/TestRegistry.h"
 #include "drawing/DrawingOperations.h"
 #include "editor/CardEditing.h"
@@ -46,23 +48,7 @@ bool sameCard(const Main& a, const Main& b)
     return a.card.image() == b.card.image() && a.card.printImage() == b.card.printImage();
 }
 
-QImage waves(int width, int height, int phase)
-{
-    QImage image(width, height, QImage::Format_RGB32);
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x)
-            image.setPixel(x, y, qRgb(int(128 + 100 * std::sin((x + phase) / 9.0)), int(128 + 100 * std::sin(y / 7.0)),
-                                      int(128 + 60 * std::sin((x + y) / 13.0))));
-    return image;
-}
-
-void drag(Main& main, std::initializer_list<QPoint> path)
-{
-    QTest::mousePress(main.Voorkant, Qt::LeftButton, {}, *path.begin());
-    for (QPoint p : path)
-        QTest::mouseMove(main.Voorkant, p);
-    QTest::mouseRelease(main.Voorkant, Qt::LeftButton, {}, *(path.end() - 1));
-}
+using CardMouse::drag;
 
 Operation greeting(QPoint at)
 {
