@@ -20,11 +20,6 @@ void CardSurface::setImages(const QImage& screen, const QImage& print)
     refresh();
 }
 
-void CardSurface::assignBasePictures(const QImage& picture, const QImage& print)
-{
-    assignBase(picture, print);
-}
-
 void CardSurface::placePrintBase(const QImage& screen, const QImage& print)
 {
     if (screenOnly_)

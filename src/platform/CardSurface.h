@@ -22,9 +22,6 @@ public:
     const QImage& printImage() const override { return printCurrent_; }
     bool hasPrintCopy() const override { return !screenOnly_; }
     const QImage& printBasePicture() const { return printBase_; }
-    // assignBasePicture() with the print copy given as well (an undo copy of
-    // both); a `print` of the wrong size gives a plain enlargement of `picture`.
-    void assignBasePictures(const QImage& picture, const QImage& print);
     // Writes the results of a whole-image operation on both copies at once;
     // a `print` of the wrong size gives a plain enlargement of `screen`, so
     // the print copy is never lost.

@@ -42,6 +42,11 @@ public:
     // top-left on the background colour; a null image gives a plain surface
     // in that colour. A print copy becomes a plain enlargement of it.
     void assignBasePicture(const QImage& picture);
+    // The same with the print copy given as well (an undo copy of both, or a
+    // picture drawn at the print copy's resolution); a `print` of the wrong
+    // size gives a plain enlargement of `picture`, and a surface without a
+    // print copy ignores it.
+    void assignBasePictures(const QImage& picture, const QImage& print) { assignBase(picture, print); }
     void clear() { assignBasePicture(QImage()); }
 
     // The current image, 32-bit (B, G, R, fourth byte in memory), what is shown.

@@ -6,7 +6,6 @@
 #include "platform/BusyGuard.h"
 #include "platform/BusyPointer.h"
 #include "platform/CardSurface.h"
-#include "platform/PictureSurface.h"
 #include "platform/Dialogs.h"
 #include "platform/EventPump.h"
 #include "platform/SharpPicture.h"
@@ -95,7 +94,7 @@ QPixmap printerPicture()
 Afdrukken::Afdrukken(const EditorState& state, const PrintSettings& settings, const CardSurface& card,
                      SessionPrinter& printer, PrintRun::BookLoader loadBook, QWidget* parent)
     : QDialog(parent), state_(state), settings_(settings), card_(card), printer_(printer),
-      loadBook_(std::move(loadBook)), preview_(std::make_unique<PictureSurface>(PreviewWidth, PreviewHeight))
+      loadBook_(std::move(loadBook)), preview_(std::make_unique<CardSurface>(PreviewWidth, PreviewHeight))
 {
     setObjectName("Afdrukken");
     setWindowTitle(" Kaarten Afdrukken");
@@ -364,7 +363,9 @@ QImage Afdrukken::sheetPicture(qreal ratio) const
     const QSize size(PreviewWidth, PreviewHeight);
     const PrintModeRow* row = printModeRow(VScroll1->value());
     if (row && row->sample && !bothSides()) {
-        QImage sample = preview_->image().scaled(size * ratio, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        // Above a ratio of 1 from the sample's print copy, so that it is drawn sharp.
+        const QImage& drawn = ratio > 1 ? preview_->printImage() : preview_->image();
+        QImage sample = drawn.scaled(size * ratio, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         sample.setDevicePixelRatio(ratio);
         return sample;
     }

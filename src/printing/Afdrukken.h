@@ -14,7 +14,6 @@
 struct EditorState;
 struct PrintSettings;
 class CardSurface;
-class PictureSurface;
 class QCheckBox;
 class QComboBox;
 class QFrame;
@@ -116,6 +115,6 @@ private:
     mutable QImage backSample_;
     SessionPrinter& printer_;
     PrintRun::BookLoader loadBook_;
-    std::unique_ptr<PictureSurface> preview_;
+    std::unique_ptr<CardSurface> preview_;  // the sample, with a print copy for sharp pictures
     int heightTwips_ = 0;
 };

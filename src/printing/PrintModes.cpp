@@ -147,6 +147,14 @@ PrintResult vierOpA4(PrinterPage& page, const Request& request, const Book& book
 
 // --- Samples (pixels on the 130 x 180 preview) ---
 
+// A stock sample sheet as the preview's picture, on its print copy (when it
+// has one) at that copy's resolution, so the sample is sharp at every ratio.
+void assignSheet(DrawingSurface& preview, StockPictures::SampleSheet sheet)
+{
+    const int scale = preview.hasPrintCopy() ? preview.printImage().width() / preview.width() : 1;
+    preview.assignBasePictures(StockPictures::Img(sheet), StockPictures::Img(sheet, scale));
+}
+
 // The two card slots of the sample sheet.
 void twoSlots(DrawingSurface& preview, const QImage& top, const QImage& bottom)
 {
@@ -171,7 +179,7 @@ void dubbelStaandSample(DrawingSurface& preview, const QImage& card, int)
 
 void kalenderSample(DrawingSurface& preview, const QImage& card, int currentYear)
 {
-    preview.assignBasePicture(StockPictures::Img(StockPictures::KalenderSample));
+    assignSheet(preview, StockPictures::KalenderSample);
     preview.fontName = QStringLiteral("Arial");
     preview.fontSize = 8;
     preview.fontBold = false;
@@ -185,7 +193,7 @@ void kalenderSample(DrawingSurface& preview, const QImage& card, int currentYear
 template <StockPictures::SampleSheet sheet>
 void stockSample(DrawingSurface& preview, const QImage&, int)
 {
-    preview.assignBasePicture(StockPictures::Img(sheet));
+    assignSheet(preview, sheet);
 }
 
 const std::array<PrintModeRow, PrintMode::Last - PrintMode::First + 1> rows{{

@@ -103,37 +103,37 @@ ImagePage sampleSheet()
     return ImagePage(sampleSize * sampleDetail);
 }
 
-QImage reduced(const ImagePage& page)
+QImage reduced(const ImagePage& page, int scale)
 {
-    return page.image().scaled(sampleSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    return page.image().scaled(sampleSize * scale, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
-QImage envelopeSample()
+QImage envelopeSample(int scale)
 {
     ImagePage page = sampleSheet();
     PrintEnvelop(page);
-    return reduced(page);
+    return reduced(page, scale);
 }
 
-QImage calendarSample()
+QImage calendarSample(int scale)
 {
     ImagePage page = sampleSheet();
     page.setUnit(PrinterPage::Unit::Twips);
     PrintKalender(page, QDate::currentDate().year(), sampleCard());
-    QImage sample = reduced(page);
+    QImage sample = reduced(page, scale);
     // The print window writes the year itself at the top of the sample.
-    QPainter(&sample).fillRect(QRect(30, 0, 70, 14), Qt::white);
+    QPainter(&sample).fillRect(QRect(30 * scale, 0, 70 * scale, 14 * scale), Qt::white);
     return sample;
 }
 
-QImage listSample()
+QImage listSample(int scale)
 {
     ImagePage page = sampleSheet();
     PrintAdresLijst(page, sampleBook(40));
-    return reduced(page);
+    return reduced(page, scale);
 }
 
-QImage labelSample()
+QImage labelSample(int scale)
 {
     ImagePage page = sampleSheet();
     const LabelSettings settings;
@@ -145,7 +145,7 @@ QImage labelSample()
             page.drawRectangle(x, y, x + settings.width - 2, y + settings.height - 2, QColor(190, 190, 190));
         }
     PrintEtiketten(page, sampleBook(21), settings);
-    return reduced(page);
+    return reduced(page, scale);
 }
 
 }
@@ -164,17 +164,18 @@ QImage Portret(int scale)
     return scale == 1 ? picture : backPanel(-90, scale);
 }
 
-QImage Img(int index)
+QImage Img(int index, int scale)
 {
+    scale = std::clamp(scale, 1, sampleDetail);
     switch (index) {
     case EnvelopSample:
-        return envelopeSample();
+        return envelopeSample(scale);
     case KalenderSample:
-        return calendarSample();
+        return calendarSample(scale);
     case AdresLijstSample:
-        return listSample();
+        return listSample(scale);
     case EtikettenSample:
-        return labelSample();
+        return labelSample(scale);
     default:
         return QImage();
     }

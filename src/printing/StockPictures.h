@@ -11,7 +11,7 @@ QImage Achterkant(int scale = 1);
 QImage Portret(int scale = 1);
 // The indices of the sample sheets in the picture holder's array.
 enum SampleSheet : int { EnvelopSample = 3, KalenderSample = 4, AdresLijstSample = 6, EtikettenSample = 7 };
-// Sample sheets of the print window, 130 x 180, by SampleSheet index. Any
-// other index gives a null image.
-QImage Img(int index);
+// Sample sheets of the print window, 130 x 180 times `scale` (at most 4), by
+// SampleSheet index. Any other index gives a null image.
+QImage Img(int index, int scale = 1);
 }

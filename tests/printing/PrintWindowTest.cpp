@@ -513,6 +513,13 @@ private Q_SLOTS:
         Fixture fixture;
         auto window = fixture.open();
         window->setSides(redAndGreen());
+        // At ratio 2 every sample has detail of its own, not the small one enlarged.
+        for (int mode = PrintMode::First; mode < PrintMode::Kaartpapier; ++mode) {
+            window->VScroll1->setValue(mode);
+            const QImage enlarged = window->sheetPicture(1).scaled(QSize(260, 360), Qt::IgnoreAspectRatio,
+                                                                   Qt::SmoothTransformation);
+            QVERIFY2(window->sheetPicture(2) != enlarged, qPrintable(QString("mode %1").arg(mode)));
+        }
         // A4 landscape in mode 9: the background above and below the sheet.
         window->VScroll1->setValue(PrintMode::VierOpA4);
         QImage picture = window->sheetPicture(1);
