@@ -1,7 +1,9 @@
 #pragma once
 // Pictures with detail everywhere, for photos in tests: every pixel differs
 // from its neighbours, so a misplaced or rescaled photo shows.
+#include <QFile>
 #include <QImage>
+#include <QTemporaryDir>
 #include <cmath>
 
 // Waves in all three channels; `phase` shifts them sideways.
@@ -23,4 +25,13 @@ inline QImage ramps(int width, int height)
         for (int x = 0; x < width; ++x)
             image.setPixel(x, y, qRgb(x * 255 / width, y * 255 / height, 90));
     return image;
+}
+
+// A JPEG of waves(900, 650, phase) in `dir`, written once.
+inline QString wavesJpeg(const QTemporaryDir& dir, int phase)
+{
+    const QString path = dir.filePath(QStringLiteral("foto%1.jpg").arg(phase));
+    if (!QFile::exists(path))
+        waves(900, 650, phase).save(path, "JPEG", 90);
+    return path;
 }

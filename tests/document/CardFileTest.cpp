@@ -94,13 +94,7 @@ class CardFileTest : public QObject {
     QTemporaryDir dir;
     ScriptedDialogs* dialogs = nullptr;
 
-    QString photoFile(int phase)
-    {
-        const QString path = dir.filePath(QStringLiteral("foto%1.jpg").arg(phase));
-        if (!QFile::exists(path))
-            waves(900, 650, phase).save(path, "JPEG", 90);
-        return path;
-    }
+    QString photoFile(int phase) { return wavesJpeg(dir, phase); }
     QByteArray bytesOf(const QString& path)
     {
         QFile file(path);

@@ -63,13 +63,7 @@ class CardReplayTest : public QObject {
     QTemporaryDir dir;
     ScriptedDialogs* dialogs = nullptr;
 
-    QString photoFile(int phase)
-    {
-        const QString path = dir.filePath(QStringLiteral("foto%1.jpg").arg(phase));
-        if (!QFile::exists(path))
-            waves(900, 650, phase).save(path, "JPEG", 90);
-        return path;
-    }
+    QString photoFile(int phase) { return wavesJpeg(dir, phase); }
     void open(Main& main, const QString& path)
     {
         dialogs->files << path;
