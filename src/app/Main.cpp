@@ -82,6 +82,7 @@ Main::Main(QWidget* parent)
     installSteps(*this);
     installCardSides(*this);
     installCardFiles(*this);
+    installLanguageMenu(*this);
 
     history.setDocumentKeeper([this](const CardDocument& document) { state.document = document; });
     // A text picked in the list of steps is selected on the card.

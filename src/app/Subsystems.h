@@ -9,6 +9,7 @@ void installFilters(Main& main);             // filters: the "Bewerken" menu
 void installAddressBook(Main& main);         // address book window
 void installPrinting(Main& main);            // print window, printer set-up, label settings
 void installCardView(Main& main);            // the "Beeld" menu: the card's zoom
-void installSteps(Main& main);
+void installSteps(Main& main);               // the dock of the card's steps and "Beeld > Stappen"
 void installCardFiles(Main& main);           // "Kaart bewaren", recent cards, the autosave
-void installCardSides(Main& main);           // "Beeld > Voorkant / Adreszijde": the card's two sides               // the dock of the card's steps and "Beeld > Stappen"
+void installLanguageMenu(Main& main);        // "Help > Taal / Language"
+void installCardSides(Main& main);           // "Beeld > Voorkant / Adreszijde": the card's two sides

@@ -1,5 +1,7 @@
 #include "platform/DesignedLayout.h"
 
+#include "platform/TextRoom.h"
+
 #include <QWidget>
 #include <algorithm>
 
@@ -89,9 +91,12 @@ void DesignedLayout::setGeometry(const QRect& room)
         const QRect rect = placed(child.designed, child.follow, room);
         // Widgets are placed directly: hidden ones too, so that they stand
         // right when shown, and without the size limits a layout item applies.
-        if (QWidget* widget = child.item->widget())
+        // A caption longer than its designed room (a translation) widens
+        // its control as far as the window allows.
+        if (QWidget* widget = child.item->widget()) {
             widget->setGeometry(rect);
-        else
+            TextRoom::fit(widget, rect.width());
+        } else
             child.item->setGeometry(rect);
     }
 }

@@ -7,6 +7,7 @@ QString programFolder();
 // True when a file can be created in `folder` (checked by creating and removing one).
 bool isFolderWritable(const QString& folder);
 
-// The manual: "help.pdf" in the program folder, or where an installed program
-// keeps it (share/prentvel beside the bin folder).
+// The manual in the language spoken ("help.pdf" in Dutch, "help-en.pdf" in
+// English) in the program folder, or where an installed program keeps it
+// (share/prentvel beside the bin folder).
 QString manualPath();

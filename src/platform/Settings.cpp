@@ -107,6 +107,9 @@ void setStepsShown(bool shown) { store("view/steps", shown); }
 QByteArray windowGeometry() { return open().value(QStringLiteral("window/geometry")).toByteArray(); }
 void setWindowGeometry(const QByteArray& geometry) { store("window/geometry", geometry); }
 
+QString language() { return open().value(QStringLiteral("interface/language")).toString(); }
+void setLanguage(const QString& code) { store("interface/language", code); }
+
 QString autosaveFolder()
 {
     const QString chosen = open().value(QStringLiteral("cards/autosaveFolder")).toString();

@@ -80,6 +80,11 @@ void setStepsShown(bool shown);
 QByteArray windowGeometry();
 void setWindowGeometry(const QByteArray& geometry);
 
+// --- The interface language chosen under "Help > Taal / Language": a language
+// code, empty to follow the system ---
+QString language();
+void setLanguage(const QString& code);
+
 // --- Card files: the folder of the running programs' autosaves (by default
 // "autosave" in the program's data folder), and the card files last opened or
 // saved, newest first, at most MaxRecentCards ---

@@ -1,27 +1,130 @@
 #include "platform/Translations.h"
 
+#include "platform/Language.h"
+#include "platform/Retranslation.h"
+#include "platform/SourceMemory.h"
+#include "platform/TextRoom.h"
+
 #include <QApplication>
-#include <QCoreApplication>
+#include <QDir>
 #include <QFont>
+#include <QLayout>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
 
-bool installDutchTranslations(QCoreApplication& app)
+namespace Translations {
+
+namespace {
+
+// The program's translations are built into it, under this folder.
+const QString Folder = QStringLiteral(":/i18n");
+// The text each translation gives as the name of its own language.
+const char* const NameContext = "Translations";
+const char* const NameSource = QT_TRANSLATE_NOOP("Translations", "Nederlands");
+
+struct State {
+    SourceMemory* memory = nullptr;
+    QTranslator* qt = nullptr;
+    QString current = Language::Dutch;
+};
+
+State& state()
 {
-    QLocale::setDefault(QLocale(QLocale::Dutch, QLocale::Netherlands));
-    auto* translator = new QTranslator(&app);
-    const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
-    if (!translator->load(QLocale(QLocale::Dutch), "qtbase", "_", folder)) {
-        delete translator;
-        return false;
+    static State s;
+    return s;
+}
+
+std::unique_ptr<QTranslator> programTranslation(const QString& code)
+{
+    auto translator = std::make_unique<QTranslator>();
+    if (code == Language::Dutch || !translator->load(QStringLiteral("prentvel_") + code, Folder))
+        return nullptr;
+    return translator;
+}
+
+// Numbers and dates as the language writes them: the system's own way when it
+// speaks the language, otherwise the language's main country.
+QLocale localeFor(const QString& code)
+{
+    if (code == Language::Dutch)
+        return QLocale(QLocale::Dutch, QLocale::Netherlands);
+    const QLocale system = QLocale::system();
+    const QLocale language(code);
+    return system.language() == language.language() ? system : language;
+}
+
+}
+
+QStringList available()
+{
+    QStringList codes{Language::Dutch};
+    const QStringList files = QDir(Folder).entryList({QStringLiteral("prentvel_*.qm")}, QDir::Files, QDir::Name);
+    for (const QString& file : files)
+        codes.append(file.mid(9, file.size() - 12));
+    return codes;
+}
+
+QString nativeName(const QString& code)
+{
+    const std::unique_ptr<QTranslator> translation = programTranslation(code);
+    const QString name = translation ? translation->translate(NameContext, NameSource) : QString();
+    return name.isEmpty() ? QString::fromUtf8(NameSource) : name;
+}
+
+QString current()
+{
+    return state().current;
+}
+
+void use(const QString& code)
+{
+    State& s = state();
+    QCoreApplication* app = QCoreApplication::instance();
+    if (!s.memory) {
+        s.memory = new SourceMemory;
+        s.memory->setParent(app);
     }
-    app.installTranslator(translator);
-    return true;
+    const QList<QWidget*> windows = QApplication::topLevelWidgets();
+    const Retranslation texts(*s.memory, windows);
+
+    s.current = code;
+    QLocale::setDefault(localeFor(code));
+    // Qt's own dialogs: no translation is needed for English, Qt's own language.
+    if (s.qt) {
+        QCoreApplication::removeTranslator(s.qt);
+        delete s.qt;
+        s.qt = nullptr;
+    }
+    auto* qt = new QTranslator(app);
+    if (qt->load(QLocale(code), QStringLiteral("qtbase"), QStringLiteral("_"),
+                 QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QCoreApplication::installTranslator(qt);
+        s.qt = qt;
+    } else {
+        delete qt;
+    }
+    // The program's translator is installed last, so it is asked first.
+    QCoreApplication::removeTranslator(s.memory);
+    s.memory->setTranslation(programTranslation(code));
+    QCoreApplication::installTranslator(s.memory);
+
+    texts.apply();
+    for (QWidget* window : windows) {
+        TextRoom::fitWindow(window);
+        if (QLayout* layout = window->layout()) {
+            layout->invalidate();
+            layout->activate();
+        }
+    }
+}
+
 }
 
 void applyProgramLook(QApplication& app)
 {
-    installDutchTranslations(app);
+    Q_UNUSED(app);
+    TextRoom::fitWindowsWhenShown();
+    Translations::use(Language::chosen(Translations::available()));
     QApplication::setFont(QFont(QStringLiteral("Liberation Sans"), 8));
 }

@@ -34,11 +34,11 @@ int TestRegistry::add(const char* name, Factory factory)
 int TestRegistry::runAll(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    applyProgramLook(app);
     // Remembered settings go to a fresh folder of this run, never the user's.
     QStandardPaths::setTestModeEnabled(true);
     const QTemporaryDir settingsFolder;
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsFolder.path());
+    applyProgramLook(app);
     QStringList args = app.arguments();
     QString only;
     const int onlyIndex = args.indexOf("-only");

@@ -1,0 +1,11 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="nl">
+<context>
+    <name>Translations</name>
+    <message>
+        <source>Nederlands</source>
+        <translation>English</translation>
+    </message>
+</context>
+</TS>
