@@ -26,6 +26,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QFile>
+#include <QHash>
 #include <QMenu>
 #include <QPrinter>
 #include <QRegularExpression>
@@ -56,24 +57,46 @@ QStringList wordsOf(const QString& text)
     return words;
 }
 
+struct Entry {
+    QString context;
+    QString source;
+    QString translation; // numerus forms joined by spaces
+    bool numerus = false;
+};
+
+QList<Entry> translationEntries()
+{
+    QFile file(QStringLiteral(PRENTVEL_SOURCE_DIR "/translations/prentvel_en.ts"));
+    QList<Entry> entries;
+    if (!file.open(QIODevice::ReadOnly))
+        return entries;
+    QXmlStreamReader xml(&file);
+    QString context;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        if (xml.name() == QLatin1String("name"))
+            context = xml.readElementText();
+        else if (xml.name() == QLatin1String("message"))
+            entries.append({context, {}, {}, xml.attributes().value(QLatin1String("numerus")) == QLatin1String("yes")});
+        else if (xml.name() == QLatin1String("source") && !entries.isEmpty())
+            entries.last().source = xml.readElementText();
+        else if (xml.name() == QLatin1String("translation") && !entries.isEmpty())
+            entries.last().translation = xml.readElementText(QXmlStreamReader::IncludeChildElements);
+    }
+    return entries;
+}
+
 // The Dutch words of the translation file: in some source text, in no
 // translation, and not the same in both languages.
 QSet<QString> dutchWords()
 {
-    QFile file(QStringLiteral(PRENTVEL_SOURCE_DIR "/translations/prentvel_en.ts"));
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
     QSet<QString> sources, translations;
-    QXmlStreamReader xml(&file);
-    while (!xml.atEnd()) {
-        if (xml.readNext() != QXmlStreamReader::StartElement)
-            continue;
-        if (xml.name() == QLatin1String("source"))
-            for (const QString& word : wordsOf(xml.readElementText()))
-                sources.insert(word);
-        else if (xml.name() == QLatin1String("translation") || xml.name() == QLatin1String("numerusform"))
-            for (const QString& word : wordsOf(xml.readElementText(QXmlStreamReader::IncludeChildElements)))
-                translations.insert(word);
+    for (const Entry& entry : translationEntries()) {
+        for (const QString& word : wordsOf(entry.source))
+            sources.insert(word);
+        for (const QString& word : wordsOf(entry.translation))
+            translations.insert(word);
     }
     return sources - translations - SameInBoth;
 }
@@ -233,12 +256,34 @@ private Q_SLOTS:
         QCOMPARE(Settings::language(), QString("en"));
         QCOMPARE(Language::chosen(Translations::available()), QString("en"));
         QCOMPARE(main.FileNieuw->text(), QString("New"));
+        // Qt's own dialogs follow.
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QString("Cancel"));
         QVERIFY(english->isChecked());
         QCOMPARE(english->text(), QString("English"));
         QCOMPARE(dutch->text(), QString("Nederlands"));
         dutch->trigger();
         QCOMPARE(main.FileNieuw->text(), QString("Nieuw"));
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QString("Annuleren"));
         QCOMPARE(Settings::language(), QString("nl"));
+    }
+
+    // An open window is switched by tracing each English text back to its
+    // Dutch source, which must be one source per window's context.
+    void eachTranslationLeadsBackToOneSource()
+    {
+        QHash<QString, QString> sourceOf;
+        QStringList clashes;
+        for (const Entry& entry : translationEntries()) {
+            if (entry.numerus)
+                continue;
+            const QString key = entry.context + QLatin1Char('|') + entry.translation;
+            const auto known = sourceOf.constFind(key);
+            if (known != sourceOf.cend() && *known != entry.source)
+                clashes.append(QStringLiteral("%1: \"%2\" and \"%3\" both give \"%4\"")
+                                   .arg(entry.context, *known, entry.source, entry.translation));
+            sourceOf.insert(key, entry.source);
+        }
+        QVERIFY2(clashes.isEmpty(), qPrintable(clashes.join('\n')));
     }
 
     // The main window switches while open; every other window opens in English.
