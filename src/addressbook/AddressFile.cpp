@@ -7,6 +7,7 @@
 #include "addressbook/AddressFileLocation.h"
 #include "platform/ProgramFolder.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -74,8 +75,9 @@ std::optional<AddressBook> load(const QString& filePath, bool* tooLarge)
 
 QString tooLargeMessage(const QString& filePath)
 {
-    return QStringLiteral("Het adressenbestand is te groot om te openen (meer dan %1 MB of meer dan %2 adressen):\n%3\n"
-                          "Het bestand blijft zoals het is.")
+    return QCoreApplication::translate("AddressFile",
+                                       "Het adressenbestand is te groot om te openen (meer dan %1 MB of meer dan %2 "
+                                       "adressen):\n%3\nHet bestand blijft zoals het is.")
         .arg(AddressBookLimits::MaxFileBytes >> 20)
         .arg(AddressBookLimits::MaxRecords)
         .arg(QDir::toNativeSeparators(filePath));

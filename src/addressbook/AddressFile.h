@@ -32,7 +32,8 @@ QString path();
 std::optional<AddressBook> load();
 std::optional<AddressBook> load(const QString& filePath, bool* tooLarge = nullptr);
 
-// "Het adressenbestand ... is te groot ..." for a file that load() refused as too large.
+// "Het adressenbestand ... is te groot ..." for a file that load() refused as too
+// large, in the language of the interface.
 QString tooLargeMessage(const QString& filePath);
 
 // Writes the address book, replacing the old file only once the new one is

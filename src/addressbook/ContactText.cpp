@@ -3,17 +3,37 @@
 #include "addressbook/AddressBookLimits.h"
 #include "addressbook/Windows1252.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <QStringDecoder>
 
 namespace ContactText {
 
-const QString tooManyContacts = QStringLiteral(
-    "Het bestand bevat meer dan %1 contacten, meer dan het adresboek kan bewaren. Er is niets ingelezen.")
-                                    .arg(AddressBookLimits::MaxRecords);
-const QString tooLarge = QStringLiteral("Het bestand is groter dan %1 MB en wordt niet ingelezen.")
-                              .arg(AddressBookLimits::MaxFileBytes / (1024 * 1024));
-const QString noContacts = QStringLiteral("Het bestand bevat geen contacten met een naam.");
+namespace {
+
+struct ContactsText {
+    Q_DECLARE_TR_FUNCTIONS(Contacts)
+};
+
+}
+
+QString tooManyContacts()
+{
+    return ContactsText::tr(
+               "Het bestand bevat meer dan %1 contacten, meer dan het adresboek kan bewaren. Er is niets ingelezen.")
+        .arg(AddressBookLimits::MaxRecords);
+}
+
+QString tooLarge()
+{
+    return ContactsText::tr("Het bestand is groter dan %1 MB en wordt niet ingelezen.")
+        .arg(AddressBookLimits::MaxFileBytes / (1024 * 1024));
+}
+
+QString noContacts()
+{
+    return ContactsText::tr("Het bestand bevat geen contacten met een naam.");
+}
 
 namespace {
 
@@ -70,9 +90,9 @@ std::optional<QString> decode(const QByteArray& bytes)
 QString checkBytes(const QByteArray& bytes)
 {
     if (bytes.size() > AddressBookLimits::MaxFileBytes)
-        return tooLarge;
+        return tooLarge();
     if (bytes.trimmed().isEmpty())
-        return QStringLiteral("Het bestand is leeg.");
+        return ContactsText::tr("Het bestand is leeg.");
     return QString();
 }
 
@@ -90,7 +110,7 @@ std::optional<QString> readableText(const QByteArray& bytes, QString& error)
         return std::nullopt;
     std::optional<QString> text = decode(bytes);
     if (!text)
-        error = QStringLiteral("Het bestand is geen tekstbestand met contacten.");
+        error = ContactsText::tr("Het bestand is geen tekstbestand met contacten.");
     return text;
 }
 
@@ -129,7 +149,7 @@ bool add(ContactImport& result, const Contact& read)
     if (contact.name.trimmed().isEmpty())
         return true;
     if (result.records.size() + result.withoutAddress >= AddressBookLimits::MaxRecords) {
-        result = failure(tooManyContacts);
+        result = failure(tooManyContacts());
         return false;
     }
     const QString place = joined({contact.postalCode, contact.city});

@@ -23,7 +23,7 @@ QString checkBytes(const QByteArray& bytes);
 ContactImport failure(const QString& message);
 
 // The text of a contacts file after checkBytes and decode, or nothing with
-// `error` set to the Dutch sentence that says why it cannot be read.
+// `error` set to the sentence that says why it cannot be read.
 std::optional<QString> readableText(const QByteArray& bytes, QString& error);
 
 // One contact as read from a file, fields not yet trimmed.
@@ -45,8 +45,10 @@ bool add(ContactImport& result, const Contact& contact);
 // `parts` trimmed and joined with single spaces, empty ones left out.
 QString joined(std::initializer_list<QString> parts);
 
-extern const QString tooLarge;
-extern const QString tooManyContacts;
-extern const QString noContacts;
+// The error sentences the readers share, in the language of the interface
+// (translation context "Contacts", as all messages of the import and export).
+QString tooLarge();
+QString tooManyContacts();
+QString noContacts();
 
 }

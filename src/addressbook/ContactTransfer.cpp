@@ -7,6 +7,7 @@
 #include "platform/BusyPointer.h"
 #include "platform/Dialogs.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -15,14 +16,19 @@ namespace {
 // At most this many lines name the records with unholdable letters.
 constexpr int listedRecords = 15;
 
+struct ContactsText {
+    Q_DECLARE_TR_FUNCTIONS(Contacts)
+};
+
 }
 
 namespace ContactTransfer {
 
 QList<AddressRecord> askImport(QWidget* parent, const AddressBook& book)
 {
-    const QString path = Dialogs::openFileName(parent, QStringLiteral("Contacten importeren"),
-                                               QStringLiteral("Contacten|*.csv;*.vcf"));
+    //: The file type in the file dialog
+    const QString filter = QStringLiteral("%1|*.csv;*.vcf").arg(ContactsText::tr("Contacten"));
+    const QString path = Dialogs::openFileName(parent, ContactsText::tr("Contacten importeren"), filter);
     if (path.isEmpty())
         return {};
     ContactImport imported;
@@ -33,7 +39,7 @@ QList<AddressRecord> askImport(QWidget* parent, const AddressBook& book)
         if (imported.error.isEmpty())
             plan = ImportPlan::make(book, imported);
     }
-    const QString title = QStringLiteral(" Importeren");
+    const QString title = ContactsText::tr(" Importeren");
     if (!imported.error.isEmpty()) {
         Dialogs::showMessage(parent, imported.error, title, Dialogs::Icon::Warning);
         return {};
@@ -53,14 +59,15 @@ QList<AddressRecord> askImport(QWidget* parent, const AddressBook& book)
 
 void askExport(QWidget* parent, const AddressBook& book)
 {
-    const QString title = QStringLiteral(" Exporteren");
+    const QString title = ContactsText::tr(" Exporteren");
     if (book.records.isEmpty()) {
-        Dialogs::showMessage(parent, QStringLiteral("Het adresboek bevat geen adressen om te exporteren."), title);
+        Dialogs::showMessage(parent, ContactsText::tr("Het adresboek bevat geen adressen om te exporteren."), title);
         return;
     }
     int type = 0;
-    QString path = Dialogs::saveFileNameAndType(parent, QStringLiteral("Contacten exporteren"),
-                                                QStringLiteral("CSV-bestand|*.csv|vCard-bestand|*.vcf"), type);
+    const QString filter =
+        QStringLiteral("%1|*.csv|%2|*.vcf").arg(ContactsText::tr("CSV-bestand"), ContactsText::tr("vCard-bestand"));
+    QString path = Dialogs::saveFileNameAndType(parent, ContactsText::tr("Contacten exporteren"), filter, type);
     if (path.isEmpty())
         return;
     const QString suffix = QFileInfo(path).suffix().toLower();
@@ -73,7 +80,7 @@ void askExport(QWidget* parent, const AddressBook& book)
     }
     if (!written)
         Dialogs::showMessage(parent,
-                             QStringLiteral("De adressen konden niet worden opgeslagen in:\n%1")
+                             ContactsText::tr("De adressen konden niet worden opgeslagen in:\n%1")
                                  .arg(QDir::toNativeSeparators(path)),
                              title, Dialogs::Icon::Warning);
 }
@@ -88,20 +95,20 @@ bool replaceUnholdableLetters(QWidget* parent, std::array<QStringList, 5>& field
     }
     const QString senderLetters = NearestLetters::unholdable(sender);
     if (!senderLetters.isEmpty())
-        lines.append(QStringLiteral("Afzender: %1").arg(senderLetters));
+        lines.append(ContactsText::tr("Afzender: %1").arg(senderLetters));
     if (lines.isEmpty())
         return true;
     if (lines.size() > listedRecords) {
         const qsizetype more = lines.size() - (listedRecords - 1);
         lines = lines.mid(0, listedRecords - 1);
-        lines.append(QStringLiteral("... en nog %1").arg(more));
+        lines.append(ContactsText::tr("... en nog %1").arg(more));
     }
     const QString question =
-        QStringLiteral("Het adressenbestand kan deze letters niet bewaren:\n\n%1\n\n"
-                       "Wilt u ze vervangen door de dichtstbijzijnde gewone letters (bijvoorbeeld \"Ł\" door \"L\")? "
-                       "Bij Nee wordt er niets opgeslagen.")
+        ContactsText::tr("Het adressenbestand kan deze letters niet bewaren:\n\n%1\n\n"
+                         "Wilt u ze vervangen door de dichtstbijzijnde gewone letters (bijvoorbeeld \"Ł\" door \"L\")? "
+                         "Bij Nee wordt er niets opgeslagen.")
             .arg(lines.join(QLatin1Char('\n')));
-    if (!Dialogs::askYesNo(parent, question, QStringLiteral(" Opslaan")))
+    if (!Dialogs::askYesNo(parent, question, ContactsText::tr(" Opslaan")))
         return false;
     for (int i = 1; i <= 4; ++i) {
         for (QString& field : fields[std::size_t(i)])

@@ -2,6 +2,8 @@
 
 #include "addressbook/ContactText.h"
 
+#include <QCoreApplication>
+
 #include <array>
 
 namespace {
@@ -238,8 +240,11 @@ bool holdsOnlyBlanks(const QStringList& row)
     return true;
 }
 
-const QString unbalancedQuote = QStringLiteral(
-    "Het bestand is onvolledig: een aanhalingsteken (\") wordt niet gesloten. Er is niets ingelezen.");
+QString unbalancedQuote()
+{
+    return QCoreApplication::translate(
+        "Contacts", "Het bestand is onvolledig: een aanhalingsteken (\") wordt niet gesloten. Er is niets ingelezen.");
+}
 
 }
 
@@ -266,13 +271,13 @@ ContactImport read(const QByteArray& bytes)
     while (scanner.next(row) && holdsOnlyBlanks(row)) {
     }
     if (scanner.unbalanced())
-        return ContactText::failure(unbalancedQuote);
+        return ContactText::failure(unbalancedQuote());
     const ColumnIndexes at = findColumns(row);
     const auto has = [&](Role role) { return at[std::size_t(role)] >= 0; };
     if (!has(Role::FullName) && !has(Role::Given) && !has(Role::Family) && !has(Role::Organisation))
-        return ContactText::failure(QStringLiteral(
-            "In de eerste regel van het bestand staat geen kolom met een naam, zoals \"Naam\" of \"Name\". "
-            "Er is niets ingelezen."));
+        return ContactText::failure(QCoreApplication::translate(
+            "Contacts", "In de eerste regel van het bestand staat geen kolom met een naam, zoals \"Naam\" of \"Name\". "
+                        "Er is niets ingelezen."));
 
     ContactImport result;
     while (scanner.next(row)) {
@@ -280,9 +285,9 @@ ContactImport read(const QByteArray& bytes)
             return result;
     }
     if (scanner.unbalanced())
-        return ContactText::failure(unbalancedQuote);
+        return ContactText::failure(unbalancedQuote());
     if (result.records.isEmpty() && result.withoutAddress == 0)
-        return ContactText::failure(ContactText::noContacts);
+        return ContactText::failure(ContactText::noContacts());
     return result;
 }
 

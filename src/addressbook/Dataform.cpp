@@ -63,7 +63,7 @@ Dataform::Dataform(QWidget* parent, const QString& addressFilePath)
     : QDialog(parent), addressFilePath_(addressFilePath)
 {
     setObjectName("Dataform");
-    setWindowTitle(QStringLiteral(" Adressenbestand"));
+    setWindowTitle(tr(" Adressenbestand"));
     setFont(QFont(QStringLiteral("Liberation Sans"), 8));
     // The outer size is 6000 x 4680 twips, frame and caption bar included.
     setFixedSize(twipsToPixels(6000) - 8, twipsToPixels(4680) - 30);
@@ -81,7 +81,8 @@ void Dataform::buildControls()
     Image1->setPixmap(DataformPictures::addressCard());
     placeInTwips(Image1, 5100, 270);
 
-    static const char* const captions[] = {nullptr, "Naam", "Adres", "Postcode en Woonplaats", "Land"};
+    static const char* const captions[] = {nullptr, QT_TR_NOOP("Naam"), QT_TR_NOOP("Adres"),
+                                           QT_TR_NOOP("Postcode en Woonplaats"), QT_TR_NOOP("Land")};
     for (int i = 1; i <= 4; ++i) {
         const int rowTop = 390 * (i - 1);
         Tekstbox[i] = make<QLineEdit>(Frame1, QStringLiteral("Tekstbox_%1").arg(i));
@@ -92,7 +93,7 @@ void Dataform::buildControls()
         setBackground(Tekstbox[i], QColor(170 + 10 * i, 210 + 10 * i, 0));
         placeInTwips(Tekstbox[i], 135, 240 + rowTop, 3600, 330);
 
-        Tekstlabel[i] = make<QLabel>(Frame1, QStringLiteral("Tekstlabel_%1").arg(i), captions[i]);
+        Tekstlabel[i] = make<QLabel>(Frame1, QStringLiteral("Tekstlabel_%1").arg(i), tr(captions[i]));
         setTextColor(Tekstlabel[i], captionColor);
         placeInTwips(Tekstlabel[i], 3810, 300 + rowTop);
     }
@@ -102,32 +103,32 @@ void Dataform::buildControls()
     Label1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     placeInTwips(Label1, 135, 2010, 5505, 390);
 
-    AddKnop = makeButton(Frame1, "AddKnop", "Toevoegen", " Naam toevoegen ");
+    AddKnop = makeButton(Frame1, "AddKnop", tr("Toevoegen"), tr(" Naam toevoegen "));
     placeInTwips(AddKnop, 165, 2040, 1005, 330);
-    BeginKnop = makeArrowButton(Frame1, "BeginKnop", DataformPictures::Arrow::First, " Eerste naam ");
+    BeginKnop = makeArrowButton(Frame1, "BeginKnop", DataformPictures::Arrow::First, tr(" Eerste naam "));
     placeInTwips(BeginKnop, 1170, 2040, 450, 330);
-    VorigeKnop = makeArrowButton(Frame1, "VorigeKnop", DataformPictures::Arrow::Previous, " Vorige naam ");
+    VorigeKnop = makeArrowButton(Frame1, "VorigeKnop", DataformPictures::Arrow::Previous, tr(" Vorige naam "));
     placeInTwips(VorigeKnop, 1620, 2040, 450, 330);
     RecordLabel = make<QLabel>(Frame1, "RecordLabel");
     setRecordLabel(QStringLiteral("1 / 1"));
-    VolgendeKnop = makeArrowButton(Frame1, "VolgendeKnop", DataformPictures::Arrow::Next, " Volgende naam ");
+    VolgendeKnop = makeArrowButton(Frame1, "VolgendeKnop", DataformPictures::Arrow::Next, tr(" Volgende naam "));
     placeInTwips(VolgendeKnop, 2970, 2040, 450, 330);
-    LaatsteKnop = makeArrowButton(Frame1, "LaatsteKnop", DataformPictures::Arrow::Last, " Laatste naam ");
+    LaatsteKnop = makeArrowButton(Frame1, "LaatsteKnop", DataformPictures::Arrow::Last, tr(" Laatste naam "));
     placeInTwips(LaatsteKnop, 3420, 2040, 450, 330);
-    WijzigKnop = makeButton(Frame1, "WijzigKnop", "Wijzig", " Naam wijzigen ");
+    WijzigKnop = makeButton(Frame1, "WijzigKnop", tr("Wijzig"), tr(" Naam wijzigen "));
     placeInTwips(WijzigKnop, 3870, 2040, 900, 330);
-    DeleteKnop = makeButton(Frame1, "DeleteKnop", "Delete", " Naam verwijderen ");
+    DeleteKnop = makeButton(Frame1, "DeleteKnop", tr("Delete"), tr(" Naam verwijderen "));
     placeInTwips(DeleteKnop, 4770, 2040, 840, 330);
 
     Afz = make<QLineEdit>(Frame1, "Afz");
     setBackground(Afz, QColor(220, 220, 220));
     placeInTwips(Afz, 135, 2640, 3600, 330);
-    Label4 = make<QLabel>(Frame1, "Label4", "Afzender");
+    Label4 = make<QLabel>(Frame1, "Label4", tr("Afzender"));
     setTextColor(Label4, captionColor);
     placeInTwips(Label4, 3810, 2700);
     Label3 = make<QLabel>(Frame1, "Label3",
-                          QStringLiteral("Plaats hierboven éénmalig uw naam voor op de adreszijde van de "
-                                         "ontworpen prentvellen."));
+                          tr("Plaats hierboven éénmalig uw naam voor op de adreszijde van de "
+                             "ontworpen prentvellen."));
     Label3->setWordWrap(true);
     Label3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setTextColor(Label3, captionColor);
@@ -136,9 +137,9 @@ void Dataform::buildControls()
     Label2 = make<QLabel>(Frame1, "Label2");
     Label2->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     placeInTwips(Label2, 3870, 3135, 1770, 390);
-    CancelKnop = makeButton(Frame1, "CancelKnop", "Cancel", QString());
+    CancelKnop = makeButton(Frame1, "CancelKnop", tr("Cancel"), QString());
     placeInTwips(CancelKnop, 3900, 3165, 840, 330);
-    OkKnop = makeButton(Frame1, "OkKnop", "Opslaan", " Gegevens Opslaan ");
+    OkKnop = makeButton(Frame1, "OkKnop", tr("Opslaan"), tr(" Gegevens Opslaan "));
     placeInTwips(OkKnop, 4740, 3165, 870, 330);
 
     // The strips lie behind their buttons.
@@ -152,14 +153,14 @@ void Dataform::buildContactControls()
     ZoekText = make<QLineEdit>(Frame1, "ZoekText");
     placeInTwips(ZoekText, 135, 3660, 2100, 330);
     zoekPalette_ = ZoekText->palette();
-    ZoekLabel = make<QLabel>(Frame1, "ZoekLabel", "Zoeken");
+    ZoekLabel = make<QLabel>(Frame1, "ZoekLabel", tr("Zoeken"));
     setTextColor(ZoekLabel, captionColor);
     placeInTwips(ZoekLabel, 2310, 3720);
-    ImportKnop = makeButton(Frame1, "ImportKnop", QStringLiteral("Importeren..."),
-                            QStringLiteral(" Adressen uit een CSV- of vCard-bestand toevoegen "));
+    ImportKnop = makeButton(Frame1, "ImportKnop", tr("Importeren..."),
+                            tr(" Adressen uit een CSV- of vCard-bestand toevoegen "));
     placeInTwips(ImportKnop, 3030, 3660, 1290, 330);
-    ExportKnop = makeButton(Frame1, "ExportKnop", QStringLiteral("Exporteren..."),
-                            QStringLiteral(" Alle adressen als CSV- of vCard-bestand opslaan "));
+    ExportKnop = makeButton(Frame1, "ExportKnop", tr("Exporteren..."),
+                            tr(" Alle adressen als CSV- of vCard-bestand opslaan "));
     placeInTwips(ExportKnop, 4320, 3660, 1290, 330);
 
     connect(ZoekText, &QLineEdit::textChanged, this, &Dataform::ZoekText_Change);
@@ -188,7 +189,7 @@ void Dataform::loadAddressBook()
     if (tooLarge) {
         // Saving the empty window would replace the file: only "Cancel" is left.
         OkKnop->setEnabled(false);
-        Dialogs::showMessage(this, AddressFile::tooLargeMessage(addressFilePath_), QStringLiteral("Adressen"),
+        Dialogs::showMessage(this, AddressFile::tooLargeMessage(addressFilePath_), tr("Adressen"),
                              Dialogs::Icon::Warning);
     }
     if (!book)
@@ -233,7 +234,7 @@ void Dataform::AddKnop_Click()
     AddressBook grown = bookToSave();
     grown.records.append({Tekstbox[1]->text(), Tekstbox[2]->text(), Tekstbox[3]->text(), Tekstbox[4]->text()});
     if (!ImportPlan::fits(grown)) {
-        Dialogs::showMessage(this, ImportPlan::overLimitMessage(), QStringLiteral(" Toevoegen"), Dialogs::Icon::Warning);
+        Dialogs::showMessage(this, ImportPlan::overLimitMessage(), tr(" Toevoegen"), Dialogs::Icon::Warning);
         return;
     }
     for (int i = 1; i <= 4; ++i) {
@@ -284,7 +285,7 @@ void Dataform::WijzigKnop_Click()
     // Right after "Toevoegen" the boxes show no record, so there is nothing to change.
     if (!showsRecord())
         return;
-    if (!Dialogs::askYesNo(this, QStringLiteral("Wilt u deze gegevens wijzigen?"), QStringLiteral("Wijzigen")))
+    if (!Dialogs::askYesNo(this, tr("Wilt u deze gegevens wijzigen?"), tr("Wijzigen")))
         return;
     for (int i = 1; i <= 4; ++i)
         Lijstbox[i][currentRecord] = storedField(Tekstbox[i]->text());
@@ -294,7 +295,7 @@ void Dataform::DeleteKnop_Click()
 {
     if (!showsRecord())
         return;
-    if (!Dialogs::askYesNo(this, QStringLiteral("Wilt u deze gegevens verwijderen?"), QStringLiteral("Delete")))
+    if (!Dialogs::askYesNo(this, tr("Wilt u deze gegevens verwijderen?"), tr("Delete")))
         return;
     for (int i = 1; i <= 4; ++i)
         Lijstbox[i].removeAt(currentRecord);
@@ -378,18 +379,18 @@ void Dataform::OkKnop_Click()
     if (!savedTo) {
         // Stay open with everything typed, so nothing is lost.
         Dialogs::showMessage(this,
-                             QStringLiteral("Het adressenbestand kon niet worden opgeslagen:\n%1")
+                             tr("Het adressenbestand kon niet worden opgeslagen:\n%1")
                                  .arg(QDir::toNativeSeparators(addressFilePath_)),
-                             QStringLiteral(" Opslaan"), Dialogs::Icon::Warning);
+                             tr(" Opslaan"), Dialogs::Icon::Warning);
         return;
     }
     if (*savedTo != addressFilePath_) {
         addressFilePath_ = *savedTo;
         Dialogs::showMessage(this,
-                             QStringLiteral("Het adressenbestand kon niet in de programmamap worden opgeslagen.\n"
-                                            "Het staat nu in:\n%1")
+                             tr("Het adressenbestand kon niet in de programmamap worden opgeslagen.\n"
+                                "Het staat nu in:\n%1")
                                  .arg(QDir::toNativeSeparators(addressFilePath_)),
-                             QStringLiteral(" Opslaan"), Dialogs::Icon::Information);
+                             tr(" Opslaan"), Dialogs::Icon::Information);
     }
     accept();
 }

@@ -3,9 +3,14 @@
 #include "addressbook/AddressBookLimits.h"
 #include "addressbook/AddressFileFormat.h"
 
+#include <QCoreApplication>
 #include <QSet>
 
 namespace {
+
+struct ContactsText {
+    Q_DECLARE_TR_FUNCTIONS(Contacts)
+};
 
 QString key(const AddressRecord& record)
 {
@@ -70,22 +75,24 @@ Plan make(const AddressBook& book, const ContactImport& imported)
 
 QString summary(const Plan& plan)
 {
-    QString text = QStringLiteral("Gevonden adressen: %1\n"
-                                  "Al in het adresboek (overgeslagen): %2\n"
-                                  "Zonder adres (overgeslagen): %3\n"
-                                  "Met vervangen letters: %4\n\n")
-                       .arg(plan.found)
-                       .arg(plan.alreadyThere)
-                       .arg(plan.withoutAddress)
-                       .arg(plan.lettersReplaced);
-    if (plan.toAdd.isEmpty())
-        return text + QStringLiteral("Er is geen nieuw adres om toe te voegen.");
-    return text + QStringLiteral("Wilt u %1 nieuwe adressen aan het adresboek toevoegen?").arg(plan.toAdd.size());
+    const QString counts = ContactsText::tr("Gevonden adressen: %1\n"
+                                            "Al in het adresboek (overgeslagen): %2\n"
+                                            "Zonder adres (overgeslagen): %3\n"
+                                            "Met vervangen letters: %4")
+                               .arg(plan.found)
+                               .arg(plan.alreadyThere)
+                               .arg(plan.withoutAddress)
+                               .arg(plan.lettersReplaced);
+    const QString conclusion =
+        plan.toAdd.isEmpty() ? ContactsText::tr("Er is geen nieuw adres om toe te voegen.")
+                             : ContactsText::tr("Wilt u %n nieuwe adressen aan het adresboek toevoegen?", nullptr,
+                                                int(plan.toAdd.size()));
+    return QStringLiteral("%1\n\n%2").arg(counts, conclusion);
 }
 
 QString overLimitMessage()
 {
-    return QStringLiteral("Het adresboek kan niet meer dan %1 adressen (%2 MB) bewaren. Er is niets toegevoegd.")
+    return ContactsText::tr("Het adresboek kan niet meer dan %1 adressen (%2 MB) bewaren. Er is niets toegevoegd.")
         .arg(AddressBookLimits::MaxRecords)
         .arg(AddressBookLimits::MaxFileBytes / (1024 * 1024));
 }

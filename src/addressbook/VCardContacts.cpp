@@ -3,6 +3,7 @@
 #include "addressbook/ContactText.h"
 #include "addressbook/Windows1252.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <QStringDecoder>
 
@@ -362,11 +363,11 @@ ContactImport read(const QByteArray& bytes)
         }
     }
     if (depth > 0)
-        return ContactText::failure(QStringLiteral(
-            "Het bestand is onvolledig: een contact (BEGIN:VCARD) wordt niet afgesloten met END:VCARD. "
-            "Er is niets ingelezen."));
+        return ContactText::failure(QCoreApplication::translate(
+            "Contacts", "Het bestand is onvolledig: een contact (BEGIN:VCARD) wordt niet afgesloten met END:VCARD. "
+                        "Er is niets ingelezen."));
     if (!anyCard || (result.records.isEmpty() && result.withoutAddress == 0))
-        return ContactText::failure(ContactText::noContacts);
+        return ContactText::failure(ContactText::noContacts());
     return result;
 }
 

@@ -5,6 +5,7 @@
 
 #include <QBuffer>
 #include <QColorSpace>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
@@ -33,8 +34,20 @@ constexpr zip_int64_t MostMembers = 2 * zip_int64_t(CardFileJson::MostOperations
 // Photos beyond this in all are kept as lossless copies of what the card uses, largest first.
 constexpr qint64 PhotoBudget = qint64(150) * 1024 * 1024;
 
-const QString NotACard = QStringLiteral("Dit bestand is geen Prentvel-kaart.");
-const QString Damaged = QStringLiteral("Het kaartbestand is beschadigd en kan niet geopend worden.");
+// The messages' translation context.
+struct CardFileText {
+    Q_DECLARE_TR_FUNCTIONS(CardFile)
+};
+
+QString notACard()
+{
+    return CardFileText::tr("Dit bestand is geen Prentvel-kaart.");
+}
+
+QString damaged()
+{
+    return CardFileText::tr("Het kaartbestand is beschadigd en kan niet geopend worden.");
+}
 
 QByteArray pngOf(const QImage& picture)
 {
@@ -76,27 +89,27 @@ QString systemReason(int code)
     switch (code) {
     case ENOSPC:
     case EDQUOT:
-        return QStringLiteral("de schijf is vol");
+        return CardFileText::tr("de schijf is vol");
     case ENOENT:
     case ENOTDIR:
-        return QStringLiteral("de map bestaat niet");
+        return CardFileText::tr("de map bestaat niet");
     case EISDIR:
-        return QStringLiteral("er staat een map met die naam");
+        return CardFileText::tr("er staat een map met die naam");
     case EACCES:
     case EPERM:
-        return QStringLiteral("er mag in die map niet geschreven worden");
+        return CardFileText::tr("er mag in die map niet geschreven worden");
     case EROFS:
-        return QStringLiteral("de schijf kan alleen gelezen worden");
+        return CardFileText::tr("de schijf kan alleen gelezen worden");
     case 0:
-        return QStringLiteral("er ging iets mis bij het schrijven");
+        return CardFileText::tr("er ging iets mis bij het schrijven");
     default:
-        return QStringLiteral("er ging iets mis bij het schrijven (systeemfout %1)").arg(code);
+        return CardFileText::tr("er ging iets mis bij het schrijven (systeemfout %1)").arg(code);
     }
 }
 
 QString saveFailure(const QString& path, const QString& reason)
 {
-    return QStringLiteral("De kaart kon niet bewaard worden als „%1”: %2. Een eerder bewaard bestand is niet veranderd.")
+    return CardFileText::tr("De kaart kon niet bewaard worden als „%1”: %2. Een eerder bewaard bestand is niet veranderd.")
         .arg(QDir::toNativeSeparators(path), reason);
 }
 
@@ -104,7 +117,7 @@ QString reasonOf(const zip_error_t* error)
 {
     const int system = zip_error_code_system(error);
     if (zip_error_code_zip(error) == ZIP_ER_MEMORY)
-        return QStringLiteral("het geheugen is vol");
+        return CardFileText::tr("het geheugen is vol");
     return systemReason(zip_error_system_type(error) == ZIP_ET_SYS ? system : 0);
 }
 
@@ -212,7 +225,7 @@ public:
     {
         const zip_int64_t count = zip_get_num_entries(zip_, 0);
         if (count <= 0 || count > MostMembers) {
-            error = count <= 0 ? NotACard : Damaged;
+            error = count <= 0 ? notACard() : damaged();
             return false;
         }
         zip_uint64_t total = 0;
@@ -220,26 +233,26 @@ public:
             zip_stat_t stat;
             zip_stat_init(&stat);
             if (zip_stat_index(zip_, i, 0, &stat) != 0 || !(stat.valid & ZIP_STAT_NAME) || !(stat.valid & ZIP_STAT_SIZE)) {
-                error = Damaged;
+                error = damaged();
                 return false;
             }
             const QString name = QString::fromUtf8(stat.name);
             if (!safeName(name) || members_.contains(name)) {
-                error = QStringLiteral("Het kaartbestand bevat een onderdeel met een ongeldige naam („%1”) en wordt niet geopend.").arg(name);
+                error = CardFileText::tr("Het kaartbestand bevat een onderdeel met een ongeldige naam („%1”) en wordt niet geopend.").arg(name);
                 return false;
             }
             total += stat.size;
             if (stat.size > LargestMember || total > LargestTotal) {
-                error = QStringLiteral("Het kaartbestand zou uitgepakt onredelijk groot worden („%1”) en wordt niet geopend.").arg(name);
+                error = CardFileText::tr("Het kaartbestand zou uitgepakt onredelijk groot worden („%1”) en wordt niet geopend.").arg(name);
                 return false;
             }
             if ((stat.valid & ZIP_STAT_ENCRYPTION_METHOD) && stat.encryption_method != ZIP_EM_NONE) {
-                error = Damaged;
+                error = damaged();
                 return false;
             }
             if (i == 0 && (name != QLatin1String(MimeTypeMember) || !(stat.valid & ZIP_STAT_COMP_METHOD)
                            || stat.comp_method != ZIP_CM_STORE)) {
-                error = NotACard;
+                error = notACard();
                 return false;
             }
             members_.insert(name, {i, stat.size});
@@ -297,14 +310,14 @@ std::optional<std::shared_ptr<const PhotoSource>> readPhoto(ZipReader& zip, cons
     if (frame != QPointF(frame.toPoint()))
         photo.refuse("frame");
     if (!entry.isObject() || !photo.ok() || !fitting.ok()) {
-        error = QStringLiteral("Het kaartbestand is beschadigd: de lijst van foto’s is ongeldig.");
+        error = CardFileText::tr("Het kaartbestand is beschadigd: de lijst van foto’s is ongeldig.");
         return std::nullopt;
     }
     const std::optional<QByteArray> bytes = zip.read(member);
     const PhotoSource::Opened opened = bytes ? PhotoSource::restore(*bytes, lossless, QSize(frame.toPoint().x(), frame.toPoint().y()), fit)
                                              : PhotoSource::Opened{};
     if (!opened.source) {
-        error = QStringLiteral("De foto „%1” in het kaartbestand is beschadigd; de kaart wordt niet geopend.").arg(member);
+        error = CardFileText::tr("De foto „%1” in het kaartbestand is beschadigd; de kaart wordt niet geopend.").arg(member);
         return std::nullopt;
     }
     return opened.source;
@@ -316,28 +329,28 @@ std::optional<CardFileContent> readArchive(zip_t* archive, QString& error)
     if (!zip.list(error))
         return std::nullopt;
     if (zip.read(QString::fromLatin1(MimeTypeMember)) != CardFile::MimeType.toUtf8()) {
-        error = NotACard;
+        error = notACard();
         return std::nullopt;
     }
     const std::optional<QByteArray> document = zip.read(QString::fromLatin1(DocumentMember));
     QJsonParseError parsed;
     const QJsonDocument json = document ? QJsonDocument::fromJson(*document, &parsed) : QJsonDocument();
     if (!json.isObject()) {
-        error = Damaged;
+        error = damaged();
         return std::nullopt;
     }
     const QJsonValue version = json.object().value(QLatin1String("version"));
     if (!version.isDouble() || version.toDouble() < 1) {
-        error = Damaged;
+        error = damaged();
         return std::nullopt;
     }
     if (version.toDouble() > CardFileJson::Version) {
-        error = QStringLiteral("Deze kaart is bewaard met een nieuwere versie van Prentvel; werk Prentvel bij om haar te openen.");
+        error = CardFileText::tr("Deze kaart is bewaard met een nieuwere versie van Prentvel; werk Prentvel bij om haar te openen.");
         return std::nullopt;
     }
     const QJsonValue photos = json.object().value(QLatin1String("photos"));
     if (!photos.isArray() || photos.toArray().size() > CardFileJson::MostOperations) {
-        error = QStringLiteral("Het kaartbestand is beschadigd: de lijst van foto’s is ongeldig.");
+        error = CardFileText::tr("Het kaartbestand is beschadigd: de lijst van foto’s is ongeldig.");
         return std::nullopt;
     }
     std::vector<std::shared_ptr<const PhotoSource>> sources;
@@ -356,13 +369,13 @@ QString openFailure(int code)
     case ZIP_ER_NOENT:
     case ZIP_ER_OPEN:
     case ZIP_ER_READ:
-        return QStringLiteral("Het bestand kon niet gelezen worden.");
+        return CardFileText::tr("Het bestand kon niet gelezen worden.");
     case ZIP_ER_NOZIP:
-        return NotACard;
+        return notACard();
     case ZIP_ER_MEMORY:
-        return QStringLiteral("Er is te weinig geheugen om de kaart te openen.");
+        return CardFileText::tr("Er is te weinig geheugen om de kaart te openen.");
     default:
-        return Damaged;
+        return damaged();
     }
 }
 
@@ -413,7 +426,7 @@ QString write(const QString& path, const CardFileContent& content, const QImage&
                 && zip.add(QString::fromLatin1(ThumbnailMember), pngOf(thumbnail), false);
     }
     if (!added)
-        return saveFailure(path, QStringLiteral("het geheugen is vol"));
+        return saveFailure(path, CardFileText::tr("het geheugen is vol"));
     if (!zip.close())
         return saveFailure(path, reasonOf(zip.error()));
     return QString();
@@ -423,11 +436,11 @@ std::optional<CardFileContent> read(const QString& path, QString& error)
 {
     const QFileInfo file(path);
     if (!file.exists()) {
-        error = QStringLiteral("Het bestand „%1” bestaat niet.").arg(QDir::toNativeSeparators(path));
+        error = CardFileText::tr("Het bestand „%1” bestaat niet.").arg(QDir::toNativeSeparators(path));
         return std::nullopt;
     }
     if (file.isDir()) {
-        error = QStringLiteral("„%1” is een map, geen kaart.").arg(QDir::toNativeSeparators(path));
+        error = CardFileText::tr("„%1” is een map, geen kaart.").arg(QDir::toNativeSeparators(path));
         return std::nullopt;
     }
     int code = 0;

@@ -7,12 +7,18 @@
 #include "editor/TextOperation.h"
 #include "filters/FilterOperation.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <limits>
 
 namespace {
 
 using CardFileJson::MostOperations;
+
+// The messages share the translation context of the card file's other messages.
+struct CardFileText {
+    Q_DECLARE_TR_FUNCTIONS(CardFile)
+};
 
 // Each kind of operation by the name a card file gives it, with its reader.
 struct Kind {
@@ -51,9 +57,10 @@ const Kind* kindNamed(const QString& name)
     return nullptr;
 }
 
-QString sideName(CardSide side)
+// Where on the card a fault is: "van de voorkant" or "van de adreszijde".
+QString sidePlace(CardSide side)
 {
-    return side == CardSide::Front ? QStringLiteral("voorkant") : QStringLiteral("adreszijde");
+    return side == CardSide::Front ? CardFileText::tr("van de voorkant") : CardFileText::tr("van de adreszijde");
 }
 
 QJsonObject writeSide(const CardLayoutState& side, PhotoList& photos)
@@ -72,9 +79,9 @@ QJsonObject writeSide(const CardLayoutState& side, PhotoList& photos)
 
 QString fieldFault(const QString& field, const QString& where)
 {
-    const QString quoted = QStringLiteral("„%1”").arg(field);
-    const QString place = where.isEmpty() ? quoted : quoted + QLatin1Char(' ') + where;
-    return QStringLiteral("Het kaartbestand is beschadigd: het veld %1 ontbreekt of is ongeldig.").arg(place);
+    if (where.isEmpty())
+        return CardFileText::tr("Het kaartbestand is beschadigd: het veld „%1” ontbreekt of is ongeldig.").arg(field);
+    return CardFileText::tr("Het kaartbestand is beschadigd: het veld „%1” %2 ontbreekt of is ongeldig.").arg(field, where);
 }
 
 // One side, or nothing with `error` set; `budget` is what is left of MostOperations.
@@ -82,7 +89,7 @@ std::optional<CardLayoutState> readSide(ParameterReader& file, const char* key, 
                                         int& budget, QString& error)
 {
     constexpr int LongestLine = 10000;
-    const QString where = QStringLiteral("van de %1").arg(sideName(sideKind));
+    const QString where = sidePlace(sideKind);
     ParameterReader side(file.object(key), &photos);
     CardLayoutState state;
     state.side = sideKind;
@@ -102,11 +109,13 @@ std::optional<CardLayoutState> readSide(ParameterReader& file, const char* key, 
     }
     budget -= int(operations.size());
     if (budget < 0) {
-        error = QStringLiteral("Het kaartbestand bevat meer dan %L1 stappen; zo’n kaart kan Prentvel niet openen.").arg(MostOperations);
+        error = CardFileText::tr("Het kaartbestand bevat meer dan %L1 stappen; zo’n kaart kan Prentvel niet openen.")
+                    .arg(MostOperations);
         return std::nullopt;
     }
     for (qsizetype i = 0; i < operations.size(); ++i) {
-        const QString step = QStringLiteral("in stap %1 %2").arg(i + 1).arg(where);
+        //: %2 is "van de voorkant" or "van de adreszijde"
+        const QString step = CardFileText::tr("in stap %1 %2").arg(i + 1).arg(where);
         ParameterReader entry(operations[i].toObject());
         const QString name = entry.text("kind", 100);
         const Kind* kind = kindNamed(name);
@@ -115,7 +124,7 @@ std::optional<CardLayoutState> readSide(ParameterReader& file, const char* key, 
             return std::nullopt;
         }
         if (!kind) {
-            error = QStringLiteral("Het kaartbestand bevat een soort stap die Prentvel niet kent („%1”, %2).").arg(name, step);
+            error = CardFileText::tr("Het kaartbestand bevat een soort stap die Prentvel niet kent („%1”, %2).").arg(name, step);
             return std::nullopt;
         }
         ParameterReader parameters(entry.object("parameters"), &photos);

@@ -12,7 +12,7 @@ ColorKeuze::ColorKeuze(Rgb& paletteColor, QWidget* parent)
     : QDialog(parent), palette_(PaletteWidth, PaletteHeight), paletteColor_(paletteColor)
 {
     setObjectName("ColorKeuze");
-    setWindowTitle("Kleurenpalet");
+    setWindowTitle(tr("Kleurenpalet"));
     if (parent)
         setFont(parent->font()); // for the tooltip: a separate window does not inherit the main window's face
     setFixedSize(twipsToPixels(1590), twipsToPixels(3210));

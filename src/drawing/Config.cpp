@@ -42,19 +42,19 @@ Config::Config(EditorState& state, QWidget* parent)
     : QDialog(parent), state_(state), preview_(116, 36)
 {
     setObjectName("Config");
-    setWindowTitle("Configuratie Zelf Tekenen");
+    setWindowTitle(tr("Configuratie Zelf Tekenen"));
     if (parent)
         setFont(parent->font()); // a separate window does not inherit the main window's face
     setFixedSize(twipsToPixels(4800), twipsToPixels(4080));
 
-    QGroupBox* circles = makeGroup(this, "Frame1", "Grootte gekleurde Circels");
+    QGroupBox* circles = makeGroup(this, "Frame1", tr("Grootte gekleurde Circels"));
     placeInTwips(circles, 120, 90, 4560, 810);
     HScroll1 = makeScrollBar(circles, "HScroll1", 5, 30, state.circleSize);
     placeInTwips(HScroll1, 150, 390, 2550, 255);
     Label4 = makeLabel(circles, "Label4");
     placeInTwips(Label4, 2850, 390, 1560, 255);
 
-    QGroupBox* shapes = makeGroup(this, "Frame2", "Rechthoeken en circels");
+    QGroupBox* shapes = makeGroup(this, "Frame2", tr("Rechthoeken en circels"));
     placeInTwips(shapes, 120, 1020, 4560, 1395);
     VulScroll = makeScrollBar(shapes, "VulScroll", 0, 7, state.fillStyleSetting);
     placeInTwips(VulScroll, 150, 390, 2550, 255);
@@ -71,20 +71,20 @@ Config::Config(EditorState& state, QWidget* parent)
     Label9 = makeLabel(eraser, "Label9");
     placeInTwips(Label9, 2850, 240, 1560, 255);
 
-    OkKnop = new QPushButton("Ok", this);
+    OkKnop = new QPushButton(tr("Ok"), this);
     OkKnop->setObjectName("OkKnop");
     OkKnop->setDefault(true);
     placeInTwips(OkKnop, 2040, 3390, 1215, 375);
-    CancelKnop = new QPushButton("Cancel", this);
+    CancelKnop = new QPushButton(tr("Cancel"), this);
     CancelKnop->setObjectName("CancelKnop");
     placeInTwips(CancelKnop, 3465, 3390, 1215, 375);
 
-    const auto showCircleSize = [this](int value) { Label4->setText(QString::number(value) + " Pixels"); };
+    const auto showCircleSize = [this](int value) { Label4->setText(tr("%1 Pixels").arg(value)); };
     const auto showFillStyle = [this](int value) {
-        Label7->setText("Vulstijl: " + QString::number(value));
+        Label7->setText(tr("Vulstijl: %1").arg(value));
         drawPreview();
     };
-    const auto showEraserSize = [this](int value) { Label9->setText("Grootte Gum: " + QString::number(value)); };
+    const auto showEraserSize = [this](int value) { Label9->setText(tr("Grootte Gum: %1").arg(value)); };
     connect(HScroll1, &QScrollBar::valueChanged, this, showCircleSize);
     connect(VulScroll, &QScrollBar::valueChanged, this, showFillStyle);
     connect(GumScroll, &QScrollBar::valueChanged, this, showEraserSize);

@@ -37,7 +37,7 @@ OperationKind ToolStroke::kind() const
 
 QString ToolStroke::name() const
 {
-    return tool_ >= 1 && tool_ <= ToolCount ? QString::fromUtf8(toolDescription(tool_).name) : QString();
+    return tool_ >= 1 && tool_ <= ToolCount ? drawingToolName(tool_) : QString();
 }
 
 bool ToolStroke::drewSomething() const

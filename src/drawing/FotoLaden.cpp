@@ -11,12 +11,14 @@
 #include "platform/PhotoFileFilter.h"
 #include "platform/Settings.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <cmath>
 
 void FotoLaden(CardContext& context, double x1, double y1, double x2, double y2)
 {
-    const QString path = Dialogs::openFileName(context.window(), "Foto importeren", PhotoFileFilter, Settings::photoFolder());
+    const QString path = Dialogs::openFileName(context.window(), QCoreApplication::translate("Main", "Foto importeren"),
+                                               photoFileFilter(), Settings::photoFolder());
     if (path.isEmpty())
         return;
     Settings::setPhotoFolder(QFileInfo(path).absolutePath());

@@ -2,6 +2,8 @@
 
 #include "platform/CardSurface.h"
 
+#include <QCoreApplication>
+
 namespace {
 constexpr int CentreX = 258;
 constexpr int CentreY = 182;
@@ -42,11 +44,11 @@ QString borderCaption(int width)
 {
     switch (width) {
     case 1:
-        return QStringLiteral("Smal");
+        return QCoreApplication::translate("Frames", "Smal");
     case 5:
-        return QStringLiteral("Medium");
+        return QCoreApplication::translate("Frames", "Medium");
     case 10:
-        return QStringLiteral("Breed");
+        return QCoreApplication::translate("Frames", "Breed");
     default:
         return QString();
     }
@@ -54,5 +56,9 @@ QString borderCaption(int width)
 
 QString centreShapeCaption(int index)
 {
-    return index == 1 ? QStringLiteral("Midden Circel") : index == 2 ? QStringLiteral("Midden Ruit") : QString();
+    if (index == 1)
+        return QCoreApplication::translate("Frames", "Midden Circel");
+    if (index == 2)
+        return QCoreApplication::translate("Frames", "Midden Ruit");
+    return QString();
 }

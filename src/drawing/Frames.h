@@ -5,7 +5,8 @@
 
 class CardSurface;
 
-// The widths of the border entries ("Smal", "Medium", "Breed"), and their captions.
+// The widths of the border entries ("Smal", "Medium", "Breed"), and their
+// captions in the language of the interface.
 constexpr int BorderWidths[] = {1, 5, 10};
 QString borderCaption(int width);
 // The centre shapes: 1 "Midden Circel", 2 "Midden Ruit".

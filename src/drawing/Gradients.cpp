@@ -5,6 +5,8 @@
 #include "platform/PictureSurface.h"
 #include "platform/Rounding.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
@@ -207,6 +209,11 @@ void GradientCircular(DrawingSurface& surface, std::uint32_t colourA, std::uint3
 
 QString gradientCaption(int entry)
 {
-    static const char* const captions[] = {"Boven", "Links", "Onderen", "Rechts", "Diagonaal", "Circulair"};
-    return entry >= 0 && entry <= GradientCircularEntry ? QString::fromUtf8(captions[entry]) : QString();
+    static const char* const captions[] = {
+        QT_TRANSLATE_NOOP("Gradients", "Boven"),     QT_TRANSLATE_NOOP("Gradients", "Links"),
+        QT_TRANSLATE_NOOP("Gradients", "Onderen"),   QT_TRANSLATE_NOOP("Gradients", "Rechts"),
+        QT_TRANSLATE_NOOP("Gradients", "Diagonaal"), QT_TRANSLATE_NOOP("Gradients", "Circulair")};
+    if (entry < 0 || entry > GradientCircularEntry)
+        return QString();
+    return QCoreApplication::translate("Gradients", captions[entry]);
 }

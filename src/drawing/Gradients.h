@@ -15,7 +15,8 @@ enum GradientDirection {
 // The entries of the gradient menu: 0 to 4 are direction bits of
 // GradientLinear, the last one is the circular gradient.
 constexpr int GradientCircularEntry = 5;
-// The caption of a gradient entry ("Boven" ... "Circulair"); empty for none.
+// The caption of a gradient entry ("Boven" ... "Circulair") in the language of
+// the interface; empty for none.
 QString gradientCaption(int entry);
 
 // Sweeps bands from colourA to colourB (0x00BBGGRR) over the surface.

@@ -11,6 +11,7 @@
 #include "editor/TextSelection.h"
 #include "platform/CardSurface.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <QScopeGuard>
 
@@ -45,15 +46,14 @@ void Knop_Click(CardContext& context, int n)
     context.state().currentTool = n;
     if (n < 1 || n > ToolCount)
         return;
-    const ToolDescription& tool = toolDescription(n);
-    context.setToolCaption(tool.name);
-    context.setInformation(tool.help);
+    context.setToolCaption(drawingToolName(n));
+    context.setInformation(drawingToolHelp(n));
 }
 
 void leaveTool(CardContext& context)
 {
     context.state().currentTool = NoTool;
-    context.setToolCaption(QStringLiteral("Tekenknoppen"));
+    context.setToolCaption(drawingToolCaption(NoTool));
     context.setInformation(layoutInfoText(Layout::FreeDrawing));
 }
 
@@ -83,7 +83,8 @@ void Voorkant_MouseMove(CardContext& context, int button, int, double x, double 
 {
     EditorState& s = context.state();
     movePreview(context, x, y);
-    context.overlays().showCoordinates("Coordinaten : X = " + shortest(x) + ", Y = " + shortest(y));
+    context.overlays().showCoordinates(
+        QCoreApplication::translate("Main", "Coordinaten : X = %1, Y = %2").arg(shortest(x), shortest(y)));
 
     if (textMouseMove(context, button, x, y) || photoMouseMove(context, button, x, y)
         || s.currentLayout != Layout::FreeDrawing || button != LeftButton)
@@ -111,7 +112,7 @@ void Voorkant_MouseUp(CardContext& context, int button, int, double x, double y)
         placeTextAt(context, x, y);
         context.overlays().hideTextPreview();
         s.placingText = false;
-        context.setInformation("Informatie...");
+        context.setInformation(QCoreApplication::translate("Main", "Informatie..."));
         card.refresh();
         return;
     }

@@ -2,6 +2,7 @@
 
 #include "platform/DrawnIcon.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
@@ -11,20 +12,35 @@ using namespace DrawingTool;
 
 namespace {
 
+// In context "Main": the main window shows them on its tool buttons, its tool
+// label and its help line.
 const std::array<ToolDescription, ToolCount> tools{{
-    {" Free Hands ", "Kromme lijnen", "Tekenen van kromme lijnen met tekenkleur"},
-    {" Strakke Lijnen ", "Rechte lijnen", "Tekenen van rechte lijnen met ingedrukte linkermuisknop"},
-    {" Rechthoeken ", "Rechthoek", "Tekenen van vierkanten en rechthoeken met tekenkleur"},
-    {" Gevulde Rechthoeken ", "Rechthoek gevuld", "Tekenen van vierkanten en rechthoeken gevuld met vulkleur"},
-    {" Circels ", "Circels en Ellips", "Tekenen van circels en ellipsen met tekenkleur"},
-    {" Gevulde circels ", "Circels en Ellips gevuld", "Tekenen van circels en ellipsen gevuld met vulkleur"},
-    {" Vullen met Vulkleur ", "Vullen met vulkleuren", "Linkermuisknop is vullen van vlakken met de vulkleur"},
-    {" Spray ", "Spray", "Spray met ingedrukte linkermuisknop"},
-    {" Erase ", "Gummen", "Verwijderen van vlakken"},
-    {" Kleurwaarde Opvragen ", "Kleurwaarde opvragen", "Linkermuisknop is tekenkleur, rechtermuisknop is vulkleur opvragen"},
-    {" Gekleurde Circels ", "Gekleurde circels", "Teken met ingedrukte linkermuisknop gekleurde circels"},
-    {" Foto Importeren ", "Foto importeren", "Selecteer een rechthoek voor de grootte van de foto"},
+    {QT_TRANSLATE_NOOP("Main", " Free Hands "), QT_TRANSLATE_NOOP("Main", "Kromme lijnen"),
+     QT_TRANSLATE_NOOP("Main", "Tekenen van kromme lijnen met tekenkleur")},
+    {QT_TRANSLATE_NOOP("Main", " Strakke Lijnen "), QT_TRANSLATE_NOOP("Main", "Rechte lijnen"),
+     QT_TRANSLATE_NOOP("Main", "Tekenen van rechte lijnen met ingedrukte linkermuisknop")},
+    {QT_TRANSLATE_NOOP("Main", " Rechthoeken "), QT_TRANSLATE_NOOP("Main", "Rechthoek"),
+     QT_TRANSLATE_NOOP("Main", "Tekenen van vierkanten en rechthoeken met tekenkleur")},
+    {QT_TRANSLATE_NOOP("Main", " Gevulde Rechthoeken "), QT_TRANSLATE_NOOP("Main", "Rechthoek gevuld"),
+     QT_TRANSLATE_NOOP("Main", "Tekenen van vierkanten en rechthoeken gevuld met vulkleur")},
+    {QT_TRANSLATE_NOOP("Main", " Circels "), QT_TRANSLATE_NOOP("Main", "Circels en Ellips"),
+     QT_TRANSLATE_NOOP("Main", "Tekenen van circels en ellipsen met tekenkleur")},
+    {QT_TRANSLATE_NOOP("Main", " Gevulde circels "), QT_TRANSLATE_NOOP("Main", "Circels en Ellips gevuld"),
+     QT_TRANSLATE_NOOP("Main", "Tekenen van circels en ellipsen gevuld met vulkleur")},
+    {QT_TRANSLATE_NOOP("Main", " Vullen met Vulkleur "), QT_TRANSLATE_NOOP("Main", "Vullen met vulkleuren"),
+     QT_TRANSLATE_NOOP("Main", "Linkermuisknop is vullen van vlakken met de vulkleur")},
+    {QT_TRANSLATE_NOOP("Main", " Spray "), QT_TRANSLATE_NOOP("Main", "Spray"),
+     QT_TRANSLATE_NOOP("Main", "Spray met ingedrukte linkermuisknop")},
+    {QT_TRANSLATE_NOOP("Main", " Erase "), QT_TRANSLATE_NOOP("Main", "Gummen"),
+     QT_TRANSLATE_NOOP("Main", "Verwijderen van vlakken")},
+    {QT_TRANSLATE_NOOP("Main", " Kleurwaarde Opvragen "), QT_TRANSLATE_NOOP("Main", "Kleurwaarde opvragen"),
+     QT_TRANSLATE_NOOP("Main", "Linkermuisknop is tekenkleur, rechtermuisknop is vulkleur opvragen")},
+    {QT_TRANSLATE_NOOP("Main", " Gekleurde Circels "), QT_TRANSLATE_NOOP("Main", "Gekleurde circels"),
+     QT_TRANSLATE_NOOP("Main", "Teken met ingedrukte linkermuisknop gekleurde circels")},
+    {QT_TRANSLATE_NOOP("Main", " Foto Importeren "), QT_TRANSLATE_NOOP("Main", "Foto importeren"),
+     QT_TRANSLATE_NOOP("Main", "Selecteer een rechthoek voor de grootte van de foto")},
 }};
+const char* const noToolCaption = QT_TRANSLATE_NOOP("Main", "Tekenknoppen");
 
 constexpr int IconSize = 28;
 const QColor ink(20, 20, 20);
@@ -155,6 +171,26 @@ void drawPhoto(QPainter& p)
 const ToolDescription& toolDescription(int n)
 {
     return tools.at(std::size_t(n - 1));
+}
+
+QString drawingToolTip(int n)
+{
+    return QCoreApplication::translate("Main", toolDescription(n).tip);
+}
+
+QString drawingToolName(int n)
+{
+    return QCoreApplication::translate("Main", toolDescription(n).name);
+}
+
+QString drawingToolHelp(int n)
+{
+    return QCoreApplication::translate("Main", toolDescription(n).help);
+}
+
+QString drawingToolCaption(int tool)
+{
+    return tool >= 1 && tool <= ToolCount ? drawingToolName(tool) : QCoreApplication::translate("Main", noToolCaption);
 }
 
 QIcon toolIcon(int n)

@@ -1,5 +1,7 @@
 #pragma once
 // The twelve drawing tools: tooltip, name shown in the tool label and help line.
+// The table holds the texts as written in the source; the functions below give
+// them in the language of the interface.
 #include <QIcon>
 #include <QString>
 
@@ -20,6 +22,12 @@ constexpr int ToolCount = DrawingTool::PhotoImport;
 
 // Tool n = 1..12 (the index of its button).
 const ToolDescription& toolDescription(int n);
+QString drawingToolTip(int n);
+QString drawingToolName(int n);
+QString drawingToolHelp(int n);
+// The caption of the tool label: the name of `tool`, or "Tekenknoppen" when no
+// tool is chosen.
+QString drawingToolCaption(int tool);
 // The button picture of tool n, 28 x 28 logical pixels for buttons of about
 // 38 x 36, drawn sharp at device pixel ratios 1, 2 and 3.
 QIcon toolIcon(int n);

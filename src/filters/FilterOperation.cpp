@@ -6,6 +6,8 @@
 #include "platform/Progress.h"
 #include "platform/Random.h"
 
+#include <QCoreApplication>
+
 #include <array>
 
 namespace {
@@ -20,28 +22,35 @@ struct ConvertEntry {
     int parameter;
 };
 const std::array<ConvertEntry, 18> convertEntries = {{
-    {"Grayscale", Action::Filter, FilterNumber::Grayscale, 0},
-    {"Negative", Action::Filter, FilterNumber::Negative, 0},
-    {"Light", Action::Filter, FilterNumber::Brightness, 4},
-    {"Dark", Action::Filter, FilterNumber::Brightness, -4},
-    {"Sharpen", Action::Filter, FilterNumber::Sharpen, 10},
-    {"Contrast", Action::Nothing, 0, 0}, // submenu
-    {"Pixelize", Action::Filter, FilterNumber::Pixelize, 3},
-    {"Reliëf", Action::Filter, FilterNumber::Relief, 0},
-    {"Swap Colors", Action::Nothing, 0, 0}, // submenu
-    {"Scattered", Action::Filter, FilterNumber::Scattered, 15},
-    {"Blur", Action::Filter, FilterNumber::Blur, 0},
-    {"Aquarel", Action::Filter, FilterNumber::Aquarel, 0},
-    {"Defuse", Action::Filter, FilterNumber::Defuse, 6},
-    {"Add noise", Action::Filter, FilterNumber::AddNoise, 50},
-    {"Edge", Action::Filter, FilterNumber::Edge, 1},
-    {"Contour", Action::Filter, FilterNumber::Contour, int(RGB(255, 255, 255))}, // in white
-    {"Transparant", Action::TransparentOverlay, 0, 0},
-    {"Sepia", Action::Sepia, FilterNumber::Grayscale, 0}, // grey first
+    {QT_TRANSLATE_NOOP("Filters", "Grayscale"), Action::Filter, FilterNumber::Grayscale, 0},
+    {QT_TRANSLATE_NOOP("Filters", "Negative"), Action::Filter, FilterNumber::Negative, 0},
+    {QT_TRANSLATE_NOOP("Filters", "Light"), Action::Filter, FilterNumber::Brightness, 4},
+    {QT_TRANSLATE_NOOP("Filters", "Dark"), Action::Filter, FilterNumber::Brightness, -4},
+    {QT_TRANSLATE_NOOP("Filters", "Sharpen"), Action::Filter, FilterNumber::Sharpen, 10},
+    {QT_TRANSLATE_NOOP("Filters", "Contrast"), Action::Nothing, 0, 0}, // submenu
+    {QT_TRANSLATE_NOOP("Filters", "Pixelize"), Action::Filter, FilterNumber::Pixelize, 3},
+    {QT_TRANSLATE_NOOP("Filters", "Reliëf"), Action::Filter, FilterNumber::Relief, 0},
+    {QT_TRANSLATE_NOOP("Filters", "Swap Colors"), Action::Nothing, 0, 0}, // submenu
+    {QT_TRANSLATE_NOOP("Filters", "Scattered"), Action::Filter, FilterNumber::Scattered, 15},
+    {QT_TRANSLATE_NOOP("Filters", "Blur"), Action::Filter, FilterNumber::Blur, 0},
+    {QT_TRANSLATE_NOOP("Filters", "Aquarel"), Action::Filter, FilterNumber::Aquarel, 0},
+    {QT_TRANSLATE_NOOP("Filters", "Defuse"), Action::Filter, FilterNumber::Defuse, 6},
+    {QT_TRANSLATE_NOOP("Filters", "Add noise"), Action::Filter, FilterNumber::AddNoise, 50},
+    {QT_TRANSLATE_NOOP("Filters", "Edge"), Action::Filter, FilterNumber::Edge, 1},
+    {QT_TRANSLATE_NOOP("Filters", "Contour"), Action::Filter, FilterNumber::Contour, int(RGB(255, 255, 255))}, // in white
+    {QT_TRANSLATE_NOOP("Filters", "Transparant"), Action::TransparentOverlay, 0, 0},
+    {QT_TRANSLATE_NOOP("Filters", "Sepia"), Action::Sepia, FilterNumber::Grayscale, 0}, // grey first
 }};
-const char* const contrastCaptions[] = {"Positive", "Negative"};               // 1, 2
-const char* const swapCaptions[] = {"RGB --> BRG", "RGB --> GBR", "RGB --> RBG", "RGB --> BGR", "RGB --> GRB"}; // 1..5
-const char* const flipCaptions[] = {"Flip Horizontaal", "Flip Vertikaal", "Flip Rechts", "Flip Boven", "Kaart Kantelen"};
+const char* const contrastCaptions[] = { // 1, 2
+    QT_TRANSLATE_NOOP("Filters", "Positive"), QT_TRANSLATE_NOOP("Filters", "Negative")};
+const char* const swapCaptions[] = { // 1..5
+    QT_TRANSLATE_NOOP("Filters", "RGB --> BRG"), QT_TRANSLATE_NOOP("Filters", "RGB --> GBR"),
+    QT_TRANSLATE_NOOP("Filters", "RGB --> RBG"), QT_TRANSLATE_NOOP("Filters", "RGB --> BGR"),
+    QT_TRANSLATE_NOOP("Filters", "RGB --> GRB")};
+const char* const flipCaptions[] = {
+    QT_TRANSLATE_NOOP("Filters", "Flip Horizontaal"), QT_TRANSLATE_NOOP("Filters", "Flip Vertikaal"),
+    QT_TRANSLATE_NOOP("Filters", "Flip Rechts"),      QT_TRANSLATE_NOOP("Filters", "Flip Boven"),
+    QT_TRANSLATE_NOOP("Filters", "Kaart Kantelen")};
 
 QImage& tiltPicture()
 {
@@ -76,15 +85,16 @@ QString filterMenuCaption(FilterMenu menu, int index)
     if (index < filterMenuFirst(menu) || index >= filterMenuEnd(menu))
         return QString();
     const int at = index - filterMenuFirst(menu);
+    const auto translated = [](const char* caption) { return QCoreApplication::translate("Filters", caption); };
     switch (menu) {
     case FilterMenu::Filters:
-        return QString::fromUtf8(convertEntries[std::size_t(at)].caption);
+        return translated(convertEntries[std::size_t(at)].caption);
     case FilterMenu::Contrast:
-        return QString::fromUtf8(contrastCaptions[at]);
+        return translated(contrastCaptions[at]);
     case FilterMenu::Swap:
-        return QString::fromUtf8(swapCaptions[at]);
+        return translated(swapCaptions[at]);
     case FilterMenu::Flips:
-        return QString::fromUtf8(flipCaptions[at]);
+        return translated(flipCaptions[at]);
     }
     return QString();
 }
@@ -109,11 +119,16 @@ bool FilterOperation::acts() const
 QString FilterOperation::name() const
 {
     const QString caption = filterMenuCaption(menu_, index_);
+    const auto inSubmenu = [&caption](int submenu) {
+        const QString submenuCaption = filterMenuCaption(FilterMenu::Filters, submenu);
+        //: A step of a submenu: the submenu's name (%1), then the entry's (%2), as in "Contrast Positive".
+        return QCoreApplication::translate("Filters", "%1 %2").arg(submenuCaption, caption);
+    };
     switch (menu_) {
     case FilterMenu::Contrast:
-        return filterMenuCaption(FilterMenu::Filters, 5) + QLatin1Char(' ') + caption;
+        return inSubmenu(5);
     case FilterMenu::Swap:
-        return filterMenuCaption(FilterMenu::Filters, 8) + QLatin1Char(' ') + caption;
+        return inSubmenu(8);
     default:
         return caption;
     }

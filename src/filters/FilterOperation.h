@@ -18,8 +18,8 @@ enum class FilterMenu {
     Flips,    // "Flip ..." and "Kaart Kantelen": EditFlipConvert 0..4
 };
 
-// The caption of a menu's entry (the index as the menu's objectName has it);
-// empty for none. The menus are built from these.
+// The caption of a menu's entry (the index as the menu's objectName has it),
+// in the language of the interface; empty for none. The menus are built from these.
 QString filterMenuCaption(FilterMenu menu, int index);
 // The number of entries, and the first index.
 int filterMenuFirst(FilterMenu menu);

@@ -2,6 +2,7 @@
 
 #include "platform/Dialogs.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
@@ -45,11 +46,13 @@ void OpenDocument(QWidget* owner, const QString& target)
         return;
     const QUrl url = urlFor(target);
     const QString text = isWebAddress(url)
-        ? QStringLiteral("Het adres %1 kon niet worden geopend.\nEr is geen webbrowser gevonden die het kan tonen.")
+        ? QCoreApplication::translate("DesktopShell",
+                                      "Het adres %1 kon niet worden geopend.\nEr is geen webbrowser gevonden die het kan tonen.")
               .arg(url.toString())
-        : QStringLiteral("Het bestand %1 kon niet worden geopend.\nHet bestaat niet, of er is geen programma gevonden dat het kan tonen.")
+        : QCoreApplication::translate("DesktopShell", "Het bestand %1 kon niet worden geopend.\nHet bestaat niet, of er is "
+                                                      "geen programma gevonden dat het kan tonen.")
               .arg(QDir::toNativeSeparators(url.toLocalFile()));
-    Dialogs::showMessage(owner, text, QStringLiteral(" Openen"), Dialogs::Icon::Warning);
+    Dialogs::showMessage(owner, text, QCoreApplication::translate("DesktopShell", " Openen"), Dialogs::Icon::Warning);
 }
 
 void DesktopShell::setOpener(std::function<bool(const QString&)> newOpener)

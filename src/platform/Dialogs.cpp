@@ -1,6 +1,7 @@
 #include "platform/Dialogs.h"
 
 #include <QAbstractButton>
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QCursor>
@@ -63,6 +64,12 @@ QString runFileDialog(QWidget* parent, const QString& title, const QString& filt
     return dialog.selectedFiles().constFirst();
 }
 
+void nameAnswers(QMessageBox& box)
+{
+    box.button(QMessageBox::Yes)->setText(QCoreApplication::translate("Dialogs", "Ja"));
+    box.button(QMessageBox::No)->setText(QCoreApplication::translate("Dialogs", "Nee"));
+}
+
 class RealDialogs final : public Handler {
 public:
     bool askYesNo(QWidget* parent, const QString& text, const QString& title, Icon icon, Answer defaultAnswer) override
@@ -70,9 +77,8 @@ public:
         QMessageBox box(toQtIcon(icon), title, text, QMessageBox::Yes | QMessageBox::No, parent);
         box.setTextFormat(Qt::PlainText);
         box.setDefaultButton(defaultAnswer == Answer::Yes ? QMessageBox::Yes : QMessageBox::No);
-        // Dutch answers even where no Dutch translation of Qt is installed.
-        box.button(QMessageBox::Yes)->setText(QStringLiteral("Ja"));
-        box.button(QMessageBox::No)->setText(QStringLiteral("Nee"));
+        // The program's own answers, also where Qt has no translation of its buttons installed.
+        nameAnswers(box);
         return box.exec() == QMessageBox::Yes;
     }
     void showMessage(QWidget* parent, const QString& text, const QString& title, Icon icon) override
@@ -102,8 +108,7 @@ public:
         if (!picture.isNull())
             box.setIconPixmap(QPixmap::fromImage(picture));
         box.setDefaultButton(QMessageBox::Yes);
-        box.button(QMessageBox::Yes)->setText(QStringLiteral("Ja"));
-        box.button(QMessageBox::No)->setText(QStringLiteral("Nee"));
+        nameAnswers(box);
         // The question may come halfway a long operation, under its hourglass.
         QGuiApplication::setOverrideCursor(QCursor(Qt::ArrowCursor));
         const bool yes = box.exec() == QMessageBox::Yes;

@@ -1,5 +1,6 @@
 #pragma once
-// Why a picture file could not be opened, and the Dutch message that says so.
+// Why a picture file could not be opened, and the message that says so, in the
+// language of the interface.
 #include <QString>
 
 enum class PictureLoadError {
@@ -11,7 +12,8 @@ enum class PictureLoadError {
     Unreadable,       // missing, not a plain file, or unreadable
 };
 
-// The title of the message box that reports a photo that did not open.
+// The title of the message box that reports a photo that did not open, as
+// written in the source; translated in context "PictureLoadError".
 extern const char* const PhotoLoadMessageTitle;
 
 // "<fileName> kan niet als foto worden geopend: <reason>."
