@@ -27,7 +27,9 @@ const char* const PhotoCaptionForm = QT_TRANSLATE_NOOP("Main", "%1 / %2 x %3 pix
 
 QString photoCaption(const QString& fileName, int width, int height, qint64 bytes)
 {
-    return QString::fromUtf8(PhotoCaptionForm).arg(fileName).arg(width).arg(height).arg(bytes);
+    // One pass, so that a "%" in the file name stays as it is.
+    return QString::fromUtf8(PhotoCaptionForm)
+        .arg(fileName, QString::number(width), QString::number(height), QString::number(bytes));
 }
 
 QString shownPhotoCaption(const QString& caption)
