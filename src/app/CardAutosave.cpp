@@ -31,7 +31,7 @@ QString writeCardFileName(const QString& autosave, const QString& cardFile)
     QSaveFile file(nameFile(autosave));
     if (file.open(QIODevice::WriteOnly) && file.write(cardFile.toUtf8()) >= 0 && file.commit())
         return QString();
-    return QStringLiteral("De naam van de kaart kon niet bij de automatisch bewaarde kaart worden gezet.");
+    return CardAutosave::tr("De naam van de kaart kon niet bij de automatisch bewaarde kaart worden gezet.");
 }
 
 }

@@ -21,9 +21,9 @@
 
 namespace {
 
-const QString OpenTitle = QStringLiteral(" Kaart openen");
-const QString SaveTitle = QStringLiteral(" Kaart bewaren");
-const QString RecoveryTitle = QStringLiteral(" Herstellen");
+QString openTitle() { return Main::tr(" Kaart openen"); }
+QString saveTitle() { return Main::tr(" Kaart bewaren"); }
+QString recoveryTitle() { return Main::tr(" Herstellen"); }
 constexpr int CardFileHead = 512; // bytes read to recognise a card file
 
 QString withSuffix(const QString& path)
@@ -67,9 +67,7 @@ void Main::loadCardFileContent(const CardFileContent& content)
     replay.replay(card, shown.document);
     card.refresh();
     applyCardLayoutState(shown);
-    setToolCaption(shown.currentTool >= 1 && shown.currentTool <= ToolCount
-                       ? QString::fromUtf8(toolDescription(shown.currentTool).name)
-                       : QStringLiteral("Tekenknoppen"));
+    setToolCaption(toolCaption(shown.currentTool));
     setInformation(shown.info);
     history.clear();
     Q_EMIT sideShown();
@@ -94,10 +92,10 @@ void Main::openCardFile(const QString& path)
         content = CardFile::read(path, error);
     }
     if (!content) {
-        Dialogs::showMessage(this, error, OpenTitle, Dialogs::Icon::Warning);
+        Dialogs::showMessage(this, error, openTitle(), Dialogs::Icon::Warning);
         return;
     }
-    if (unsavedWork.unsaved() && !askKeepingUnsavedWork(QStringLiteral("Wilt u een andere kaart openen?"), OpenTitle))
+    if (unsavedWork.unsaved() && !askKeepingUnsavedWork(tr("Wilt u een andere kaart openen?"), openTitle()))
         return;
     loadCardFileContent(*content);
     cardFile_ = QFileInfo(path).absoluteFilePath();
@@ -119,7 +117,7 @@ bool Main::saveCardFile(bool askName)
     QString path = askName ? QString() : cardFile_;
     if (path.isEmpty()) {
         const QString start = cardFile_.isEmpty() ? Settings::cardFolder() : cardFile_;
-        path = Dialogs::saveFileName(this, QStringLiteral("Kaart bewaren"), QStringLiteral("Kaarten|*.prentvel"), start);
+        path = Dialogs::saveFileName(this, tr("Kaart bewaren"), QStringLiteral("%1|*.prentvel").arg(tr("Kaarten")), start);
         if (path.isEmpty())
             return false;
         path = withSuffix(path);
@@ -131,7 +129,7 @@ bool Main::saveCardFile(bool askName)
         failure = CardFile::write(path, cardFileContent(), sidePicture(CardSide::Front, true));
     }
     if (!failure.isEmpty()) {
-        Dialogs::showMessage(this, failure, SaveTitle, Dialogs::Icon::Warning);
+        Dialogs::showMessage(this, failure, saveTitle(), Dialogs::Icon::Warning);
         return false;
     }
     cardFile_ = QFileInfo(path).absoluteFilePath();
@@ -213,9 +211,9 @@ void Main::offerRecovery()
     if (!abandoned)
         return;
     if (!Dialogs::askYesNo(this,
-                           QStringLiteral("Er is een kaart die niet bewaard was toen Prentvel onverwacht stopte. "
-                                          "Wilt u die terughalen?"),
-                           RecoveryTitle)) {
+                           tr("Er is een kaart die niet bewaard was toen Prentvel onverwacht stopte. "
+                              "Wilt u die terughalen?"),
+                           recoveryTitle())) {
         CardAutosave::remove(*abandoned);
         return;
     }
@@ -224,10 +222,10 @@ void Main::offerRecovery()
     if (!content) {
         // Kept aside under another name: never asked again, never lost.
         QFile::rename(abandoned->path, abandoned->path + QStringLiteral(".onleesbaar"));
-        Dialogs::showMessage(this, error, RecoveryTitle, Dialogs::Icon::Warning);
+        Dialogs::showMessage(this, error, recoveryTitle(), Dialogs::Icon::Warning);
         return;
     }
-    if (unsavedWork.unsaved() && !askKeepingUnsavedWork(QStringLiteral("Wilt u de kaart terughalen?"), RecoveryTitle))
+    if (unsavedWork.unsaved() && !askKeepingUnsavedWork(tr("Wilt u de kaart terughalen?"), recoveryTitle()))
         return;
     loadCardFileContent(*content);
     autosave_->adopt(*abandoned);
@@ -274,9 +272,9 @@ void installCardFiles(Main& main)
             Settings::setRecentCards(recent);
             main.fillRecentMenu();
             Dialogs::showMessage(&main,
-                                 QStringLiteral("%1 bestaat niet meer en is van de lijst gehaald.")
+                                 Main::tr("%1 bestaat niet meer en is van de lijst gehaald.")
                                      .arg(QDir::toNativeSeparators(path)),
-                                 QStringLiteral(" Recente kaarten"), Dialogs::Icon::Warning);
+                                 Main::tr(" Recente kaarten"), Dialogs::Icon::Warning);
         });
     }
     QObject::connect(main.FileRecentWissen, &QAction::triggered, &main, [&main] {

@@ -62,10 +62,10 @@ void installCardSides(Main& main)
 {
     auto* sides = new QActionGroup(main.Beeld);
     main.Beeld->addSeparator()->setObjectName("BeeldStreep3");
-    main.BeeldVoorkant = main.Beeld->addAction(QStringLiteral("Voorkant"));
+    main.BeeldVoorkant = main.Beeld->addAction(Main::tr("Voorkant"));
     main.BeeldVoorkant->setObjectName("BeeldVoorkant");
     main.BeeldVoorkant->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_PageUp));
-    main.BeeldAchterkant = main.Beeld->addAction(QStringLiteral("Adreszijde"));
+    main.BeeldAchterkant = main.Beeld->addAction(Main::tr("Adreszijde"));
     main.BeeldAchterkant->setObjectName("BeeldAchterkant");
     main.BeeldAchterkant->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_PageDown));
     for (QAction* entry : {main.BeeldVoorkant, main.BeeldAchterkant}) {

@@ -13,6 +13,7 @@
 #include "platform/PictureBox.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QSlider>
@@ -43,11 +44,17 @@ void setLayerColour(Main& main, int index)
 
 }
 
+void showLineWidth(Main& main)
+{
+    main.Label9->setText(Main::tr("Lijndikte is %1 pixels").arg(main.Slider1->value()));
+    main.Label9->adjustSize();
+}
+
 void installDrawingTools(Main& main)
 {
     for (int n = 1; n <= ToolCount; ++n) {
         QPushButton* button = main.Knop[n];
-        button->setToolTip(toolDescription(n).tip);
+        button->setToolTip(QCoreApplication::translate("Main", toolDescription(n).tip));
         button->setIcon(toolIcon(n));
         QObject::connect(button, &QPushButton::clicked, &main, [&main, n] { Knop_Click(main.context(), n); });
     }
@@ -57,10 +64,7 @@ void installDrawingTools(Main& main)
     QObject::connect(main.Label4, &ClickableLabel::clicked, &main,
                      [&main] { pickSwatchColour(main, main.state.fillColor, 1920); });
 
-    QObject::connect(main.Slider1, &QSlider::valueChanged, &main, [&main](int value) {
-        main.Label9->setText("Lijndikte is " + QString::number(value) + " pixels");
-        main.Label9->adjustSize();
-    });
+    QObject::connect(main.Slider1, &QSlider::valueChanged, &main, [&main] { showLineWidth(main); });
 
     // While other work lets window events through, the card takes no new gesture.
     QObject::connect(main.Voorkant, &PictureBox::mouseDown, &main, [&main](int button, int shift, double x, double y) {

@@ -77,6 +77,14 @@ bool shownAtStart(Main& main)
 
 }
 
+// The list shows the side shown, and its title says which.
+void showCardSteps(Main& main)
+{
+    main.StappenDock->setWindowTitle(main.state.side == CardSide::Front ? Main::tr("Stappen: voorkant")
+                                                                        : Main::tr("Stappen: adreszijde"));
+    main.StappenDock->showSteps(cardSteps(main.state.document, main.history.redoableAdditions(main.state.side)));
+}
+
 void installSteps(Main& main)
 {
     auto* dock = new StepsDock(&main);
@@ -87,19 +95,14 @@ void installSteps(Main& main)
 
     // The entry follows the dock (it shows once the window does); choosing it
     // or the dock's close button is what is remembered.
-    main.BeeldStappen = new QAction(QStringLiteral("Stappen"), dock);
+    main.BeeldStappen = new QAction(Main::tr("Stappen"), dock);
     main.BeeldStappen->setObjectName("BeeldStappen");
     main.BeeldStappen->setCheckable(true);
     QObject::connect(dock->toggleViewAction(), &QAction::toggled, main.BeeldStappen, &QAction::setChecked);
     main.Beeld->addSeparator()->setObjectName("BeeldStreep2");
     main.Beeld->addAction(main.BeeldStappen);
 
-    // The list shows the side shown, and its title says which.
-    const auto refresh = [&main, dock] {
-        dock->setWindowTitle(main.state.side == CardSide::Front ? QStringLiteral("Stappen: voorkant")
-                                                                : QStringLiteral("Stappen: adreszijde"));
-        dock->showSteps(cardSteps(main.state.document, main.history.redoableAdditions(main.state.side)));
-    };
+    const auto refresh = [&main] { showCardSteps(main); };
     QObject::connect(&main.history.stack(), &QUndoStack::indexChanged, dock, refresh);
     QObject::connect(&main, &Main::sideShown, dock, refresh);
     refresh();

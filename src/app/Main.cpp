@@ -13,6 +13,7 @@
 #include "editor/ClockAndHelp.h"
 #include "editor/CardEditing.h"
 #include "editor/PhotoAdjusting.h"
+#include "editor/PhotoOpen.h"
 #include "editor/TextSelection.h"
 #include "platform/ClickableLabel.h"
 #include "platform/DesignedLayout.h"
@@ -142,7 +143,7 @@ void Main::connectEvents()
     for (QAction* entry : {ToolsUndo, ToolsRedo})
         connect(entry, &QAction::hovered, this, [this, entry] { showInformationLine(entry->statusTip()); });
     for (QMenu* menu : {Tools, Bewerken})
-        connect(menu, &QMenu::aboutToHide, this, [this] { showInformationLine(state.information); });
+        connect(menu, &QMenu::aboutToHide, this, [this] { showInformationLine(shownInformation(state.information)); });
     connect(Voorkant, &PictureBox::keyDown, this, [this](int keyCode, int shift) {
         constexpr int ShiftBit = 1, CtrlBit = 2;
         if (keyCode == Qt::Key_Z && (shift & CtrlBit) && !(shift & ShiftBit))
@@ -161,8 +162,8 @@ void Main::connectEvents()
 
 void Main::nameUndoEntries()
 {
-    const QString undo = QStringLiteral("Ongedaan maken: ") + history.undoName();
-    const QString redo = QStringLiteral("Opnieuw: ") + history.redoName();
+    const QString undo = tr("Ongedaan maken: %1").arg(history.undoName());
+    const QString redo = tr("Opnieuw: %1").arg(history.redoName());
     ToolsUndo->setStatusTip(undo);
     ToolsUndo->setToolTip(undo);
     ToolsRedo->setStatusTip(redo);
@@ -198,9 +199,7 @@ void Main::applyCardLayoutState(const CardLayoutState& layoutState)
     if (layoutState.layout != state.currentLayout)
         setInformation(layoutState.info);
     if (layoutState.currentTool != state.currentTool)
-        setToolCaption(layoutState.currentTool >= 1 && layoutState.currentTool <= ToolCount
-                           ? QString::fromUtf8(toolDescription(layoutState.currentTool).name)
-                           : QStringLiteral("Tekenknoppen"));
+        setToolCaption(toolCaption(layoutState.currentTool));
     state.currentLayout = layoutState.layout;
     state.frameX = layoutState.frameX;
     state.frameY = layoutState.frameY;
@@ -223,7 +222,7 @@ void Main::applyCardLayoutState(const CardLayoutState& layoutState)
 void Main::setInformation(const QString& text)
 {
     state.information = text;
-    showInformationLine(text);
+    showInformationLine(shownInformation(text));
 }
 
 // A line longer than the help line's room is shown in a smaller letter, whole.
@@ -262,7 +261,7 @@ void Main::LayoutKaart_Click(int index)
 void Main::chooseLayout(int index)
 {
     setToolButtonsEnabled(false);
-    setToolCaption("Tekenknoppen");
+    setToolCaption(toolCaption(DrawingTool::NoTool));
     for (QAction* entry : LayoutKaart)
         if (entry && entry->isCheckable())
             entry->setChecked(false);
@@ -272,7 +271,7 @@ void Main::chooseLayout(int index)
         state.frameY = chosen->firstY;
         state.frameWidth = chosen->frameWidth;
         state.frameHeight = chosen->frameHeight;
-        setInformation(chosen->info);
+        setInformation(layoutInfoText(index));
     } else if (index == Layout::FreeDrawing) {
         setInformation(layoutInfoText(Layout::FreeDrawing));
         setToolButtonsEnabled(true);
@@ -287,7 +286,7 @@ void Main::chooseLayout(int index)
 
 void Main::FileNieuw_Click()
 {
-    if (!askKeepingUnsavedWork("Wilt u een nieuwe kaart ontwerpen?", " Nieuw"))
+    if (!askKeepingUnsavedWork(tr("Wilt u een nieuwe kaart ontwerpen?"), tr(" Nieuw")))
         return;
     // The new card has nothing to lose, and no file; undoing it brings the old card back, unsaved.
     const QScopeGuard freshCard([this] {
@@ -303,14 +302,14 @@ void Main::FileNieuw_Click()
     state.selectedText = -1;
     context().overlays().showSelection(QRect());
     CardHistory::Change change(history);
-    history.nameChange([] { return QStringLiteral("Nieuw"); });
+    history.nameChange([] { return tr("Nieuw"); });
     state.document = CardDocument();
     state.hiddenSide = nullptr;
     card.clear();
     replay.remember(card, state.document);
-    setInformation("Kies een layout...");
+    setInformation(QStringLiteral(QT_TRANSLATE_NOOP("Main", "Kies een layout...")));
     setToolButtonsEnabled(false);
-    setToolCaption("Tekenknoppen");
+    setToolCaption(toolCaption(DrawingTool::NoTool));
     state.currentTool = DrawingTool::NoTool;
     for (QAction* entry : LayoutKaart)
         if (entry && entry->isCheckable())
@@ -336,12 +335,35 @@ void Main::setToolCaption(const QString& caption)
     Label1->adjustSize();
 }
 
+QString Main::toolCaption(int tool)
+{
+    return tool >= 1 && tool <= ToolCount ? QCoreApplication::translate("Main", toolDescription(tool).name)
+                                          : tr("Tekenknoppen");
+}
+
 void Main::setPhotoCaption(const QString& caption)
 {
     // A menu entry takes "&" as the sign of a shortcut letter.
     state.photoCaption = caption;
-    QString shown = caption;
-    NaamEnGrootte->setText(shown.replace(QLatin1Char('&'), QLatin1String("&&")));
+    NaamEnGrootte->setText(shownPhotoCaption(caption).replace(QLatin1Char('&'), QLatin1String("&&")));
+}
+
+void Main::retranslateDynamicTexts()
+{
+    showCaption();
+    fillRecentMenu();
+    nameUndoEntries();
+    showCardSteps(*this);
+    StappenDock->retranslate();
+    showInformationLine(shownInformation(state.information));
+    setToolCaption(toolCaption(state.currentTool));
+    setPhotoCaption(state.photoCaption);
+    showLineWidth(*this);
+    for (int n = 1; n <= ToolCount; ++n)
+        Knop[n]->setToolTip(QCoreApplication::translate("Main", toolDescription(n).tip));
+    KlokLabel->setText(clockCaption(QDateTime::currentDateTime()));
+    HelpLabel->setText(helpText());
+    showSharpPicture(TitelLabel, Plaatjes::titlePicture);
 }
 
 CardContext& Main::context()
@@ -376,7 +398,7 @@ void Main::closeEvent(QCloseEvent* event)
         return;
     }
     const QScopedValueRollback<bool> asking(askingToClose_, true);
-    if (!askKeepingUnsavedWork("Wilt u dit programma nu afsluiten?", " Exit programma")) {
+    if (!askKeepingUnsavedWork(tr("Wilt u dit programma nu afsluiten?"), tr(" Exit programma"))) {
         event->ignore();
         return;
     }

@@ -199,9 +199,10 @@ public:
     QImage sidePicture(CardSide side, bool printCopy);
     // The undo entries' status and tool tips name the edits they would undo and redo.
     void nameUndoEntries();
-    // The help line, kept in the editor state as well.
+    // The help line, kept in the editor state as given (in Dutch for the lines
+    // the editor knows) and shown in the language shown.
     void setInformation(const QString& text);
-    // Shows a text on the help line only (a passing one, as for a highlighted menu entry).
+    // Shows a text on the help line only, as given (a passing one, as for a highlighted menu entry).
     void showInformationLine(const QString& text);
     void FileNieuw_Click();
     void HelpHelp_Click();
@@ -251,8 +252,16 @@ public:
 
     // The caption under the tool buttons, at its full width.
     void setToolCaption(const QString& caption);
-    // The photo's name and size on the menu bar, shown as written.
+    // That caption for `tool`: its name, or "Tekenknoppen" for none.
+    static QString toolCaption(int tool);
+    // The photo's name and size on the menu bar, kept as given and shown in the language shown.
     void setPhotoCaption(const QString& caption);
+
+    // Sets again, in the language now loaded, the texts the window builds
+    // from its state: the caption, the recent cards, the undo entries, the
+    // steps dock, the help line and help text, the tool and photo captions,
+    // the line width, the tool buttons' tips, the clock and the banner.
+    void retranslateDynamicTexts();
 
     // Swatches follow the shared colours.
     void paintSwatches();

@@ -2,6 +2,8 @@
 #include "app/Main.h"
 
 #include "app/Plaatjes.h"
+#include "drawing/ToolTable.h"
+#include "editor/ClockAndHelp.h"
 #include "platform/Twips.h"
 #include "platform/CardScrollArea.h"
 #include "platform/ClickableLabel.h"
@@ -65,7 +67,7 @@ void Main::buildControls()
     setTextColor(HelpLabel, QColor(205, 205, 225));
     HelpLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     HelpLabel->hide();
-    Label12 = makeLabel(Voorkant, "Label12", "Voorbeeld");
+    Label12 = makeLabel(Voorkant, "Label12", tr("Voorbeeld"));
     Label12->setAttribute(Qt::WA_TransparentForMouseEvents);
     Label12->setTextFormat(Qt::PlainText); // the card gets the text as typed, tags and all
     Label12->hide();
@@ -95,23 +97,23 @@ void Main::buildControls()
             top += 540;
         }
     }
-    Label1 = makeLabel(Frame2, "Label1", "Tekenknoppen");
+    Label1 = makeLabel(Frame2, "Label1", toolCaption(DrawingTool::NoTool));
     placeInTwips(Label1, 120, 2460);
     Label3 = make<ClickableLabel>(Frame2, "Label3");
     placeInTwips(Label3, 1980, 195, 1545, 390);
     Label3->setFrameShape(QFrame::Panel);
     Label3->setFrameShadow(QFrame::Sunken);
-    Label3->setToolTip(" Klik voor Tekenkleuren ");
+    Label3->setToolTip(tr(" Klik voor Tekenkleuren "));
     Label3->setCursor(Qt::PointingHandCursor);
-    Label2 = makeLabel(Frame2, "Label2", "Teken of Randkleur");
+    Label2 = makeLabel(Frame2, "Label2", tr("Teken of Randkleur"));
     placeInTwips(Label2, 1980, 645);
     Label4 = make<ClickableLabel>(Frame2, "Label4");
     placeInTwips(Label4, 1980, 1020, 1545, 390);
     Label4->setFrameShape(QFrame::Panel);
     Label4->setFrameShadow(QFrame::Sunken);
-    Label4->setToolTip(" Klik voor Vulkleuren ");
+    Label4->setToolTip(tr(" Klik voor Vulkleuren "));
     Label4->setCursor(Qt::PointingHandCursor);
-    Label5 = makeLabel(Frame2, "Label5", "Vulkleur");
+    Label5 = makeLabel(Frame2, "Label5", tr("Vulkleur"));
     placeInTwips(Label5, 1980, 1455);
     Slider1 = make<QSlider>(Frame2, "Slider1", Qt::Horizontal);
     Slider1->setRange(1, 5);
@@ -121,7 +123,7 @@ void Main::buildControls()
     Slider1->setTickPosition(QSlider::TicksBelow);
     Slider1->setTickInterval(1);
     placeInTwips(Slider1, 1875, 1890, 1710, 450);
-    Label9 = makeLabel(Frame2, "Label9", "Lijndikte is 2 pixels");
+    Label9 = makeLabel(Frame2, "Label9", tr("Lijndikte is %1 pixels").arg(Slider1->value()));
     placeInTwips(Label9, 2055, 2445);
 
     // Text panel.
@@ -131,9 +133,9 @@ void Main::buildControls()
     Text1 = make<TextBox>(Frame4, "Text1");
     placeInTwips(Text1, 120, 210, 3390, 330);
     setBackground(Text1, textPanelGreen);
-    Text1->setText("Ik geef een feestje");
-    Text1->setToolTip(" Dubbelklik is tekst verwijderen ");
-    Label6 = makeLabel(Frame4, "Label6", "Plaats hierboven de tekst voor op de kaart...");
+    Text1->setText(tr("Ik geef een feestje"));
+    Text1->setToolTip(tr(" Dubbelklik is tekst verwijderen "));
+    Label6 = makeLabel(Frame4, "Label6", tr("Plaats hierboven de tekst voor op de kaart..."));
     placeInTwips(Label6, 120, 600);
     ComboSize = make<QComboBox>(Frame4, "ComboSize");
     ComboSize->setEditable(true);
@@ -144,15 +146,15 @@ void Main::buildControls()
     ComboSize->setCurrentText("22");
     openAtShownText(ComboSize);
     placeInTwips(ComboSize, 120, 990, 750, 330);
-    Label7 = makeLabel(Frame4, "Label7", "Grootte van de tekst");
+    Label7 = makeLabel(Frame4, "Label7", tr("Grootte van de tekst"));
     placeInTwips(Label7, 930, 1035);
-    CheckBold = make<QCheckBox>(Frame4, "CheckBold", "Tekst Bold");
+    CheckBold = make<QCheckBox>(Frame4, "CheckBold", tr("Tekst Bold"));
     placeInTwips(CheckBold, 240, 1485, 1500, 300);
-    CheckItalic = make<QCheckBox>(Frame4, "CheckItalic", "Tekst Schuin");
+    CheckItalic = make<QCheckBox>(Frame4, "CheckItalic", tr("Tekst Schuin"));
     placeInTwips(CheckItalic, 1800, 1485, 1500, 300);
-    CheckOnderstreept = make<QCheckBox>(Frame4, "CheckOnderstreept", "Onderstreept");
+    CheckOnderstreept = make<QCheckBox>(Frame4, "CheckOnderstreept", tr("Onderstreept"));
     placeInTwips(CheckOnderstreept, 240, 1890, 1890, 300);
-    CheckVer = make<QCheckBox>(Frame4, "CheckVer", "Tekst Vertikaal");
+    CheckVer = make<QCheckBox>(Frame4, "CheckVer", tr("Tekst Vertikaal"));
     placeInTwips(CheckVer, 1800, 1890, 1500, 300);
     ListFonts = make<QComboBox>(Frame4, "ListFonts");
     ListFonts->setEditable(true);
@@ -162,16 +164,16 @@ void Main::buildControls()
     ListFonts->addItems(QFontDatabase::families());
     ListFonts->setCurrentText("Arial");
     placeInTwips(ListFonts, 120, 2280, 2100, 330);
-    Label10 = makeLabel(Frame4, "Label10", "Lettertype");
+    Label10 = makeLabel(Frame4, "Label10", tr("Lettertype"));
     placeInTwips(Label10, 2280, 2310);
-    Check1 = make<QCheckBox>(Frame4, "Check1", "Schaduwrand om tekst");
+    Check1 = make<QCheckBox>(Frame4, "Check1", tr("Schaduwrand om tekst"));
     placeInTwips(Check1, 240, 2760, 2100, 300);
     Label8 = makeLabel(Frame4, "Label8");
     placeInTwips(Label8, 2610, 2670, 900, 360);
     setBackground(Label8, QColor(64, 64, 64));
-    PlaatsKnop = make<QPushButton>(Frame4, "PlaatsKnop", "Plaats");
+    PlaatsKnop = make<QPushButton>(Frame4, "PlaatsKnop", tr("Plaats"));
     placeInTwips(PlaatsKnop, 2640, 2700, 840, 300);
-    PlaatsKnop->setToolTip(" Tekst Plaatsen ");
+    PlaatsKnop->setToolTip(tr(" Tekst Plaatsen "));
     setBackground(PlaatsKnop, QColor(192, 192, 255));
 
     // Status strip.
@@ -181,7 +183,7 @@ void Main::buildControls()
     setBackground(BackInfo, stripGrey);
     BackInfo->setFrameShape(QFrame::Panel);
     BackInfo->setFrameShadow(QFrame::Sunken);
-    InfoLabel = makeLabel(form, "InfoLabel", "Kies een layout...");
+    InfoLabel = makeLabel(form, "InfoLabel", shownInformation(state.information));
     setTextColor(InfoLabel, QColor(40, 40, 40));
     placeInTwips(InfoLabel, 180, 6075, 5400, 240);
     // The clock shows time and date, wider than its designed place: it is
@@ -194,7 +196,7 @@ void Main::buildControls()
     setBackground(BackCor, stripGrey);
     BackCor->setFrameShape(QFrame::Panel);
     BackCor->setFrameShadow(QFrame::Sunken);
-    CorLabel = makeLabel(form, "CorLabel", "Coordinaten:");
+    CorLabel = makeLabel(form, "CorLabel", tr("Coordinaten:"));
     placeInTwips(CorLabel, 8370, 6075, 3480, 240);
     barSurface.backColor = RGB(160, 170, 180);
     barSurface.clear();

@@ -8,6 +8,7 @@
 #include "filters/FilterOperation.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QActionGroup>
 #include <QMenu>
 #include <QMenuBar>
@@ -57,44 +58,44 @@ void Main::buildMenus()
 {
     QMenuBar* bar = menuBar();
 
-    File = addTopMenu(bar, "File", "Bestand");
-    FileNieuw = addEntry(File, "FileNieuw", "Nieuw");
-    FileOpen = addEntry(File, "FileOpen", "Open Foto / Kaart");
-    FileKaartBewaren = addEntry(File, "FileKaartBewaren", "Kaart bewaren");
-    FileKaartBewarenAls = addEntry(File, "FileKaartBewarenAls", "Kaart bewaren als...");
-    FileRecent = addSubmenu(File, "FileRecent", "Recente kaarten");
+    File = addTopMenu(bar, "File", tr("Bestand"));
+    FileNieuw = addEntry(File, "FileNieuw", tr("Nieuw"));
+    FileOpen = addEntry(File, "FileOpen", tr("Open Foto / Kaart"));
+    FileKaartBewaren = addEntry(File, "FileKaartBewaren", tr("Kaart bewaren"));
+    FileKaartBewarenAls = addEntry(File, "FileKaartBewarenAls", tr("Kaart bewaren als..."));
+    FileRecent = addSubmenu(File, "FileRecent", tr("Recente kaarten"));
     for (int index = 1; index < int(FileRecentKaart.size()); ++index)
         FileRecentKaart[index] = addEntry(FileRecent, indexed("FileRecent", index), QString());
     addSeparator(FileRecent, "FileRecentStreep");
-    FileRecentWissen = addEntry(FileRecent, "FileRecentWissen", "Lijst wissen");
-    FileSave = addSubmenu(File, "FileSave", "Kaart Opslaan");
-    FileSaveAs[1] = addEntry(FileSave, indexed("FileSaveAs", 1), "Als Bmp");
-    FileSaveAs[2] = addEntry(FileSave, indexed("FileSaveAs", 2), "Als Jpg");
-    FileSaveAs[3] = addEntry(FileSave, indexed("FileSaveAs", 3), "Als Jpg (afdrukkwaliteit)");
-    FileSaveAs[4] = addEntry(FileSave, indexed("FileSaveAs", 4), "Als Png (afdrukkwaliteit)");
+    FileRecentWissen = addEntry(FileRecent, "FileRecentWissen", tr("Lijst wissen"));
+    FileSave = addSubmenu(File, "FileSave", tr("Kaart Opslaan"));
+    FileSaveAs[1] = addEntry(FileSave, indexed("FileSaveAs", 1), tr("Als Bmp"));
+    FileSaveAs[2] = addEntry(FileSave, indexed("FileSaveAs", 2), tr("Als Jpg"));
+    FileSaveAs[3] = addEntry(FileSave, indexed("FileSaveAs", 3), tr("Als Jpg (afdrukkwaliteit)"));
+    FileSaveAs[4] = addEntry(FileSave, indexed("FileSaveAs", 4), tr("Als Png (afdrukkwaliteit)"));
     addSeparator(File, "FileStreep2");
-    FilePrint = addEntry(File, "FilePrint", "Afdrukken");
-    FileSetupPrinter = addEntry(File, "FileSetupPrinter", "Printer Setup");
-    FilePrintMarges = addEntry(File, "FilePrintMarges", "Print Marges");
+    FilePrint = addEntry(File, "FilePrint", tr("Afdrukken"));
+    FileSetupPrinter = addEntry(File, "FileSetupPrinter", tr("Printer Setup"));
+    FilePrintMarges = addEntry(File, "FilePrintMarges", tr("Print Marges"));
     addSeparator(File, "FileStreep4");
-    FileExit = addEntry(File, "FileExit", "Exit");
+    FileExit = addEntry(File, "FileExit", tr("Exit"));
 
-    layout = addTopMenu(bar, "layout", "Layout");
+    layout = addTopMenu(bar, "layout", tr("Layout"));
     for (int index = Layout::FirstPhotoLayout; index <= Layout::LastPhotoLayout; ++index)
-        LayoutKaart[index] = addEntry(layout, indexed("LayoutKaart", index), photoLayout(index)->caption);
+        LayoutKaart[index] = addEntry(layout, indexed("LayoutKaart", index), layoutCaption(index));
     LayoutKaart[Layout::Separator] = addSeparator(layout, indexed("LayoutKaart", Layout::Separator));
-    LayoutKaart[Layout::FreeDrawing] = addEntry(layout, indexed("LayoutKaart", Layout::FreeDrawing), "Zelf Tekenen");
-    LayoutKaart[Layout::AddressSide] = addEntry(layout, indexed("LayoutKaart", Layout::AddressSide), "Adreszijde");
+    LayoutKaart[Layout::FreeDrawing] = addEntry(layout, indexed("LayoutKaart", Layout::FreeDrawing), tr("Zelf Tekenen"));
+    LayoutKaart[Layout::AddressSide] = addEntry(layout, indexed("LayoutKaart", Layout::AddressSide), tr("Adreszijde"));
     for (QAction* entry : LayoutKaart)
         if (entry && !entry->isSeparator())
             entry->setCheckable(true);
     LayoutKaart[Layout::FirstPhotoLayout]->setChecked(true);
     addSeparator(layout, "LayoutStreep1");
-    LayoutBijsnijden = addEntry(layout, "LayoutBijsnijden", "Foto's bijsnijden");
+    LayoutBijsnijden = addEntry(layout, "LayoutBijsnijden", tr("Foto's bijsnijden"));
     LayoutBijsnijden->setCheckable(true);
 
-    Bewerken = addTopMenu(bar, "Bewerken", "Bewerken");
-    EditBewerken = addSubmenu(Bewerken, "EditBewerken", "Filters");
+    Bewerken = addTopMenu(bar, "Bewerken", tr("Bewerken"));
+    EditBewerken = addSubmenu(Bewerken, "EditBewerken", tr("Filters"));
     for (int index = filterMenuFirst(FilterMenu::Filters); index < filterMenuEnd(FilterMenu::Filters); ++index) {
         const QString caption = filterMenuCaption(FilterMenu::Filters, index);
         if (index == 5) {
@@ -115,14 +116,14 @@ void Main::buildMenus()
     for (int index = filterMenuFirst(FilterMenu::Flips); index < filterMenuEnd(FilterMenu::Flips); ++index)
         EditFlipConvert[index] = addEntry(Bewerken, indexed("EditFlipConvert", index), filterMenuCaption(FilterMenu::Flips, index));
     addSeparator(Bewerken, "EditStreep1");
-    EditKaders = addSubmenu(Bewerken, "EditKaders", "Kaders");
+    EditKaders = addSubmenu(Bewerken, "EditKaders", tr("Kaders"));
     for (int width : BorderWidths)
         EditLijstrand[width] = addEntry(EditKaders, indexed("EditLijstrand", width), borderCaption(width));
     for (int index : {1, 2})
         EditLijst[index] = addEntry(EditKaders, indexed("EditLijst", index), centreShapeCaption(index));
 
-    Beeld = addTopMenu(bar, "Beeld", "Beeld");
-    BeeldPassend = addEntry(Beeld, "BeeldPassend", "Passend in venster");
+    Beeld = addTopMenu(bar, "Beeld", tr("Beeld"));
+    BeeldPassend = addEntry(Beeld, "BeeldPassend", tr("Passend in venster"));
     BeeldPassend->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
     auto* zooms = new QActionGroup(Beeld);
     zooms->addAction(BeeldPassend);
@@ -134,27 +135,27 @@ void Main::buildMenus()
         entry->setCheckable(true);
     BeeldZoom[1]->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_1));
     addSeparator(Beeld, "BeeldStreep1");
-    BeeldInzoomen = addEntry(Beeld, "BeeldInzoomen", "Inzoomen");
+    BeeldInzoomen = addEntry(Beeld, "BeeldInzoomen", tr("Inzoomen"));
     BeeldInzoomen->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
-    BeeldUitzoomen = addEntry(Beeld, "BeeldUitzoomen", "Uitzoomen");
+    BeeldUitzoomen = addEntry(Beeld, "BeeldUitzoomen", tr("Uitzoomen"));
     BeeldUitzoomen->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Minus));
 
-    Tools = addTopMenu(bar, "Tools", "Tools");
-    ToolsUndo = addEntry(Tools, "ToolsUndo", "Undo");
-    ToolsRedo = addEntry(Tools, "ToolsRedo", "Redo");
-    ToolsKleurLayer = addSubmenu(Tools, "ToolsKleurLayer", "Kleur Layer");
-    static const char* const layerColours[4] = {"", "Wit", "Grijs", "Zwart"};
+    Tools = addTopMenu(bar, "Tools", tr("Tools"));
+    ToolsUndo = addEntry(Tools, "ToolsUndo", tr("Undo"));
+    ToolsRedo = addEntry(Tools, "ToolsRedo", tr("Redo"));
+    ToolsKleurLayer = addSubmenu(Tools, "ToolsKleurLayer", tr("Kleur Layer"));
+    const QString layerColours[4] = {QString(), tr("Wit"), tr("Grijs"), tr("Zwart")};
     for (int index = 1; index <= 3; ++index) {
         ToolsColorLayer[index] = addEntry(ToolsKleurLayer, indexed("ToolsColorLayer", index), layerColours[index]);
         ToolsColorLayer[index]->setCheckable(true);
     }
     ToolsColorLayer[3]->setChecked(true);
-    ToolsGradient = addSubmenu(Tools, "ToolsGradient", "Verloopkleuren");
+    ToolsGradient = addSubmenu(Tools, "ToolsGradient", tr("Verloopkleuren"));
     for (int index = 0; index <= GradientCircularEntry; ++index)
         GradientRichting[index] = addEntry(ToolsGradient, indexed("GradientRichting", index), gradientCaption(index));
     addSeparator(Tools, "Toolsstreep1");
-    ToolsConfig = addEntry(Tools, "ToolsConfig", "Configuratie");
-    ToolsDatabase = addEntry(Tools, "ToolsDatabase", "Adressenbestand");
+    ToolsConfig = addEntry(Tools, "ToolsConfig", tr("Configuratie"));
+    ToolsDatabase = addEntry(Tools, "ToolsDatabase", tr("Adressenbestand"));
     // Undo and Redo also head "Bewerken", where a desktop program keeps them.
     QAction* firstEdit = Bewerken->actions().constFirst();
     Bewerken->insertActions(firstEdit, {ToolsUndo, ToolsRedo});
@@ -170,14 +171,14 @@ void Main::buildMenus()
     for (const auto& [entry, keys] : shortcuts)
         entry->setShortcut(keys);
 
-    Help = addTopMenu(bar, "Help", "Help");
-    HelpHelp = addEntry(Help, "HelpHelp", "Help");
+    Help = addTopMenu(bar, "Help", tr("Help"));
+    HelpHelp = addEntry(Help, "HelpHelp", tr("Help"));
     HelpHelp->setCheckable(true);
     HelpHelppdf = addEntry(Help, "HelpHelppdf", "Help.pdf");
     addSeparator(Help, "HelpStreep1");
-    HelpSoftware = addEntry(Help, "HelpSoftware", "Meer Software");
-    HelpZilverhoek = addEntry(Help, "HelpZilverhoek", SecondSiteCaption);
-    HelpDownload = addEntry(Help, "HelpDownload", "Download Kaarten");
+    HelpSoftware = addEntry(Help, "HelpSoftware", tr("Meer Software"));
+    HelpZilverhoek = addEntry(Help, "HelpZilverhoek", QCoreApplication::translate("Main", SecondSiteCaption));
+    HelpDownload = addEntry(Help, "HelpDownload", tr("Download Kaarten"));
 
     Tussenlijn = bar->addAction("|");
     Tussenlijn->setObjectName("Tussenlijn");

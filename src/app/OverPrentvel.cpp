@@ -3,6 +3,7 @@
 #include "platform/DesktopShell.h"
 #include "platform/ProgramFolder.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -11,12 +12,12 @@
 
 QString versionLine()
 {
-    return QStringLiteral("Versie %1").arg(QStringLiteral(PRENTVEL_VERSION));
+    return QCoreApplication::translate("OverPrentvel", "Versie %1").arg(QStringLiteral(PRENTVEL_VERSION));
 }
 
 QString platformLine()
 {
-    return QStringLiteral("Platform: %1, %2 (%3-bit)")
+    return QCoreApplication::translate("OverPrentvel", "Platform: %1, %2 (%3-bit)")
         .arg(QSysInfo::prettyProductName(), QSysInfo::currentCpuArchitecture())
         .arg(QSysInfo::WordSize);
 }
@@ -25,7 +26,7 @@ OverPrentvel::OverPrentvel(QWidget* parent)
     : QDialog(parent)
 {
     setObjectName("OverPrentvel");
-    setWindowTitle(QStringLiteral(" Over Prentvel"));
+    setWindowTitle(tr(" Over Prentvel"));
 
     auto* name = new QLabel(QStringLiteral("Prentvel"), this);
     name->setObjectName("NaamLabel");
@@ -33,7 +34,7 @@ OverPrentvel::OverPrentvel(QWidget* parent)
     bold.setBold(true);
     bold.setPointSizeF(bold.pointSizeF() * 1.5);
     name->setFont(bold);
-    auto* purpose = new QLabel(QStringLiteral("Zelf prentbriefkaarten ontwerpen en afdrukken."), this);
+    auto* purpose = new QLabel(tr("Zelf prentbriefkaarten ontwerpen en afdrukken."), this);
     purpose->setObjectName("OmschrijvingLabel");
     VersieLabel = new QLabel(versionLine(), this);
     VersieLabel->setObjectName("VersieLabel");
@@ -41,10 +42,10 @@ OverPrentvel::OverPrentvel(QWidget* parent)
     PlatformLabel->setObjectName("PlatformLabel");
     PlatformLabel->setTextFormat(Qt::PlainText);
 
-    HandleidingKnop = new QPushButton(QStringLiteral("Handleiding"), this);
+    HandleidingKnop = new QPushButton(tr("Handleiding"), this);
     HandleidingKnop->setObjectName("HandleidingKnop");
-    HandleidingKnop->setToolTip(QStringLiteral(" Opent de handleiding (help.pdf) "));
-    SluitenKnop = new QPushButton(QStringLiteral("Sluiten"), this);
+    HandleidingKnop->setToolTip(tr(" Opent de handleiding (help.pdf) "));
+    SluitenKnop = new QPushButton(tr("Sluiten"), this);
     SluitenKnop->setObjectName("SluitenKnop");
     SluitenKnop->setDefault(true);
 

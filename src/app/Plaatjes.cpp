@@ -2,6 +2,7 @@
 
 #include "platform/SharpPicture.h"
 
+#include <QCoreApplication>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -194,7 +195,7 @@ QImage Plaatjes::titlePicture(qreal ratio)
     p.setFont(subtitle);
     p.setPen(QColor(220, 235, 245));
     p.drawText(QRectF(190, 0, 330, 44), Qt::AlignVCenter | Qt::AlignRight,
-               QString::fromUtf8("prentbriefkaarten ontwerpen en afdrukken"));
+               QCoreApplication::translate("Main", "prentbriefkaarten ontwerpen en afdrukken"));
     return image;
 }
 

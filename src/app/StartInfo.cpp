@@ -2,6 +2,7 @@
 
 #include "platform/Rounding.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QLocale>
 #include <QStringList>
@@ -14,7 +15,7 @@ QString GetFileVersion(const QString& fileName)
 {
     const QFileInfo file(fileName);
     if (!file.exists() || !file.isReadable() || file.size() == 0)
-        return QStringLiteral("Error");
+        return QCoreApplication::translate("Titel", "Error");
     const QStringList parts = QStringLiteral(PRENTVEL_VERSION).split('.');
     QStringList fields;
     for (int i = 0; i < 4; ++i) {
@@ -42,7 +43,8 @@ int dpiFromLogicalDpi(double logicalDpi)
 
 QString informationText(const StartInfo& info)
 {
-    const QString platform = QStringLiteral("For %1-bit computers with Linux.").arg(QSysInfo::WordSize);
+    const QString platform =
+        QCoreApplication::translate("Titel", "For %1-bit computers with Linux.").arg(QSysInfo::WordSize);
     const QString date = info.fileDate.isValid()
         ? QLocale().toString(info.fileDate.date(), QLocale::ShortFormat) + ' '
             + QLocale().toString(info.fileDate.time(), QStringLiteral("H:mm:ss"))
@@ -50,22 +52,25 @@ QString informationText(const StartInfo& info)
     const QStringList lines = {
         platform,
         QString(),
-        QStringLiteral("Version number : ") + info.versionText,
-        QStringLiteral("Filesize............. : ") + info.sizeText + QStringLiteral(" Bytes"),
-        QStringLiteral("Filedate............ : ") + date,
-        QStringLiteral("Screen............. : %1 x %2 pixels").arg(info.screenPixels.width()).arg(info.screenPixels.height()),
-        QStringLiteral("Dpi................... : %1").arg(info.dpi),
-        QStringLiteral("Time / Date..... :"),
+        QCoreApplication::translate("Titel", "Version number : %1").arg(info.versionText),
+        QCoreApplication::translate("Titel", "Filesize............. : %1 Bytes").arg(info.sizeText),
+        QCoreApplication::translate("Titel", "Filedate............ : %1").arg(date),
+        QCoreApplication::translate("Titel", "Screen............. : %1 x %2 pixels")
+            .arg(info.screenPixels.width())
+            .arg(info.screenPixels.height()),
+        QCoreApplication::translate("Titel", "Dpi................... : %1").arg(info.dpi),
+        QCoreApplication::translate("Titel", "Time / Date..... :"),
     };
     return lines.join(QStringLiteral("\r\n"));
 }
 
 QString resolutionWarning(int dpi)
 {
-    return QStringList{
-        QStringLiteral("Uw beeldscherm is ingesteld op %1 DPI (Dots Per Inch)").arg(dpi),
-        QStringLiteral("wijzig dit naar 96 DPI. Op onderstaande internet site"),
-        QStringLiteral("is beschreven hoe deze wijziging kan worden gedaan."),
-        QString::fromLatin1(ResolutionHelpAddress),
-    }.join(QStringLiteral("\r\n"));
+    // One text, so that a translation may break its lines where its own words fall.
+    const QString lines = QCoreApplication::translate("Titel",
+                                                      "Uw beeldscherm is ingesteld op %1 DPI (Dots Per Inch)\n"
+                                                      "wijzig dit naar 96 DPI. Op onderstaande internet site\n"
+                                                      "is beschreven hoe deze wijziging kan worden gedaan.")
+                              .arg(dpi);
+    return (lines.split(QLatin1Char('\n')) << QString::fromLatin1(ResolutionHelpAddress)).join(QStringLiteral("\r\n"));
 }

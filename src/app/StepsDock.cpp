@@ -12,8 +12,7 @@ constexpr int IndexRole = Qt::UserRole;
 }
 
 StepsDock::StepsDock(QWidget* parent)
-    : QDockWidget(QStringLiteral("Stappen"), parent), list_(new QListWidget(this)),
-      remove_(new QAction(QStringLiteral("Verwijder stap"), list_))
+    : QDockWidget(tr("Stappen"), parent), list_(new QListWidget(this)), remove_(new QAction(tr("Verwijder stap"), list_))
 {
     setObjectName("StappenDock");
     setFeatures(DockWidgetClosable | DockWidgetMovable | DockWidgetFloatable);
@@ -63,7 +62,7 @@ void StepsDock::showSteps(const std::vector<CardStep>& steps)
         item->setData(IndexRole, step.index);
         // An undone step is shown greyed and cannot be picked.
         item->setFlags(step.undone ? Qt::NoItemFlags : Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-        item->setToolTip(step.undone ? QStringLiteral("Ongedaan gemaakt: Opnieuw brengt deze stap terug") : QString());
+        item->setToolTip(step.undone ? undoneTip() : QString());
         if (step.undone && item->isSelected())
             item->setSelected(false);
     }
@@ -83,6 +82,18 @@ void StepsDock::closeEvent(QCloseEvent* event)
     QDockWidget::closeEvent(event);
     if (event->isAccepted())
         Q_EMIT closedByUser();
+}
+
+QString StepsDock::undoneTip()
+{
+    return tr("Ongedaan gemaakt: Opnieuw brengt deze stap terug");
+}
+
+void StepsDock::retranslate()
+{
+    remove_->setText(tr("Verwijder stap"));
+    for (std::size_t row = 0; row < shown_.size(); ++row)
+        list_->item(int(row))->setToolTip(shown_[row].undone ? undoneTip() : QString());
 }
 
 int StepsDock::chosenIndex() const

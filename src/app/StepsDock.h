@@ -23,6 +23,9 @@ public:
     void showSteps(const std::vector<CardStep>& steps);
     // The document place of the selected step; -1 when none or an undone one.
     int chosenIndex() const;
+    // Sets the texts of its own again in the language now loaded; the steps'
+    // names come with the next showSteps().
+    void retranslate();
 
 Q_SIGNALS:
     void stepChosen(int index, OperationKind kind);
@@ -34,6 +37,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    static QString undoneTip();
+
     QListWidget* list_;
     QAction* remove_;
     std::vector<CardStep> shown_;

@@ -13,3 +13,7 @@ void installSteps(Main& main);               // the dock of the card's steps and
 void installCardFiles(Main& main);           // "Kaart bewaren", recent cards, the autosave
 void installLanguageMenu(Main& main);        // "Help > Taal / Language"
 void installCardSides(Main& main);           // "Beeld > Voorkant / Adreszijde": the card's two sides
+
+// Texts the window builds from its state, shown again (also after a change of language).
+void showCardSteps(Main& main);              // the steps dock: its title and the steps of the side shown
+void showLineWidth(Main& main);              // "Lijndikte is n pixels" under the slider

@@ -22,7 +22,6 @@
 #include <QTimer>
 
 namespace {
-const char* const StripText = "Klik op de foto om te beginnen...";
 
 StartInfo gatherStartInfo(int dpi)
 {
@@ -55,14 +54,14 @@ Titel::Titel(QWidget* parent)
     showSharpPicture(Image1, startPhoto);
     Image1->setCursor(Qt::PointingHandCursor);
 
-    Label4 = new ClickableLabel(QStringLiteral("Over Prentvel"), this);
+    Label4 = new ClickableLabel(tr("Over Prentvel"), this);
     Label4->setObjectName("Label4");
     setTextColor(Label4, QColor(30, 60, 110));
     QFont contact = Label4->font();
     contact.setUnderline(true);
     Label4->setFont(contact);
     Label4->setCursor(Qt::PointingHandCursor);
-    Label4->setToolTip(QStringLiteral(" Versie en handleiding "));
+    Label4->setToolTip(tr(" Versie en handleiding "));
     placeInTwips(Label4, 990, 885);
 
     // A blank first, as every tick writes it, so the text stands clear of its label.
@@ -96,7 +95,7 @@ Titel::Titel(QWidget* parent)
     stripSurface.fontSize = 8;
     stripSurface.currentX = 3;
     stripSurface.currentY = 1;
-    stripSurface.printText(QString::fromLatin1(StripText));
+    stripSurface.printText(tr("Klik op de foto om te beginnen..."));
     Picture1 = new PictureBox(&stripSurface, this);
     Picture1->setObjectName("Picture1");
     placeInTwips(Picture1, 285, 4305, 3600, 240);
@@ -148,7 +147,7 @@ void Titel::Form_Activate()
     if (dpi == 96 || warned_)
         return;
     warned_ = true;
-    Dialogs::showMessage(this, resolutionWarning(dpi), QStringLiteral(" Error"), Dialogs::Icon::Critical);
+    Dialogs::showMessage(this, resolutionWarning(dpi), tr(" Error"), Dialogs::Icon::Critical);
 }
 
 void Titel::Label4_Click()

@@ -58,9 +58,12 @@ public:
     virtual CardOverlays& overlays() = 0;
     // The window that dialogs open over.
     virtual QWidget* window() = 0;
-    // The photo's name and size on the menu bar, shown as written.
+    // The photo's name and size on the menu bar, kept as photoCaption() in
+    // PhotoOpen.h writes it and shown in the language shown.
     virtual void setPhotoCaption(const QString& caption) = 0;
-    // The caption under the tool buttons, and the help line.
+    // The caption under the tool buttons, and the help line. The help line is
+    // kept as given, in Dutch for the lines the editor knows, and shown in
+    // the language shown (shownInformation() in ClockAndHelp.h).
     virtual void setToolCaption(const QString& caption) = 0;
     virtual void setInformation(const QString& text) = 0;
     // The colour swatches follow the shared colours again.

@@ -2,30 +2,42 @@
 
 #include "platform/CardSurface.h"
 
+#include <QCoreApplication>
 #include <array>
 
 namespace {
 
-const QString oneFoto = QStringLiteral("Selecteer 1 foto uit het bestand");
-QString several(int count)
-{
-    return QStringLiteral("Selecteer achtereenvolgens %1 foto's uit het bestand").arg(count);
-}
+const char* const Context = "Main";
+const char* const OnePhoto = QT_TRANSLATE_NOOP("Main", "Selecteer 1 foto uit het bestand");
+const char* const SeveralPhotos = QT_TRANSLATE_NOOP("Main", "Selecteer achtereenvolgens %1 foto's uit het bestand");
+const char* const FreeDrawingInfo =
+    QT_TRANSLATE_NOOP("Main", "Zelf een tekening ontwerpen met de rechter tekenknoppen en kleuren");
 
 const std::array<CardLayout, 9>& photoLayouts()
 {
     static const std::array<CardLayout, 9> layouts = {{
-        {1, QStringLiteral("1 Foto"), 515, 365, 0, 0, oneFoto},
-        {2, QStringLiteral("1 Foto Links"), 300, 220, 50, 50, oneFoto},
-        {3, QStringLiteral("2 Foto's Vertikaal"), 258, 365, 0, 0, several(2)},
-        {4, QStringLiteral("2 Foto's Horizontaal"), 258, 182, 0, 60, several(2)},
-        {5, QStringLiteral("2 Foto's Schuin"), 258, 182, 30, 30, several(2)},
-        {6, QStringLiteral("3 Foto's Schuin"), 172, 122, 20, 20, several(3)},
-        {7, QStringLiteral("4 Foto's "), 258, 182, 0, 0, several(4)},
-        {8, QStringLiteral("5 Foto's"), 258, 182, 0, 0, several(5)},
-        {9, QStringLiteral("9 Foto's"), 172, 122, 0, 0, several(9)},
+        {1, QT_TRANSLATE_NOOP("Main", "1 Foto"), 515, 365, 0, 0, 1},
+        {2, QT_TRANSLATE_NOOP("Main", "1 Foto Links"), 300, 220, 50, 50, 1},
+        {3, QT_TRANSLATE_NOOP("Main", "2 Foto's Vertikaal"), 258, 365, 0, 0, 2},
+        {4, QT_TRANSLATE_NOOP("Main", "2 Foto's Horizontaal"), 258, 182, 0, 60, 2},
+        {5, QT_TRANSLATE_NOOP("Main", "2 Foto's Schuin"), 258, 182, 30, 30, 2},
+        {6, QT_TRANSLATE_NOOP("Main", "3 Foto's Schuin"), 172, 122, 20, 20, 3},
+        {7, QT_TRANSLATE_NOOP("Main", "4 Foto's "), 258, 182, 0, 0, 4},
+        {8, QT_TRANSLATE_NOOP("Main", "5 Foto's"), 258, 182, 0, 0, 5},
+        {9, QT_TRANSLATE_NOOP("Main", "9 Foto's"), 172, 122, 0, 0, 9},
     }};
     return layouts;
+}
+
+// The help line, its Dutch texts passed through `language`.
+template <typename Language>
+QString infoText(int index, Language language)
+{
+    if (const CardLayout* layout = photoLayout(index))
+        return layout->photos == 1 ? language(OnePhoto) : language(SeveralPhotos).arg(layout->photos);
+    if (index == Layout::FreeDrawing)
+        return language(FreeDrawingInfo);
+    return QString();
 }
 
 }
@@ -37,13 +49,20 @@ const CardLayout* photoLayout(int index)
     return &photoLayouts()[std::size_t(index - 1)];
 }
 
+QString layoutCaption(int index)
+{
+    const CardLayout* layout = photoLayout(index);
+    return layout ? QCoreApplication::translate(Context, layout->caption) : QString();
+}
+
 QString layoutInfoText(int index)
 {
-    if (const CardLayout* layout = photoLayout(index))
-        return layout->info;
-    if (index == Layout::FreeDrawing)
-        return QStringLiteral("Zelf een tekening ontwerpen met de rechter tekenknoppen en kleuren");
-    return QString();
+    return infoText(index, [](const char* text) { return QString::fromUtf8(text); });
+}
+
+QString shownLayoutInfoText(int index)
+{
+    return infoText(index, [](const char* text) { return QCoreApplication::translate(Context, text); });
 }
 
 // The rules are applied exactly in the order written: increments first, then
@@ -141,7 +160,7 @@ void TekenAdreszijde(CardSurface& card)
 
 QString AddressSideTemplate::name() const
 {
-    return QStringLiteral("Adreszijde");
+    return QCoreApplication::translate("Main", "Adreszijde");
 }
 
 void AddressSideTemplate::draw(CardSurface& card, const ProgressDisplays&) const

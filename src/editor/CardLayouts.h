@@ -24,19 +24,25 @@ constexpr int Entries[] = {1, 2, 3, 4, 5, 6, 7, 8, 9, FreeDrawing, AddressSide};
 
 struct CardLayout {
     int index;
-    QString caption;
+    const char* caption; // the menu entry, in Dutch: layoutCaption() translates it
     double frameWidth;
     double frameHeight;
     double firstX;
     double firstY;
-    QString info; // the help line shown when the layout is chosen
+    int photos; // how many photos the help line asks for
 };
 
 // The photo layouts 1..9; nullptr for any other index.
 const CardLayout* photoLayout(int index);
 
-// Caption of the help line for a layout menu entry (the photo layouts, free drawing and the address side).
+// The menu entry of photo layout `index` in the language shown.
+QString layoutCaption(int index);
+
+// The help line of a layout menu entry (the photo layouts, free drawing and
+// the address side) in Dutch, as the editor state and card files keep it;
+// shownLayoutInfoText() gives it in the language shown.
 QString layoutInfoText(int index);
+QString shownLayoutInfoText(int index);
 
 // Moves (x, y) to the next frame of `layout` after a photo was painted.
 void advanceFrame(int layout, double& x, double& y);

@@ -11,14 +11,15 @@
 #include "platform/SafeImageFile.h"
 
 #include <QColorSpace>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 
-const char* const BmpFilter = "Bitmap (*.bmp)|*.bmp";
-const char* const JpgFilter = "Jpg format (*.jpg)|*.jpg";
-const char* const PngFilter = "Png format (*.png)|*.png";
+const char* const BmpFilter = QT_TRANSLATE_NOOP("Main", "Bitmap (*.bmp)|*.bmp");
+const char* const JpgFilter = QT_TRANSLATE_NOOP("Main", "Jpg format (*.jpg)|*.jpg");
+const char* const PngFilter = QT_TRANSLATE_NOOP("Main", "Png format (*.png)|*.png");
 const char* const TemporaryBitmapName = "mydummy.bmp";
 
 namespace {
@@ -26,7 +27,7 @@ const QString ProgramName = QStringLiteral("Prentvel");
 
 QString notWritten(const QString& path)
 {
-    return QStringLiteral("De kaart is niet opgeslagen: %1 kon niet worden geschreven.")
+    return QCoreApplication::translate("Main", "De kaart is niet opgeslagen: %1 kon niet worden geschreven.")
         .arg(QDir::toNativeSeparators(path));
 }
 }
@@ -61,7 +62,7 @@ QString saveCardAsJpeg(const QImage& card, const QString& path, int quality, con
     if (!writeImageFile(card, temporaryBitmap, "bmp"))
         return notWritten(temporaryBitmap.isEmpty() ? QDir::tempPath() : temporaryBitmap);
     if (!QFileInfo::exists(temporaryBitmap))
-        return QStringLiteral("File save not as JPG!");
+        return QCoreApplication::translate("Main", "File save not as JPG!");
     const bool converted = BmpToJpeg(temporaryBitmap, path, quality);
     // Never remove the bitmap when the user chose that very file as the JPEG.
     if (QFileInfo(temporaryBitmap) != QFileInfo(path))
@@ -74,8 +75,8 @@ bool FileSaveAs_Click(CardContext& context, int index)
     if (index < 1 || index > 4)
         return false;
     const char* filter = index == 1 ? BmpFilter : index == 4 ? PngFilter : JpgFilter;
-    const QString path = Dialogs::saveFileName(context.window(), QStringLiteral("Kaart Opslaan"), QString::fromLatin1(filter),
-                                               Settings::cardFolder());
+    const QString path = Dialogs::saveFileName(context.window(), QCoreApplication::translate("Main", "Kaart Opslaan"),
+                                               QCoreApplication::translate("Main", filter), Settings::cardFolder());
     if (path.isEmpty())
         return false;
     Settings::setCardFolder(QFileInfo(path).absolutePath());

@@ -18,7 +18,8 @@ struct EditorState : ToolSettings, PointerState {
     double frameY = 0;
     double frameWidth = 515;
     double frameHeight = 365;
-    // The help line as the last change of layout or tool left it.
+    // The help line as the last change of layout or tool left it, in Dutch
+    // (see CardContext::setInformation).
     QString information = QStringLiteral("Kies een layout...");
     // The side shown (the fields above are its own), and the other side as
     // it waits; null while that side is empty.
@@ -28,7 +29,8 @@ struct EditorState : ToolSettings, PointerState {
     // Saving.
     int jpegQuality = 90;
 
-    // The last loaded photo, and the caption that names it on the menu bar.
+    // The last loaded photo, and the caption that names it on the menu bar
+    // (in Dutch, as photoCaption() writes it).
     QString photoCaption = QStringLiteral("*.*");
     QString photoFileName;
     int photoWidth = 0;

@@ -11,14 +11,15 @@
 #include "platform/CardSurface.h"
 #include "platform/PictureSurface.h"
 
+#include <QCoreApplication>
 #include <QImage>
 #include <QPainter>
 #include <QVector>
 #include <Qt>
 #include <cmath>
 
-const char* const PhotoFixedMessage =
-    "Deze foto kan niet meer worden aangepast: de kaart is daarna gespiegeld, gekanteld of omgezet naar de adreszijde";
+const char* const PhotoFixedMessage = QT_TRANSLATE_NOOP(
+    "Main", "Deze foto kan niet meer worden aangepast: de kaart is daarna gespiegeld, gekanteld of omgezet naar de adreszijde");
 
 // A press on a placed photo, until its release: a drag once the pointer moves.
 struct PhotoDrag {

@@ -14,27 +14,52 @@
 #include "editor/PhotoSource.h"
 #include "platform/Rounding.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QStringList>
 
 const char* const PhotoFilter = PhotoFileFilter;
 
+namespace {
+const char* const PhotoCaptionForm = QT_TRANSLATE_NOOP("Main", "%1 / %2 x %3 pixels / %4 Bytes");
+}
+
 QString photoCaption(const QString& fileName, int width, int height, qint64 bytes)
 {
-    return QStringLiteral("%1 / %2 x %3 pixels / %4 Bytes").arg(fileName).arg(width).arg(height).arg(bytes);
+    // One pass, so that a "%" in the file name stays as it is.
+    return QString::fromUtf8(PhotoCaptionForm)
+        .arg(fileName, QString::number(width), QString::number(height), QString::number(bytes));
+}
+
+QString shownPhotoCaption(const QString& caption)
+{
+    static const QRegularExpression form(QStringLiteral("^(.*) / (\\d+) x (\\d+) pixels / (\\d+) Bytes$"),
+                                         QRegularExpression::DotMatchesEverythingOption);
+    const QRegularExpressionMatch parts = form.match(caption);
+    if (!parts.hasMatch())
+        return caption;
+    return QCoreApplication::translate("Main", PhotoCaptionForm)
+        .arg(parts.captured(1), parts.captured(2), parts.captured(3), parts.captured(4));
 }
 
 QString cardOrPhotoFilter()
 {
-    const QStringList photos = QString::fromLatin1(PhotoFilter).split(QLatin1Char('|'));
+    // The photo filter's descriptions (every other part) are translated in its own context.
+    QStringList photos = QString::fromUtf8(PhotoFilter).split(QLatin1Char('|'));
+    for (qsizetype part = 0; part < photos.size(); part += 2)
+        photos[part] = QCoreApplication::translate("PhotoFileFilter", photos[part].toUtf8().constData());
     const QString cards = QStringLiteral("*.prentvel");
-    return QStringLiteral("Kaarten en foto's|%1;%2|Kaarten (%1)|%1|").arg(cards, photos.value(1)) + photos.join(QLatin1Char('|'));
+    return QStringLiteral("%1|%2;%3|%4|%2|")
+               .arg(QCoreApplication::translate("Main", "Kaarten en foto's"), cards, photos.value(1),
+                    QCoreApplication::translate("Main", "Kaarten (%1)").arg(cards))
+        + photos.join(QLatin1Char('|'));
 }
 
 void FileOpen_Click(CardContext& context, const CardFileOpener& openCard)
 {
-    const QString path = Dialogs::openFileName(context.window(), QStringLiteral("Open Foto / Kaart"), cardOrPhotoFilter(),
-                                               Settings::photoFolder());
+    const QString path = Dialogs::openFileName(context.window(), QCoreApplication::translate("Main", "Open Foto / Kaart"),
+                                               cardOrPhotoFilter(), Settings::photoFolder());
     if (path.isEmpty())
         return;
     Settings::setPhotoFolder(QFileInfo(path).absolutePath());
@@ -49,9 +74,10 @@ void openPhotoFile(CardContext& context, const QString& path)
     if (path.isEmpty())
         return;
     if (state.currentLayout == Layout::FreeDrawing) {
-        Dialogs::showMessage(context.window(),
-                             QStringLiteral("In 'Zelf Tekenen' worden geen foto's geladen. Kies eerst een foto-layout."),
-                             QStringLiteral(" Open Foto / Kaart"));
+        Dialogs::showMessage(
+            context.window(),
+            QCoreApplication::translate("Main", "In 'Zelf Tekenen' worden geen foto's geladen. Kies eerst een foto-layout."),
+            QCoreApplication::translate("Main", " Open Foto / Kaart"));
         return;
     }
 

@@ -13,8 +13,11 @@ extern const char* const PhotoFilter;
 // files, then the photo filter.
 QString cardOrPhotoFilter();
 
-// "zee.jpg / 640 x 480 pixels / 812 Bytes"
+// "zee.jpg / 640 x 480 pixels / 812 Bytes", in Dutch as the editor state and
+// card files keep it; shownPhotoCaption() gives such a caption in the language
+// shown, and any other caption as it is.
 QString photoCaption(const QString& fileName, int width, int height, qint64 bytes);
+QString shownPhotoCaption(const QString& caption);
 
 // Opens the file as a card when it is a card file (true), else leaves it (false).
 using CardFileOpener = std::function<bool(const QString& path)>;

@@ -2,6 +2,8 @@
 
 #include "platform/CardSurface.h"
 
+#include <QCoreApplication>
+
 PhotoInFrame::PhotoInFrame(std::shared_ptr<const PhotoSource> source, QRect frame, PhotoPlacement placement, int layout)
     : source_(std::move(source)), frame_(frame), placement_(placement), layout_(layout)
 {
@@ -9,7 +11,7 @@ PhotoInFrame::PhotoInFrame(std::shared_ptr<const PhotoSource> source, QRect fram
 
 QString PhotoInFrame::name() const
 {
-    return QStringLiteral("Foto");
+    return QCoreApplication::translate("Main", "Foto");
 }
 
 QRectF PhotoInFrame::shownPart() const
@@ -35,7 +37,7 @@ PhotoInRectangle::PhotoInRectangle(std::shared_ptr<const PhotoSource> source, QR
 
 QString PhotoInRectangle::name() const
 {
-    return QStringLiteral("Foto");
+    return QCoreApplication::translate("Main", "Foto");
 }
 
 void PhotoInRectangle::draw(CardSurface& card, const ProgressDisplays&) const

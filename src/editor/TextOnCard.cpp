@@ -5,6 +5,7 @@
 #include "platform/Dialogs.h"
 
 #include <QColor>
+#include <QCoreApplication>
 #include <QFont>
 
 std::optional<TextFont> chosenTextFont(CardContext& context)
@@ -13,9 +14,9 @@ std::optional<TextFont> chosenTextFont(CardContext& context)
     const std::optional<int> size = parseTextSize(choice.size);
     if (!size) {
         Dialogs::showMessage(context.window(),
-                             QStringLiteral("De grootte van de tekst moet een heel getal van %1 tot %2 zijn.")
+                             QCoreApplication::translate("Main", "De grootte van de tekst moet een heel getal van %1 tot %2 zijn.")
                                  .arg(SmallestTextSize).arg(LargestTextSize),
-                             QStringLiteral(" Tekst"), Dialogs::Icon::Information);
+                             QCoreApplication::translate("Main", " Tekst"), Dialogs::Icon::Information);
         return std::nullopt;
     }
     return TextFont{choice.fontName, *size, choice.bold, choice.italic, choice.underline};
@@ -46,5 +47,5 @@ void PlaatsKnop_Click(CardContext& context)
     context.overlays().showTextPreview(text + QLatin1Char(' '), previewFont, state.fillColor.color());
 
     state.placingText = true;
-    context.setInformation(QStringLiteral("Klik op de linkermuisknop om de tekst te plaatsen"));
+    context.setInformation(QStringLiteral(QT_TRANSLATE_NOOP("Main", "Klik op de linkermuisknop om de tekst te plaatsen")));
 }

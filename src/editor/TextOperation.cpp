@@ -1,5 +1,6 @@
 #include "editor/TextOperation.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QImage>
@@ -50,7 +51,7 @@ Operation TextOperation::movedBy(QPoint distance) const
 
 QString TextOperation::name() const
 {
-    return QStringLiteral("Tekst %1").arg(text_);
+    return QCoreApplication::translate("Main", "Tekst %1").arg(text_);
 }
 
 void TextOperation::draw(CardSurface& card, const ProgressDisplays&) const

@@ -10,12 +10,14 @@
 #include "platform/CardSurface.h"
 #include "platform/BusyGuard.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QTimer>
 #include <Qt>
 #include <cmath>
 
-const char* const TextSelectedMessage = "Sleep de tekst, pas hem aan in het tekstpaneel, of verwijder hem met Delete";
+const char* const TextSelectedMessage =
+    QT_TRANSLATE_NOOP("Main", "Sleep de tekst, pas hem aan in het tekstpaneel, of verwijder hem met Delete");
 
 // Changes from the text panel while the print copy waits: one open change of
 // the history, closed when the print copy is drawn.
@@ -201,7 +203,7 @@ void endTextSelection(CardContext& context)
         return;
     if (textOf(state.document, index)->text().isEmpty())
         removeOperation(context, index);
-    context.setInformation(QStringLiteral("Informatie..."));
+    context.setInformation(QStringLiteral(QT_TRANSLATE_NOOP("Main", "Informatie...")));
 }
 
 bool textMouseDown(CardContext& context, int button, double x, double y)

@@ -2,6 +2,8 @@
 
 #include "editor/CardHistory.h"
 
+#include <QCoreApplication>
+
 UnsavedWork::UnsavedWork(const CardHistory& history) : history_(history), saved_(history.currentState()) {}
 
 void UnsavedWork::markSaved()
@@ -22,5 +24,5 @@ bool UnsavedWork::unsaved() const
 
 QString UnsavedWork::question(const QString& designed) const
 {
-    return unsaved() ? QStringLiteral("De kaart is nog niet opgeslagen.\n") + designed : designed;
+    return unsaved() ? QCoreApplication::translate("Main", "De kaart is nog niet opgeslagen.\n%1").arg(designed) : designed;
 }
