@@ -2,6 +2,7 @@
 // naming the file, the recent cards, and the autosave with its recovery.
 #include "app/CardAutosave.h"
 #include "app/Main.h"
+#include "drawing/ToolTable.h"
 #include "app/Subsystems.h"
 #include "document/CardFile.h"
 #include "editor/PhotoAdjusting.h"
@@ -67,7 +68,7 @@ void Main::loadCardFileContent(const CardFileContent& content)
     replay.replay(card, shown.document);
     card.refresh();
     applyCardLayoutState(shown);
-    setToolCaption(toolCaption(shown.currentTool));
+    setToolCaption(drawingToolCaption(shown.currentTool));
     setInformation(shown.info);
     history.clear();
     Q_EMIT sideShown();

@@ -54,7 +54,7 @@ void installDrawingTools(Main& main)
 {
     for (int n = 1; n <= ToolCount; ++n) {
         QPushButton* button = main.Knop[n];
-        button->setToolTip(QCoreApplication::translate("Main", toolDescription(n).tip));
+        button->setToolTip(drawingToolTip(n));
         button->setIcon(toolIcon(n));
         QObject::connect(button, &QPushButton::clicked, &main, [&main, n] { Knop_Click(main.context(), n); });
     }

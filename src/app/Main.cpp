@@ -199,7 +199,7 @@ void Main::applyCardLayoutState(const CardLayoutState& layoutState)
     if (layoutState.layout != state.currentLayout)
         setInformation(layoutState.info);
     if (layoutState.currentTool != state.currentTool)
-        setToolCaption(toolCaption(layoutState.currentTool));
+        setToolCaption(drawingToolCaption(layoutState.currentTool));
     state.currentLayout = layoutState.layout;
     state.frameX = layoutState.frameX;
     state.frameY = layoutState.frameY;
@@ -261,7 +261,7 @@ void Main::LayoutKaart_Click(int index)
 void Main::chooseLayout(int index)
 {
     setToolButtonsEnabled(false);
-    setToolCaption(toolCaption(DrawingTool::NoTool));
+    setToolCaption(drawingToolCaption(DrawingTool::NoTool));
     for (QAction* entry : LayoutKaart)
         if (entry && entry->isCheckable())
             entry->setChecked(false);
@@ -309,7 +309,7 @@ void Main::FileNieuw_Click()
     replay.remember(card, state.document);
     setInformation(QStringLiteral(QT_TRANSLATE_NOOP("Main", "Kies een layout...")));
     setToolButtonsEnabled(false);
-    setToolCaption(toolCaption(DrawingTool::NoTool));
+    setToolCaption(drawingToolCaption(DrawingTool::NoTool));
     state.currentTool = DrawingTool::NoTool;
     for (QAction* entry : LayoutKaart)
         if (entry && entry->isCheckable())
@@ -335,12 +335,6 @@ void Main::setToolCaption(const QString& caption)
     Label1->adjustSize();
 }
 
-QString Main::toolCaption(int tool)
-{
-    return tool >= 1 && tool <= ToolCount ? QCoreApplication::translate("Main", toolDescription(tool).name)
-                                          : tr("Tekenknoppen");
-}
-
 void Main::setPhotoCaption(const QString& caption)
 {
     // A menu entry takes "&" as the sign of a shortcut letter.
@@ -356,11 +350,11 @@ void Main::retranslateDynamicTexts()
     showCardSteps(*this);
     StappenDock->retranslate();
     showInformationLine(shownInformation(state.information));
-    setToolCaption(toolCaption(state.currentTool));
+    setToolCaption(drawingToolCaption(state.currentTool));
     setPhotoCaption(state.photoCaption);
     showLineWidth(*this);
     for (int n = 1; n <= ToolCount; ++n)
-        Knop[n]->setToolTip(QCoreApplication::translate("Main", toolDescription(n).tip));
+        Knop[n]->setToolTip(drawingToolTip(n));
     KlokLabel->setText(clockCaption(QDateTime::currentDateTime()));
     HelpLabel->setText(helpText());
     showSharpPicture(TitelLabel, Plaatjes::titlePicture);
@@ -383,6 +377,13 @@ void Main::askKeptCloseRequest()
     closeRequested_ = false;
     // Asked from the event loop, after the handler that held the window busy has returned.
     QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
+}
+
+void Main::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslateDynamicTexts();
+    QMainWindow::changeEvent(event);
 }
 
 void Main::closeEvent(QCloseEvent* event)

@@ -252,8 +252,6 @@ public:
 
     // The caption under the tool buttons, at its full width.
     void setToolCaption(const QString& caption);
-    // That caption for `tool`: its name, or "Tekenknoppen" for none.
-    static QString toolCaption(int tool);
     // The photo's name and size on the menu bar, kept as given and shown in the language shown.
     void setPhotoCaption(const QString& caption);
 
@@ -277,6 +275,8 @@ Q_SIGNALS:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    // A new language: the texts built from the card's state are built again.
+    void changeEvent(QEvent* event) override;
 
 private:
     friend void installCardFiles(Main& main);

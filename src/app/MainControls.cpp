@@ -97,7 +97,7 @@ void Main::buildControls()
             top += 540;
         }
     }
-    Label1 = makeLabel(Frame2, "Label1", toolCaption(DrawingTool::NoTool));
+    Label1 = makeLabel(Frame2, "Label1", drawingToolCaption(DrawingTool::NoTool));
     placeInTwips(Label1, 120, 2460);
     Label3 = make<ClickableLabel>(Frame2, "Label3");
     placeInTwips(Label3, 1980, 195, 1545, 390);

@@ -47,7 +47,8 @@ void Knop_Click(CardContext& context, int n)
     if (n < 1 || n > ToolCount)
         return;
     context.setToolCaption(drawingToolName(n));
-    context.setInformation(drawingToolHelp(n));
+    // The help line is kept in Dutch and translated where it is shown.
+    context.setInformation(QString::fromUtf8(toolDescription(n).help));
 }
 
 void leaveTool(CardContext& context)
@@ -112,7 +113,7 @@ void Voorkant_MouseUp(CardContext& context, int button, int, double x, double y)
         placeTextAt(context, x, y);
         context.overlays().hideTextPreview();
         s.placingText = false;
-        context.setInformation(QCoreApplication::translate("Main", "Informatie..."));
+        context.setInformation(QStringLiteral(QT_TRANSLATE_NOOP("Main", "Informatie...")));
         card.refresh();
         return;
     }

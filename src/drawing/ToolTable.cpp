@@ -183,11 +183,6 @@ QString drawingToolName(int n)
     return QCoreApplication::translate("Main", toolDescription(n).name);
 }
 
-QString drawingToolHelp(int n)
-{
-    return QCoreApplication::translate("Main", toolDescription(n).help);
-}
-
 QString drawingToolCaption(int tool)
 {
     return tool >= 1 && tool <= ToolCount ? drawingToolName(tool) : QCoreApplication::translate("Main", noToolCaption);

@@ -24,7 +24,6 @@ constexpr int ToolCount = DrawingTool::PhotoImport;
 const ToolDescription& toolDescription(int n);
 QString drawingToolTip(int n);
 QString drawingToolName(int n);
-QString drawingToolHelp(int n);
 // The caption of the tool label: the name of `tool`, or "Tekenknoppen" when no
 // tool is chosen.
 QString drawingToolCaption(int tool);

@@ -45,10 +45,7 @@ QString shownPhotoCaption(const QString& caption)
 
 QString cardOrPhotoFilter()
 {
-    // The photo filter's descriptions (every other part) are translated in its own context.
-    QStringList photos = QString::fromUtf8(PhotoFilter).split(QLatin1Char('|'));
-    for (qsizetype part = 0; part < photos.size(); part += 2)
-        photos[part] = QCoreApplication::translate("PhotoFileFilter", photos[part].toUtf8().constData());
+    const QStringList photos = photoFileFilter().split(QLatin1Char('|'));
     const QString cards = QStringLiteral("*.prentvel");
     return QStringLiteral("%1|%2;%3|%4|%2|")
                .arg(QCoreApplication::translate("Main", "Kaarten en foto's"), cards, photos.value(1),

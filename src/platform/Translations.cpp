@@ -54,6 +54,20 @@ QLocale localeFor(const QString& code)
     return system.language() == language.language() ? system : language;
 }
 
+// Holds back the LanguageChange events Qt sends for each translator added or
+// removed, so that windows hear of a new language once, when it is complete.
+class LanguageChangeHold final : public QObject {
+public:
+    LanguageChangeHold() { QCoreApplication::instance()->installEventFilter(this); }
+    ~LanguageChangeHold() override
+    {
+        QCoreApplication::instance()->removeEventFilter(this);
+        QEvent change(QEvent::LanguageChange);
+        QCoreApplication::sendEvent(QCoreApplication::instance(), &change);
+    }
+    bool eventFilter(QObject*, QEvent* event) override { return event->type() == QEvent::LanguageChange; }
+};
+
 }
 
 QStringList available()
@@ -87,29 +101,32 @@ void use(const QString& code)
     }
     const QList<QWidget*> windows = QApplication::topLevelWidgets();
     const Retranslation texts(*s.memory, windows);
+    {
+        const LanguageChangeHold hold;
 
-    s.current = code;
-    QLocale::setDefault(localeFor(code));
-    // Qt's own dialogs: no translation is needed for English, Qt's own language.
-    if (s.qt) {
-        QCoreApplication::removeTranslator(s.qt);
-        delete s.qt;
-        s.qt = nullptr;
-    }
-    auto* qt = new QTranslator(app);
-    if (qt->load(QLocale(code), QStringLiteral("qtbase"), QStringLiteral("_"),
-                 QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        QCoreApplication::installTranslator(qt);
-        s.qt = qt;
-    } else {
-        delete qt;
-    }
-    // The program's translator is installed last, so it is asked first.
-    QCoreApplication::removeTranslator(s.memory);
-    s.memory->setTranslation(programTranslation(code));
-    QCoreApplication::installTranslator(s.memory);
+        s.current = code;
+        QLocale::setDefault(localeFor(code));
+        // Qt's own dialogs: no translation is needed for English, Qt's own language.
+        if (s.qt) {
+            QCoreApplication::removeTranslator(s.qt);
+            delete s.qt;
+            s.qt = nullptr;
+        }
+        auto* qt = new QTranslator(app);
+        if (qt->load(QLocale(code), QStringLiteral("qtbase"), QStringLiteral("_"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+            QCoreApplication::installTranslator(qt);
+            s.qt = qt;
+        } else {
+            delete qt;
+        }
+        // The program's translator is installed last, so it is asked first.
+        QCoreApplication::removeTranslator(s.memory);
+        s.memory->setTranslation(programTranslation(code));
+        QCoreApplication::installTranslator(s.memory);
 
-    texts.apply();
+        texts.apply();
+    } // the windows hear of the new language here
     for (QWidget* window : windows) {
         TextRoom::fitWindow(window);
         if (QLayout* layout = window->layout()) {
