@@ -2,6 +2,8 @@
 #include "printing/PageBuilders.h"
 #include "printing/PageText.h"
 
+#include <QCoreApplication>
+
 #include <array>
 
 using PageText::arial;
@@ -9,6 +11,11 @@ using PageText::black;
 using PageText::printAt;
 
 namespace {
+
+// The context of the texts on these sheets.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(AddressSheets)
+};
 
 constexpr std::array<double, 4> listFieldX{{15, 70, 120, 170}};
 constexpr double listNumberX = 5;
@@ -18,22 +25,18 @@ constexpr double listLastRowY = 265;
 
 void printListHeading(PrinterPage& page)
 {
-    static const std::array<QString, 4> headings{
-        {QStringLiteral("Naam"), QStringLiteral("Adres"), QStringLiteral("Postc. Woonpl."), QStringLiteral("Land")}};
-    printAt(page, listNumberX, 10, QStringLiteral("Nr."));
+    static constexpr std::array<const char*, 4> headings{
+        {QT_TRANSLATE_NOOP("AddressSheets", "Naam"), QT_TRANSLATE_NOOP("AddressSheets", "Adres"),
+         QT_TRANSLATE_NOOP("AddressSheets", "Postc. Woonpl."), QT_TRANSLATE_NOOP("AddressSheets", "Land")}};
+    printAt(page, listNumberX, 10, Text::tr("Nr."));
     for (int i = 0; i < 4; ++i)
-        printAt(page, listFieldX[i], 10, headings[i]);
+        printAt(page, listFieldX[i], 10, Text::tr(headings[i]));
     printAt(page, 5, 15, QString(160, QLatin1Char('-')));
 }
 
 std::array<QString, 4> fieldsOf(const AddressRecord& record)
 {
     return {record.naam, record.adres, record.postcodeWoonplaats, record.land};
-}
-
-PrintResult resultMessage(int count, const char* what)
-{
-    return {true, count, QStringLiteral("Print %1 %2").arg(count).arg(QLatin1String(what))};
 }
 
 }
@@ -64,7 +67,8 @@ PrintResult PrintAdresLijst(PrinterPage& page, const std::optional<AddressBook>&
             y = listFirstRowY;
         }
     }
-    return resultMessage(number - 1, "adressen");
+    const int count = number - 1;
+    return {true, count, Text::tr("Print %n adressen", nullptr, count)};
 }
 
 PrintResult PrintEtiketten(PrinterPage& page, const std::optional<AddressBook>& book,
@@ -98,5 +102,5 @@ PrintResult PrintEtiketten(PrinterPage& page, const std::optional<AddressBook>& 
             }
         }
     }
-    return resultMessage(count - 1, "etiketten");
+    return {true, count - 1, Text::tr("Print %n etiketten", nullptr, count - 1)};
 }

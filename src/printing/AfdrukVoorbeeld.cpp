@@ -29,7 +29,7 @@ AfdrukVoorbeeld::AfdrukVoorbeeld(Job job, const QPageLayout& layout, QWidget* pa
     : QDialog(parent), job_(std::move(job)), unprintable_(unprintable), printer_(std::make_unique<QPrinter>(QPrinter::HighResolution))
 {
     setObjectName("Afdrukvoorbeeld");
-    setWindowTitle(QStringLiteral("Afdrukvoorbeeld"));
+    setWindowTitle(tr("Afdrukvoorbeeld"));
     if (parent)
         setFont(parent->font());
     setModal(true);
@@ -37,18 +37,18 @@ AfdrukVoorbeeld::AfdrukVoorbeeld(Job job, const QPageLayout& layout, QWidget* pa
     printer_->setOutputFormat(QPrinter::PdfFormat);
     printer_->setPageLayout(layout);
 
-    VorigeKnop = button(this, "VorigeKnop", QStringLiteral("< Vorige"), QStringLiteral(" Vorige pagina "));
-    VolgendeKnop = button(this, "VolgendeKnop", QStringLiteral("Volgende >"), QStringLiteral(" Volgende pagina "));
+    VorigeKnop = button(this, "VorigeKnop", tr("< Vorige"), tr(" Vorige pagina "));
+    VolgendeKnop = button(this, "VolgendeKnop", tr("Volgende >"), tr(" Volgende pagina "));
     PaginaLabel = new QLabel(this);
     PaginaLabel->setObjectName("PaginaLabel");
-    PaginaLabel->setMinimumWidth(PaginaLabel->fontMetrics().horizontalAdvance(QStringLiteral("Pagina 888 van 888")) + 8);
+    PaginaLabel->setMinimumWidth(PaginaLabel->fontMetrics().horizontalAdvance(pagePosition(888, 888)) + 8);
     PaginaLabel->setAlignment(Qt::AlignCenter);
-    UitzoomenKnop = button(this, "UitzoomenKnop", QStringLiteral("Kleiner"), QStringLiteral(" Uitzoomen "));
-    InzoomenKnop = button(this, "InzoomenKnop", QStringLiteral("Groter"), QStringLiteral(" Inzoomen "));
-    PaginabreedteKnop = button(this, "PaginabreedteKnop", QStringLiteral("Paginabreedte"));
-    HelePaginaKnop = button(this, "HelePaginaKnop", QStringLiteral("Hele pagina"));
-    AfdrukKnop = button(this, "AfdrukKnop", QStringLiteral("Afdrukken"), QStringLiteral(" Deze vellen afdrukken "));
-    SluitenKnop = button(this, "SluitenKnop", QStringLiteral("Sluiten"));
+    UitzoomenKnop = button(this, "UitzoomenKnop", tr("Kleiner"), tr(" Uitzoomen "));
+    InzoomenKnop = button(this, "InzoomenKnop", tr("Groter"), tr(" Inzoomen "));
+    PaginabreedteKnop = button(this, "PaginabreedteKnop", tr("Paginabreedte"));
+    HelePaginaKnop = button(this, "HelePaginaKnop", tr("Hele pagina"));
+    AfdrukKnop = button(this, "AfdrukKnop", tr("Afdrukken"), tr(" Deze vellen afdrukken "));
+    SluitenKnop = button(this, "SluitenKnop", tr("Sluiten"));
     AfdrukKnop->setStyleSheet(QStringLiteral("background-color: rgb(192,255,192)"));
     SluitenKnop->setStyleSheet(QStringLiteral("background-color: rgb(255,192,192)"));
 
@@ -88,6 +88,11 @@ AfdrukVoorbeeld::AfdrukVoorbeeld(Job job, const QPageLayout& layout, QWidget* pa
 
 AfdrukVoorbeeld::~AfdrukVoorbeeld() = default;
 
+QString AfdrukVoorbeeld::pagePosition(int current, int count)
+{
+    return tr("Pagina %1 van %2").arg(current).arg(count);
+}
+
 int AfdrukVoorbeeld::pageCount() const
 {
     return Voorbeeld->pageCount();
@@ -104,7 +109,7 @@ void AfdrukVoorbeeld::showPagePosition()
 {
     const int count = Voorbeeld->pageCount();
     const int current = Voorbeeld->currentPage();
-    PaginaLabel->setText(QStringLiteral("Pagina %1 van %2").arg(current).arg(count));
+    PaginaLabel->setText(pagePosition(current, count));
     VorigeKnop->setEnabled(current > 1);
     VolgendeKnop->setEnabled(current < count);
 }

@@ -43,6 +43,8 @@ public:
     const Job& job() const { return job_; }
 
 private:
+    // "Pagina 3 van 5".
+    static QString pagePosition(int current, int count);
     void drawPages(QPrinter* printer);
     void showPagePosition();
 

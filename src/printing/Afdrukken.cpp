@@ -33,7 +33,12 @@
 
 namespace {
 
-const QString Title = QStringLiteral(" Afdrukken");
+// The title of the window's messages.
+QString title()
+{
+    return Afdrukken::tr(" Afdrukken");
+}
+
 // The row of the Voorbeeld button makes the window this much taller than its
 // first design; everything below the buttons moves down with it.
 constexpr int PreviewRow = 390;
@@ -97,7 +102,7 @@ Afdrukken::Afdrukken(const EditorState& state, const PrintSettings& settings, co
       loadBook_(std::move(loadBook)), preview_(std::make_unique<CardSurface>(PreviewWidth, PreviewHeight))
 {
     setObjectName("Afdrukken");
-    setWindowTitle(" Kaarten Afdrukken");
+    setWindowTitle(tr(" Kaarten Afdrukken"));
     if (parent)
         setFont(parent->font());
     setModal(true);
@@ -167,7 +172,7 @@ void Afdrukken::buildControls()
     Picture1 = make<QLabel>(Frame1, "Picture1");
     placeInTwips(Picture1, 240, 330, 1950, 2700);
     Picture1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Picture1->setToolTip(" WYSIWYG ");
+    Picture1->setToolTip(tr(" WYSIWYG "));
     Lijn = make<QFrame>(Picture1, "Lijn");
     Lijn->setGeometry(0, 0, 140, 1);
     setBackground(Lijn, QColor(192, 0, 0));
@@ -187,19 +192,19 @@ void Afdrukken::buildControls()
         Combo1->addItem(QString::number(n));
     Combo1->setEditText("1");
     placeInTwips(Combo1, 2820, 270, 600, -1);
-    Label4 = make<QLabel>(Frame1, "Label4", "Copy's");
+    Label4 = make<QLabel>(Frame1, "Label4", tr("Copy's"));
     placeInTwips(Label4, 3480, 315);
 
-    Label2 = make<QLabel>(Frame1, "Label2", "Info...");
+    Label2 = make<QLabel>(Frame1, "Label2", tr("Info..."));
     Label2->setWordWrap(true);
     Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setTextColor(Label2, QColor(100, 100, 100));
     placeInTwips(Label2, 2820, 750, 1845, 690);
-    CheckDubbelzijdig = make<QCheckBox>(Frame1, "CheckDubbelzijdig", "Beide zijden");
+    CheckDubbelzijdig = make<QCheckBox>(Frame1, "CheckDubbelzijdig", tr("Beide zijden"));
     CheckDubbelzijdig->setToolTip(
-        " Ook de adreszijde afdrukken: dubbelzijdig, of de vellen omdraaien en nog eens invoeren ");
+        tr(" Ook de adreszijde afdrukken: dubbelzijdig, of de vellen omdraaien en nog eens invoeren "));
     placeInTwips(CheckDubbelzijdig, 2820, 1440);
-    Check1 = make<QCheckBox>(Frame1, "Check1", "Met adressen en afz.");
+    Check1 = make<QCheckBox>(Frame1, "Check1", tr("Met adressen en afz."));
     placeInTwips(Check1, 2820, 1740);
 
     const int currentYear = QDate::currentDate().year();
@@ -209,7 +214,7 @@ void Afdrukken::buildControls()
     openAtShownText(Combo2);
     placeInTwips(Combo2, 2820, 1500, 810, -1);
     Combo2->hide();
-    Label5 = make<QLabel>(Frame1, "Label5", "Jaar");
+    Label5 = make<QLabel>(Frame1, "Label5", tr("Jaar"));
     placeInTwips(Label5, 3690, 1560);
     Label5->hide();
 
@@ -220,15 +225,15 @@ void Afdrukken::buildControls()
     Label1 = make<QLabel>(Frame1, "Label1");
     placeInTwips(Label1, 2820, 2730, 1800, 690);
     setBackground(Label1, QColor(64, 64, 64));
-    PrintKnop = make<QPushButton>(Frame1, "PrintKnop", "Print");
+    PrintKnop = make<QPushButton>(Frame1, "PrintKnop", tr("Print"));
     placeInTwips(PrintKnop, 2850, 2760, 870, 315);
     setBackground(PrintKnop, QColor(192, 255, 192));
-    ExitKnop = make<QPushButton>(Frame1, "ExitKnop", "Exit");
+    ExitKnop = make<QPushButton>(Frame1, "ExitKnop", tr("Exit"));
     placeInTwips(ExitKnop, 3720, 2760, 870, 315);
     setBackground(ExitKnop, QColor(255, 192, 192));
-    VoorbeeldKnop = make<QPushButton>(Frame1, "VoorbeeldKnop", "Voorbeeld");
+    VoorbeeldKnop = make<QPushButton>(Frame1, "VoorbeeldKnop", tr("Voorbeeld"));
     placeInTwips(VoorbeeldKnop, 2850, 3075, 1740, 315);
-    VoorbeeldKnop->setToolTip(" De echte vellen bekijken ");
+    VoorbeeldKnop->setToolTip(tr(" De echte vellen bekijken "));
     setBackground(VoorbeeldKnop, QColor(255, 255, 192));
     for (QPushButton* button : {PrintKnop, ExitKnop, VoorbeeldKnop})
         button->setAutoDefault(false);
@@ -243,9 +248,9 @@ void Afdrukken::buildControls()
     for (const QString& caption : PostcardPaper::captions())
         paperWidth = std::max(paperWidth, ComboPapier->fontMetrics().horizontalAdvance(caption));
     ComboPapier->setFixedWidth(std::max(ComboPapier->width(), paperWidth + 44));
-    CheckRandloos = make<QCheckBox>(Frame1, "CheckRandloos", "Randloos");
+    CheckRandloos = make<QCheckBox>(Frame1, "CheckRandloos", tr("Randloos"));
     CheckRandloos->setChecked(Settings::borderless());
-    CheckRandloos->setToolTip(" Tot aan de randen van het papier (de printer moet randloos kunnen printen) ");
+    CheckRandloos->setToolTip(tr(" Tot aan de randen van het papier (de printer moet randloos kunnen printen) "));
     CheckRandloos->adjustSize();
     CheckRandloos->move(ComboPapier->geometry().right() + 10,
                         ComboPapier->y() + (ComboPapier->height() - CheckRandloos->height()) / 2);
@@ -255,16 +260,16 @@ void Afdrukken::buildControls()
     Frame2 = make<QGroupBox>(this, "Frame2");
     placeInTwips(Frame2, 90, Frame1Height + 30, 4770, Frame2Height);
     ComboNaam1 = makeCombo(Frame2, "ComboNaam1", QColor(220, 240, 160));
-    ComboNaam1->setEditText("Selecteer 1e naam");
+    ComboNaam1->setEditText(tr("Selecteer 1e naam"));
     placeInTwips(ComboNaam1, 90, 210, 3300, -1);
     ComboNaam2 = makeCombo(Frame2, "ComboNaam2", QColor(220, 240, 160));
-    ComboNaam2->setEditText("Selecteer 2e naam");
+    ComboNaam2->setEditText(tr("Selecteer 2e naam"));
     placeInTwips(ComboNaam2, 90, 570, 3300, -1);
     ComboNaam3 = makeCombo(Frame2, "ComboNaam3", QColor(220, 240, 160));
-    ComboNaam3->setEditText("Selecteer 3e naam");
+    ComboNaam3->setEditText(tr("Selecteer 3e naam"));
     placeInTwips(ComboNaam3, 90, 930, 3300, -1);
     ComboNaam4 = makeCombo(Frame2, "ComboNaam4", QColor(220, 240, 160));
-    ComboNaam4->setEditText("Selecteer 4e naam");
+    ComboNaam4->setEditText(tr("Selecteer 4e naam"));
     placeInTwips(ComboNaam4, 90, 1290, 3300, -1);
     ComboNaam3->hide();
     ComboNaam4->hide();
@@ -432,7 +437,7 @@ void Afdrukken::fillNameLists()
 
 void Afdrukken::runScanAnimation()
 {
-    Label2->setText("Scanning...");
+    Label2->setText(tr("Scanning..."));
     Lijn->show();
     for (int y = 0; y <= PreviewHeight; ++y) {
         Lijn->move(0, y);
@@ -473,8 +478,8 @@ std::optional<PrintRun::Request> Afdrukken::readRequest()
     PrintRun::Request request = describedRequest(true);
     const auto copies = PrintRun::copies(Combo1->currentText());
     if (!copies) {
-        Dialogs::showMessage(this, QStringLiteral("Typ bij Copy's een aantal van 1 tot %1.").arg(PrintRun::MaxCopies),
-                             Title, Dialogs::Icon::Warning);
+        Dialogs::showMessage(this, tr("Typ bij Copy's een aantal van 1 tot %1.").arg(PrintRun::MaxCopies), title(),
+                             Dialogs::Icon::Warning);
         return std::nullopt;
     }
     request.copies = *copies;
@@ -483,10 +488,10 @@ std::optional<PrintRun::Request> Afdrukken::readRequest()
         const auto year = PrintRun::year(Combo2->currentText());
         if (!year) {
             Dialogs::showMessage(this,
-                                 QStringLiteral("Typ bij Jaar een jaartal van %1 tot %2.")
+                                 tr("Typ bij Jaar een jaartal van %1 tot %2.")
                                      .arg(PrintRun::FirstYear)
                                      .arg(PrintRun::LastYear),
-                                 Title, Dialogs::Icon::Warning);
+                                 title(), Dialogs::Icon::Warning);
             return std::nullopt;
         }
         request.year = *year;
@@ -516,7 +521,7 @@ bool Afdrukken::choosePaperFor(PrintRun::Request& request)
         return true;
     Dialogs::showMessage(this,
                          missingPaperMessage(printer_.printerName(), printModeRow(request.mode)->paperWish(request).caption),
-                         Title, Dialogs::Icon::Warning);
+                         title(), Dialogs::Icon::Warning);
     return false;
 }
 
@@ -526,7 +531,7 @@ bool Afdrukken::loadBookFor(const PrintRun::Request& request, std::optional<Addr
         return true;
     book = loadBook_();
     if (!book)
-        Dialogs::showMessage(this, PrintRun::NoAddressBookMessage, Title, Dialogs::Icon::Warning);
+        Dialogs::showMessage(this, PrintRun::translated(PrintRun::NoAddressBookMessage), title(), Dialogs::Icon::Warning);
     return book.has_value();
 }
 
@@ -576,8 +581,8 @@ void Afdrukken::printRequest(const PrintRun::Request& request, const std::option
         result = PrintRun::print(*page, request, [&book] { return book; }, this);
     }
     if (page->failed()) {
-        Dialogs::showMessage(this, "Het afdrukken is mislukt. Controleer de printer of de bestandsnaam.",
-                             Title, Dialogs::Icon::Warning);
+        Dialogs::showMessage(this, tr("Het afdrukken is mislukt. Controleer de printer of de bestandsnaam."),
+                             title(), Dialogs::Icon::Warning);
         return;
     }
     if (!result.isEmpty())

@@ -2,21 +2,42 @@
 
 #include "printing/PageText.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 
 #include <cmath>
 
 namespace {
-// One sentence a line on paper.
-const QStringList InstructionLines = {
-    QStringLiteral("Staan de kruisjes niet op 10 mm van de rand van het papier?"),
-    QStringLiteral("Meet het verschil."),
-    QStringLiteral("Te ver naar rechts of naar beneden: vul het in met een minteken bij Verschuiving X of Y."),
-    QStringLiteral("Te ver naar links of naar boven: zonder minteken."),
+// The context of the sheet's texts.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(AlignmentSheet)
 };
+
+// One sentence a line on paper.
+constexpr const char* InstructionLines[] = {
+    QT_TRANSLATE_NOOP("AlignmentSheet", "Staan de kruisjes niet op 10 mm van de rand van het papier?"),
+    QT_TRANSLATE_NOOP("AlignmentSheet", "Meet het verschil."),
+    QT_TRANSLATE_NOOP("AlignmentSheet",
+                      "Te ver naar rechts of naar beneden: vul het in met een minteken bij Verschuiving X of Y."),
+    QT_TRANSLATE_NOOP("AlignmentSheet", "Te ver naar links of naar boven: zonder minteken."),
+};
+
+// The instruction lines, translated when `translate` is set.
+QStringList instructionLines(bool translate)
+{
+    QStringList lines;
+    for (const char* line : InstructionLines)
+        lines << (translate ? Text::tr(line) : QString::fromUtf8(line));
+    return lines;
+}
 }
 
-const QString AlignmentInstruction = InstructionLines.join(QLatin1Char(' '));
+const QString AlignmentInstruction = instructionLines(false).join(QLatin1Char(' '));
+
+QString alignmentInstruction()
+{
+    return instructionLines(true).join(QLatin1Char(' '));
+}
 
 namespace {
 
@@ -71,8 +92,8 @@ void backScales(const Paper& paper)
     }
     paper.line(x0 - reach, y0, x0 + reach, y0);
     paper.line(x1, y1 - reach, x1, y1 + reach);
-    paper.text(x0 - reach - 28, y0 - 1.5, QStringLiteral("Achterkant X"));
-    paper.text(x1 - 28, y1 - 1.5, QStringLiteral("Achterkant Y"));
+    paper.text(x0 - reach - 28, y0 - 1.5, Text::tr("Achterkant X"));
+    paper.text(x1 - 28, y1 - 1.5, Text::tr("Achterkant Y"));
 }
 
 
@@ -125,20 +146,20 @@ void PrintTestvel(PrinterPage& page, const QMarginsF& margins, double offsetX, d
     ruler(paper, false, margins.top());
 
     page.setFont(PageText::arial, 14, true);
-    paper.text(20, 120, QStringLiteral("Testvel voor de uitlijning"));
+    paper.text(20, 120, Text::tr("Testvel voor de uitlijning"));
     page.setFont(PageText::arial, 10, false);
     double y = 132;
-    for (const QString& line : InstructionLines) {
+    for (const QString& line : instructionLines(true)) {
         paper.text(20, y, line);
         y += 6;
     }
-    paper.text(20, y + 6, QStringLiteral("Verschuiving nu: X %1 mm, Y %2 mm").arg(millimetres(offsetX), millimetres(offsetY)));
+    paper.text(20, y + 6, Text::tr("Verschuiving nu: X %1 mm, Y %2 mm").arg(millimetres(offsetX), millimetres(offsetY)));
 
     page.setFont(PageText::arial, 10, true);
-    paper.text(20, 185, QStringLiteral("Beide zijden"));
+    paper.text(20, 185, Text::tr("Beide zijden"));
     page.setFont(PageText::arial, 10, false);
-    paper.text(20, 191, QStringLiteral("Houd het vel tegen het licht en lees af waar de lijnen van de achterkant staan."));
-    paper.text(20, 197, QStringLiteral("Tel die getallen op bij Achterkant X en Y."));
+    paper.text(20, 191, Text::tr("Houd het vel tegen het licht en lees af waar de lijnen van de achterkant staan."));
+    paper.text(20, 197, Text::tr("Tel die getallen op bij Achterkant X en Y."));
     page.setFont(PageText::arial, 7, false);
     backScales(paper);
 }
@@ -159,8 +180,8 @@ void PrintTestvelAchterkant(PrinterPage& page, const QMarginsF& margins, double 
     // The texts read on the back, behind the front's instructions.
     paper.card(20, 120, 170, 40);
     page.setFont(PageText::arial, 14, true);
-    paper.text(20, 120, QStringLiteral("Achterkant van het testvel"));
+    paper.text(20, 120, Text::tr("Achterkant van het testvel"));
     page.setFont(PageText::arial, 10, false);
-    paper.text(20, 132, QStringLiteral("De lijnen op deze kant horen bij 0 op de schalen van de voorkant."));
-    paper.text(20, 138, QStringLiteral("Achterkant nu: X %1 mm, Y %2 mm").arg(millimetres(backOffsetX), millimetres(backOffsetY)));
+    paper.text(20, 132, Text::tr("De lijnen op deze kant horen bij 0 op de schalen van de voorkant."));
+    paper.text(20, 138, Text::tr("Achterkant nu: X %1 mm, Y %2 mm").arg(millimetres(backOffsetX), millimetres(backOffsetY)));
 }

@@ -8,8 +8,10 @@
 #include <QString>
 #include <QStringList>
 
-// What the user does with the sheet, printed on it and shown after printing.
+// What the user does with the sheet, printed on it and shown after printing:
+// the Dutch source, and the text in the language shown.
 extern const QString AlignmentInstruction;
+QString alignmentInstruction();
 
 // Distance of the crosses from the paper edges, in mm.
 constexpr double AlignmentCrossInset = 10;

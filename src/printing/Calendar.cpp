@@ -2,6 +2,8 @@
 #include "printing/PageBuilders.h"
 #include "printing/PageText.h"
 
+#include <QCoreApplication>
+
 #include <array>
 
 using PageText::arial;
@@ -10,18 +12,41 @@ using PageText::printAt;
 
 namespace {
 
+// The context of the calendar's names; they are translated where they are printed.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(Calendar)
+};
+
 struct Month {
     const char* name;  // padded to nine characters, printed with the spaces
     int days;
 };
 
 constexpr std::array<Month, 12> months{{
-    {"  Januari", 31}, {" Februari", 28}, {"    Maart", 31}, {"    April", 30},
-    {"      Mei", 31}, {"     Juni", 30}, {"     Juli", 31}, {" Augustus", 31},
-    {"September", 30}, {"  Oktober", 31}, {" November", 30}, {" December", 31},
+    {QT_TRANSLATE_NOOP("Calendar", "  Januari"), 31},
+    {QT_TRANSLATE_NOOP("Calendar", " Februari"), 28},
+    {QT_TRANSLATE_NOOP("Calendar", "    Maart"), 31},
+    {QT_TRANSLATE_NOOP("Calendar", "    April"), 30},
+    {QT_TRANSLATE_NOOP("Calendar", "      Mei"), 31},
+    {QT_TRANSLATE_NOOP("Calendar", "     Juni"), 30},
+    {QT_TRANSLATE_NOOP("Calendar", "     Juli"), 31},
+    {QT_TRANSLATE_NOOP("Calendar", " Augustus"), 31},
+    {QT_TRANSLATE_NOOP("Calendar", "September"), 30},
+    {QT_TRANSLATE_NOOP("Calendar", "  Oktober"), 31},
+    {QT_TRANSLATE_NOOP("Calendar", " November"), 30},
+    {QT_TRANSLATE_NOOP("Calendar", " December"), 31},
 }};
 
-constexpr std::array<const char*, 7> dayNames{{"Zo", "Ma", "Di", "Wo", "Do", "Vr", "Za"}};
+// Sunday first.
+constexpr std::array<const char*, 7> dayNames{{
+    QT_TRANSLATE_NOOP("Calendar", "Zo"),
+    QT_TRANSLATE_NOOP("Calendar", "Ma"),
+    QT_TRANSLATE_NOOP("Calendar", "Di"),
+    QT_TRANSLATE_NOOP("Calendar", "Wo"),
+    QT_TRANSLATE_NOOP("Calendar", "Do"),
+    QT_TRANSLATE_NOOP("Calendar", "Vr"),
+    QT_TRANSLATE_NOOP("Calendar", "Za"),
+}};
 
 constexpr double cellSize = 330;
 constexpr double rowHeight = 300;
@@ -52,7 +77,7 @@ int printMonth(PrinterPage& page, double x0, double y0, const Month& month, int 
     PrintKader(page, x0, y0, x0 + 2310, y0 + 2400);
     page.setFont(arial, 10, true);
     page.setTextColor(monthNameColor);
-    printAt(page, x0 + 630, y0 + 30, QString::fromLatin1(month.name));
+    printAt(page, x0 + 630, y0 + 30, Text::tr(month.name));
     page.drawLine(x0, y0 + rowHeight, x0 + 2100, y0 + rowHeight, black);
 
     for (int k = 0; k < 7; ++k) {
@@ -60,7 +85,7 @@ int printMonth(PrinterPage& page, double x0, double y0, const Month& month, int 
         PrintKader(page, x, y0 + rowHeight, x + cellSize, y0 + 2 * rowHeight);
         page.setFont(arial, 8, true);
         page.setTextColor(dayNameColor);
-        printAt(page, x + 60, y0 + 360, QString::fromLatin1(dayNames[k]));
+        printAt(page, x + 60, y0 + 360, Text::tr(dayNames[k]));
     }
 
     for (int r = 0; r < 6; ++r)

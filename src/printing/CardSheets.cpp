@@ -3,6 +3,8 @@
 #include "printing/PageBuilders.h"
 #include "printing/PageText.h"
 
+#include <QCoreApplication>
+
 #include <array>
 
 using PageText::arial;
@@ -10,6 +12,11 @@ using PageText::black;
 using PageText::printAt;
 
 namespace {
+
+// The context of the instructions on these sheets.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(CardSheets)
+};
 
 constexpr double slotLeft = 27;
 constexpr double topSlotTop = 39;
@@ -74,7 +81,7 @@ void PrintKnipLijnen(PrinterPage& page)
     for (const Segment& mark : cutMarks)
         page.drawLine(mark.x1, mark.y1, mark.x2, mark.y2, black);
     setInstructionFont(page);
-    printAt(page, 60, 265, QStringLiteral("Snij of knip de kaarten langs de zijlijnen door"));
+    printAt(page, 60, 265, Text::tr("Snij of knip de kaarten langs de zijlijnen door"));
 }
 
 void PrintTweeKaarten(PrinterPage& page, const QImage& card, bool turnInstruction)
@@ -84,7 +91,7 @@ void PrintTweeKaarten(PrinterPage& page, const QImage& card, bool turnInstructio
     if (!turnInstruction)
         return;
     setInstructionFont(page);
-    printAt(page, 45, 255, QStringLiteral("Draai het papier om en print de adreszijden op de achterkant"));
+    printAt(page, 45, 255, Text::tr("Draai het papier om en print de adreszijden op de achterkant"));
 }
 
 void PrintAdresZijden(PrinterPage& page, const QImage& card, const std::optional<AddressBook>& book,

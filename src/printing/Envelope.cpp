@@ -2,12 +2,19 @@
 #include "printing/PageBuilders.h"
 #include "printing/PageText.h"
 
+#include <QCoreApplication>
+
 #include <array>
 
 using PageText::arial;
 using PageText::black;
 
 namespace {
+// The context of the texts on the template.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(Envelope)
+};
+
 struct EnvelopeShape {
     bool rectangle;
     double x1, y1, x2, y2;
@@ -39,9 +46,9 @@ void PrintEnvelop(PrinterPage& page)
     }
     page.setFont(arial, 24, true);
     page.setTextColor(QColor(220, 220, 220));
-    PageText::printAt(page, 80, 100, QStringLiteral("Binnenzijde"));
+    PageText::printAt(page, 80, 100, Text::tr("Binnenzijde"));
     page.setFont(arial, 12, true);
     page.setTextColor(QColor(100, 100, 100));
     PageText::printAt(page, 20, 10,
-                      QStringLiteral("Knip de envelop uit en vouw deze via de lijnen naar binnen en lijm de zijtabs vast."));
+                      Text::tr("Knip de envelop uit en vouw deze via de lijnen naar binnen en lijm de zijtabs vast."));
 }

@@ -3,12 +3,18 @@
 #include "platform/LabelSheetStart.h"
 #include "platform/Rounding.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <QRegularExpression>
 
 namespace LabelSettingsInput {
 
 namespace {
+// The context of the refusals.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(LabelSettingsInput)
+};
+
 const QRegularExpression plainDecimal(QStringLiteral("^[0-9]*[.,]?[0-9]*$"));
 }
 
@@ -41,7 +47,7 @@ std::variant<Values, QString> read(const QString& left, const QString& top, cons
     const auto c = number(width);
     const auto d = number(height);
     if (!a || !b || !c || !d)
-        return QStringLiteral("Vul bij A, B, C en D een getal in.");
+        return Text::tr("Vul bij A, B, C en D een getal in.");
 
     Values values;
     values.left = *a;
@@ -50,12 +56,12 @@ std::variant<Values, QString> read(const QString& left, const QString& top, cons
     values.height = int(roundHalfEven(*d));
     // A label without width or height would put every label on the same spot.
     if (values.width <= 0 || values.height <= 0)
-        return QStringLiteral("De breedte (C) en de hoogte (D) van een etiket moeten groter dan 0 zijn.");
+        return Text::tr("De breedte (C) en de hoogte (D) van een etiket moeten groter dan 0 zijn.");
 
     bool ok = false;
     const int count = perSheet.trimmed().toInt(&ok);
     if (!ok || count < 1 || count > 255)
-        return QStringLiteral("Het aantal etiketten per vel moet een heel getal van 1 tot 255 zijn.");
+        return Text::tr("Het aantal etiketten per vel moet een heel getal van 1 tot 255 zijn.");
     values.perSheet = count;
     return values;
 }

@@ -1,11 +1,17 @@
 #include "printing/LabelSheetPicture.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPainterPath>
 
 #include <cmath>
 
 namespace {
+
+// The context of the pictures' explanations.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(LabelSheetPicture)
+};
 
 const QColor ArrowRed(200, 0, 0);
 
@@ -141,7 +147,7 @@ QImage alignmentPicture(QSize size)
     p.setFont(font);
     p.setPen(Qt::black);
     p.drawText(QRectF(98, 8, 140, 70), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap,
-               QStringLiteral("Verschuiving in mm:\nX groter: alles naar rechts\nY groter: alles naar beneden\n"
-                              "Meet het met het Testvel."));
+               Text::tr("Verschuiving in mm:\nX groter: alles naar rechts\nY groter: alles naar beneden\n"
+                        "Meet het met het Testvel."));
     return image;
 }

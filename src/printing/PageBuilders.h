@@ -35,7 +35,7 @@ struct LabelSettings {
 struct PrintResult {
     bool bookRead = false;  // false: no address book, nothing was reported
     int count = 0;          // addresses or labels printed
-    QString message;        // "Print 3 adressen" / "Print 3 etiketten"; empty when !bookRead
+    QString message;        // "Print 3 adressen" / "Print 3 etiketten", translated; empty when !bookRead
 };
 
 // A whole number as the printer prints it: one leading space where a minus

@@ -1,5 +1,6 @@
 #include "printing/PostcardPaper.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 #include <array>
@@ -9,30 +10,35 @@ namespace PostcardPaper {
 
 namespace {
 
+// The context of the paper names and the message.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(PostcardPaper)
+};
+
 struct Sheet {
     Id id;
     const char* key;
-    const char* caption;
+    const char* caption;   // the Dutch source of the list's text
 };
 
 // 10 x 15 cm photo paper is 4 x 6 inch.
 const std::array<Sheet, 2> sheets{{
-    {A6, "A6", "A6 (148 x 105 mm)"},
-    {TienBijVijftien, "10x15", "10 x 15 cm (102 x 152 mm)"},
+    {A6, "A6", QT_TRANSLATE_NOOP("PostcardPaper", "A6 (148 x 105 mm)")},
+    {TienBijVijftien, "10x15", QT_TRANSLATE_NOOP("PostcardPaper", "10 x 15 cm (102 x 152 mm)")},
 }};
 
 }
 
 QString caption(Id paper)
 {
-    return QString::fromUtf8(sheets[paper].caption);
+    return Text::tr(sheets[paper].caption);
 }
 
 QStringList captions()
 {
     QStringList list;
     for (const Sheet& sheet : sheets)
-        list << QString::fromUtf8(sheet.caption);
+        list << Text::tr(sheet.caption);
     return list;
 }
 
@@ -52,7 +58,7 @@ Id fromKey(const QString& text)
 QPageSize pageSize(Id paper)
 {
     if (paper == TienBijVijftien)
-        return QPageSize(QSizeF(4, 6), QPageSize::Inch, caption(paper), QPageSize::FuzzyMatch);
+        return QPageSize(QSizeF(4, 6), QPageSize::Inch, QString::fromUtf8(sheets[paper].caption), QPageSize::FuzzyMatch);
     return QPageSize(QPageSize::A6);
 }
 
@@ -104,6 +110,6 @@ std::optional<QPageSize> choosePaper(const PaperOffer& offer, const QPageSize& w
 
 QString missingPaperMessage(const QString& printerName, const QString& paperCaption)
 {
-    return QStringLiteral("De printer %1 heeft geen papier %2. Kies een andere printer of ander papier.")
+    return PostcardPaper::Text::tr("De printer %1 heeft geen papier %2. Kies een andere printer of ander papier.")
         .arg(printerName, paperCaption);
 }

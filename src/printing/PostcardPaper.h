@@ -14,7 +14,7 @@ namespace PostcardPaper {
 // The sheets of the paper list, in its order.
 enum Id : int { A6, TienBijVijftien };
 
-// The text of the paper list ("A6 (148 x 105 mm)").
+// The text of the paper list ("A6 (148 x 105 mm)"), in the language shown.
 QString caption(Id paper);
 QStringList captions();
 // The key the settings keep, and back; an unknown key gives A6.

@@ -4,6 +4,8 @@
 #include "printing/PrintRequest.h"
 #include "printing/StockPictures.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <array>
 
@@ -14,20 +16,28 @@ using Book = std::optional<AddressBook>;
 
 // --- Captions ---
 
+// A caption in the language shown; `text` is its Dutch source.
+QString caption(const char* text)
+{
+    return QCoreApplication::translate("PrintModes", text);
+}
+
 QString tweeKaartenCaption(const PrintChoices& choices)
 {
     if (choices.bothSides)
-        return QStringLiteral("2 Prentvellen, voor- en achterkant");
-    return choices.addressSide ? QStringLiteral("2 Adreszijden voor de achterzijde van de kaart")
-                               : QStringLiteral("2 Dezelfde prentvellen");
+        return caption(QT_TRANSLATE_NOOP("PrintModes", "2 Prentvellen, voor- en achterkant"));
+    return choices.addressSide ? caption(QT_TRANSLATE_NOOP("PrintModes", "2 Adreszijden voor de achterzijde van de kaart"))
+                               : caption(QT_TRANSLATE_NOOP("PrintModes", "2 Dezelfde prentvellen"));
 }
 
 QString etikettenCaption(const PrintChoices& choices)
 {
-    return QStringLiteral("Print %1 etiketten per vel met adressenbestand").arg(choices.labelsPerSheet);
+    return QCoreApplication::translate("PrintModes", "Print %n etiketten per vel met adressenbestand", nullptr,
+                                       choices.labelsPerSheet);
 }
 
-#define FIXED_CAPTION(text) [](const PrintChoices&) { return QStringLiteral(text); }
+// `text` is a QT_TRANSLATE_NOOP in the context "PrintModes".
+#define FIXED_CAPTION(text) [](const PrintChoices&) { return caption(text); }
 
 // --- Paper ---
 
@@ -199,22 +209,22 @@ void stockSample(DrawingSurface& preview, const QImage&, int)
 const std::array<PrintModeRow, PrintMode::Last - PrintMode::First + 1> rows{{
     {PrintMode::TweeKaarten, tweeKaartenCaption, AddressCheck | BothSides, a4Portrait, nullptr, bookForAddressSides, tweeKaarten,
      tweeKaartenSample},
-    {PrintMode::DubbelLiggend, FIXED_CAPTION("Dubbele kaart in Landscape mode (liggend)"), NoExtraControls, a4Portrait, nullptr,
-     noBook, dubbelLiggend, dubbelLiggendSample},
-    {PrintMode::DubbelStaand, FIXED_CAPTION("Dubbele kaart in Portret mode (staand)"), NoExtraControls, a4Portrait, nullptr,
-     noBook, dubbelStaand, dubbelStaandSample},
-    {PrintMode::Envelop, FIXED_CAPTION("Envelop 155 x 110 mm voor de prentvellen"), NoExtraControls, a4Portrait, nullptr, noBook,
-     envelop, stockSample<StockPictures::EnvelopSample>},
-    {PrintMode::Kalender, FIXED_CAPTION("Jaarkalender met het geselecteerde jaar"), YearChoice, a4Portrait, nullptr, noBook,
-     kalender, kalenderSample},
-    {PrintMode::AdresLijst, FIXED_CAPTION("Lijst met het ingevoerde adressenbestand"), NoExtraControls, a4Portrait, nullptr,
-     bookAlways, adresLijst, stockSample<StockPictures::AdresLijstSample>},
+    {PrintMode::DubbelLiggend, FIXED_CAPTION(QT_TRANSLATE_NOOP("PrintModes", "Dubbele kaart in Landscape mode (liggend)")),
+     NoExtraControls, a4Portrait, nullptr, noBook, dubbelLiggend, dubbelLiggendSample},
+    {PrintMode::DubbelStaand, FIXED_CAPTION(QT_TRANSLATE_NOOP("PrintModes", "Dubbele kaart in Portret mode (staand)")),
+     NoExtraControls, a4Portrait, nullptr, noBook, dubbelStaand, dubbelStaandSample},
+    {PrintMode::Envelop, FIXED_CAPTION(QT_TRANSLATE_NOOP("PrintModes", "Envelop 155 x 110 mm voor de prentvellen")),
+     NoExtraControls, a4Portrait, nullptr, noBook, envelop, stockSample<StockPictures::EnvelopSample>},
+    {PrintMode::Kalender, FIXED_CAPTION(QT_TRANSLATE_NOOP("PrintModes", "Jaarkalender met het geselecteerde jaar")),
+     YearChoice, a4Portrait, nullptr, noBook, kalender, kalenderSample},
+    {PrintMode::AdresLijst, FIXED_CAPTION(QT_TRANSLATE_NOOP("PrintModes", "Lijst met het ingevoerde adressenbestand")),
+     NoExtraControls, a4Portrait, nullptr, bookAlways, adresLijst, stockSample<StockPictures::AdresLijstSample>},
     {PrintMode::Etiketten, etikettenCaption, NoExtraControls, a4Portrait, nullptr, bookAlways, etiketten,
      stockSample<StockPictures::EtikettenSample>},
-    {PrintMode::Kaartpapier, FIXED_CAPTION("1 prentvel op briefkaartpapier"),
+    {PrintMode::Kaartpapier, FIXED_CAPTION(QT_TRANSLATE_NOOP("PrintModes", "1 prentvel op briefkaartpapier")),
      AddressCheck | BothSides | PaperChoice | BorderlessChoice, postcardSetup<postcardWish>, postcardWish,
      bookForAddressSides, kaartpapier, nullptr},
-    {PrintMode::VierOpA4, FIXED_CAPTION("4 prentvellen op A4 (geperforeerd kaartpapier)"),
+    {PrintMode::VierOpA4, FIXED_CAPTION(QT_TRANSLATE_NOOP("PrintModes", "4 prentvellen op A4 (geperforeerd kaartpapier)")),
      AddressCheck | BothSides | BorderlessChoice | FourNames, postcardSetup<a4Wish>, a4Wish, bookForAddressSides,
      vierOpA4, nullptr},
 }};

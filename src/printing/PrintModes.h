@@ -61,6 +61,7 @@ struct PaperWish {
 
 struct PrintModeRow {
     PrintMode::Id mode;
+    // The text of the information label, in the language shown.
     QString (*caption)(const PrintChoices& choices);
     unsigned extraControls;   // ExtraControl flags
     // The paper and page position for a job of this mode.

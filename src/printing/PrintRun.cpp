@@ -5,6 +5,7 @@
 #include "printing/ShiftedPage.h"
 #include "printing/TurnPicture.h"
 
+#include <QCoreApplication>
 #include <QPageLayout>
 
 #include <algorithm>
@@ -35,8 +36,8 @@ QString modeCaption(int mode, bool addressSide, int labelsPerSheet)
 
 QString openingCaption(bool addressSide)
 {
-    return addressSide ? QStringLiteral("2 Adreszijden met adressen uit het bestand")
-                       : QStringLiteral("2 Dezelfde prentvellen");
+    return addressSide ? QCoreApplication::translate("PrintModes", "2 Adreszijden met adressen uit het bestand")
+                       : QCoreApplication::translate("PrintModes", "2 Dezelfde prentvellen");
 }
 
 std::optional<int> copies(const QString& text)
@@ -57,13 +58,19 @@ QStringList yearItems(int currentYear)
     return items;
 }
 
-const QString NoAddressBookMessage =
-    QStringLiteral("Er is nog geen adressenbestand. Vul het eerst via Tools > Adressenbestand.");
+const QString NoAddressBookMessage = QString::fromUtf8(
+    QT_TRANSLATE_NOOP("PrintRun", "Er is nog geen adressenbestand. Vul het eerst via Tools > Adressenbestand."));
 
-const QString FrontsOnlyMessage = QStringLiteral("Alleen de voorkanten zijn geprint.");
-const QString TurnTitle = QStringLiteral(" Beide zijden");
-const QString TurnQuestion = QStringLiteral(
-    "Leg de bedrukte vellen terug in de papierlade zoals op het plaatje, en klik op Ja om de achterkanten te printen.");
+const QString FrontsOnlyMessage = QString::fromUtf8(QT_TRANSLATE_NOOP("PrintRun", "Alleen de voorkanten zijn geprint."));
+const QString TurnTitle = QString::fromUtf8(QT_TRANSLATE_NOOP("PrintRun", " Beide zijden"));
+const QString TurnQuestion = QString::fromUtf8(QT_TRANSLATE_NOOP(
+    "PrintRun",
+    "Leg de bedrukte vellen terug in de papierlade zoals op het plaatje, en klik op Ja om de achterkanten te printen."));
+
+QString translated(const QString& source)
+{
+    return QCoreApplication::translate("PrintRun", source.toUtf8().constData());
+}
 
 bool printsBothSides(const Request& request)
 {
@@ -147,9 +154,10 @@ QString printTwoSided(PrinterPage& page, const Job& job, QWidget* parent)
     const PrintResult result = printPass(page, job, Pass::Fronts);
     if (page.failed())
         return message(result);
-    if (!Dialogs::askYesNoWithPicture(parent, TurnQuestion, TurnTitle, turnSheetsPicture(landscape))
+    if (!Dialogs::askYesNoWithPicture(parent, translated(TurnQuestion), translated(TurnTitle),
+                                      turnSheetsPicture(landscape))
         || !page.startAnotherJob())
-        return FrontsOnlyMessage;
+        return translated(FrontsOnlyMessage);
     printPass(page, job, Pass::Backs);
     return message(result);
 }

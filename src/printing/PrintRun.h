@@ -27,7 +27,7 @@ constexpr int MaxCopies = 10;
 constexpr int FirstYear = 1583;
 constexpr int LastYear = 9999;
 
-// The caption of a mode in the information label.
+// The caption of a mode in the information label, in the language shown.
 QString modeCaption(int mode, bool addressSide, int labelsPerSheet);
 // The mode 1 caption when the window opens.
 QString openingCaption(bool addressSide);
@@ -45,7 +45,10 @@ using BookLoader = std::function<std::optional<AddressBook>()>;
 // Whether the request prints addresses from the address book.
 bool needsAddressBook(const Request& request);
 // What Print and Voorbeeld say when such a request finds no address book.
+// This text and the run's texts below are the Dutch sources; translated()
+// gives them in the language shown.
 extern const QString NoAddressBookMessage;
+QString translated(const QString& source);
 
 // The sides of a sheet.
 enum class Side { Front, Back };
@@ -76,8 +79,8 @@ extern const QString TurnQuestion;
 // sides (printBothSides), each copy its own pair of pages; otherwise, or when
 // that job fails, the fronts as one job, then the turn question (through
 // Dialogs, over `parent`), and on Ja the backs as a second job.
-// Gives the builder's result message, FrontsOnlyMessage when the user stopped
-// after the fronts, or an empty text.
+// Gives the builder's result message, FrontsOnlyMessage (translated) when the
+// user stopped after the fronts, or an empty text.
 QString print(PrinterPage& page, const Request& request, const BookLoader& loadBook, QWidget* parent = nullptr);
 
 // Prints the two-sided alignment sheet on `page` (its origin `paperMargins`

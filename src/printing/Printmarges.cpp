@@ -27,7 +27,11 @@
 
 namespace {
 
-const QString Title = QStringLiteral(" Afdruk Marges");
+// The window's title, also over its messages.
+QString title()
+{
+    return Printmarges::tr(" Afdruk Marges");
+}
 
 // The four alignment inputs (printer, then back) below the labels-per-sheet
 // list, the Testvel button below the others, and the explanation below the
@@ -51,7 +55,7 @@ Printmarges::Printmarges(PrintSettings& settings, QWidget* parent)
     : QDialog(parent), settings_(settings)
 {
     setObjectName("Printmarges");
-    setWindowTitle(Title);
+    setWindowTitle(title());
     if (parent)
         setFont(parent->font());
     setModal(true);
@@ -85,19 +89,19 @@ void Printmarges::buildControls()
         placeInTwips(MargeLabel[i], 1020, top + 15);
         connect(MargeText[i], &QLineEdit::textChanged, this, [this, i] { MargeText_Change(i); });
     }
-    MargeText[3]->setToolTip(" Breedte van de kaartjes ");
-    MargeText[4]->setToolTip(" Hoogte van de kaartjes ");
+    MargeText[3]->setToolTip(tr(" Breedte van de kaartjes "));
+    MargeText[4]->setToolTip(tr(" Hoogte van de kaartjes "));
 
-    Label3 = make<QLabel>(Frame2, "Label3", "Afmeting in mm");
+    Label3 = make<QLabel>(Frame2, "Label3", tr("Afmeting in mm"));
     placeInTwips(Label3, 135, 1500);
     Combo1 = make<QComboBox>(Frame2, "Combo1");
     Combo1->setEditable(true);
     Combo1->addItems({"24", "21", "14"});
     openAtShownText(Combo1);
     placeInTwips(Combo1, 135, 1920, 570, -1);
-    Label4 = make<QLabel>(Frame2, "Label4", "Aantal");
+    Label4 = make<QLabel>(Frame2, "Label4", tr("Aantal"));
     placeInTwips(Label4, 765, 2040);
-    Label5 = make<QLabel>(Frame2, "Label5", "etiketten per vel");
+    Label5 = make<QLabel>(Frame2, "Label5", tr("etiketten per vel"));
     placeInTwips(Label5, 135, 2280);
 
     Frame3 = make<QGroupBox>(this, "Frame3");
@@ -105,13 +109,13 @@ void Printmarges::buildControls()
     Label1 = make<QLabel>(Frame3, "Label1");
     placeInTwips(Label1, 120, 210, 1200, 1050 + ButtonStep);
     setBackground(Label1, QColor(64, 64, 64));
-    ResetKnop = make<QPushButton>(Frame3, "ResetKnop", "Reset");
+    ResetKnop = make<QPushButton>(Frame3, "ResetKnop", tr("Reset"));
     placeInTwips(ResetKnop, 150, 240, 1140, 330);
-    CancelKnop = make<QPushButton>(Frame3, "CancelKnop", "Cancel");
+    CancelKnop = make<QPushButton>(Frame3, "CancelKnop", tr("Cancel"));
     placeInTwips(CancelKnop, 150, 570, 1140, 330);
-    OkKnop = make<QPushButton>(Frame3, "OkKnop", "Opslaan");
+    OkKnop = make<QPushButton>(Frame3, "OkKnop", tr("Opslaan"));
     placeInTwips(OkKnop, 150, 900, 1140, 330);
-    OkKnop->setToolTip(" Gegevens opslaan ");
+    OkKnop->setToolTip(tr(" Gegevens opslaan "));
     for (QPushButton* button : {ResetKnop, CancelKnop, OkKnop})
         button->setAutoDefault(false);
 
@@ -135,13 +139,13 @@ void Printmarges::buildAlignmentControls()
         const char* caption;
         int top;
     } inputs[] = {
-        {Label6, OffsetX, "Label6", "OffsetX", "Verschuiving X", 2580},
-        {Label7, OffsetY, "Label7", "OffsetY", "Verschuiving Y", 2580 + OffsetRow},
-        {Label8, OffsetAchterX, "Label8", "OffsetAchterX", "Achterkant X", 2580 + 2 * OffsetRow},
-        {Label9, OffsetAchterY, "Label9", "OffsetAchterY", "Achterkant Y", 2580 + 3 * OffsetRow},
+        {Label6, OffsetX, "Label6", "OffsetX", QT_TR_NOOP("Verschuiving X"), 2580},
+        {Label7, OffsetY, "Label7", "OffsetY", QT_TR_NOOP("Verschuiving Y"), 2580 + OffsetRow},
+        {Label8, OffsetAchterX, "Label8", "OffsetAchterX", QT_TR_NOOP("Achterkant X"), 2580 + 2 * OffsetRow},
+        {Label9, OffsetAchterY, "Label9", "OffsetAchterY", QT_TR_NOOP("Achterkant Y"), 2580 + 3 * OffsetRow},
     };
     for (const auto& input : inputs) {
-        input.label = make<QLabel>(Frame2, input.labelName, input.caption);
+        input.label = make<QLabel>(Frame2, input.labelName, tr(input.caption));
         placeInTwips(input.label, 135, input.top);
         input.box = make<DecimalSpinBox>(Frame2, input.boxName);
         input.box->setRange(-Settings::MaxOffset, Settings::MaxOffset);
@@ -149,15 +153,15 @@ void Printmarges::buildAlignmentControls()
         input.box->setDecimals(1);
         input.box->setSuffix(QStringLiteral(" mm"));
         input.box->setToolTip(input.box == OffsetX || input.box == OffsetY
-                                  ? QStringLiteral(" Positief: naar rechts / naar beneden ")
-                                  : QStringLiteral(" Extra op de achterkanten, zoals het testvel het aangeeft "));
+                                  ? tr(" Positief: naar rechts / naar beneden ")
+                                  : tr(" Extra op de achterkanten, zoals het testvel het aangeeft "));
         placeInTwips(input.box, 135, input.top + 225, 1140, 285);
         setBackground(input.box, QColor(220, 180, 120));
     }
 
-    TestvelKnop = make<QPushButton>(Frame3, "TestvelKnop", "Testvel");
+    TestvelKnop = make<QPushButton>(Frame3, "TestvelKnop", tr("Testvel"));
     placeInTwips(TestvelKnop, 150, 900 + ButtonStep, 1140, 330);
-    TestvelKnop->setToolTip(" Een vel om de uitlijning van de printer te meten ");
+    TestvelKnop->setToolTip(tr(" Een vel om de uitlijning van de printer te meten "));
     TestvelKnop->setAutoDefault(false);
     TestvelKnop->setEnabled(false);
     connect(TestvelKnop, &QPushButton::clicked, this, &Printmarges::TestvelKnop_Click);
@@ -191,7 +195,7 @@ void Printmarges::MargeText_Change(int index)
 
 void Printmarges::ResetKnop_Click()
 {
-    if (!Dialogs::askYesNo(this, "Wilt u de begin marges resetten?", " Reset"))
+    if (!Dialogs::askYesNo(this, tr("Wilt u de begin marges resetten?"), tr(" Reset")))
         return;
     const PrintSettings startValues;
     settings_.labelLeft = startValues.labelLeft;
@@ -220,10 +224,10 @@ void Printmarges::TestvelKnop_Click()
                                       OffsetAchterX->value(), OffsetAchterY->value(), this);
     }
     if (page->failed())
-        Dialogs::showMessage(this, "Het afdrukken is mislukt. Controleer de printer of de bestandsnaam.", Title,
+        Dialogs::showMessage(this, tr("Het afdrukken is mislukt. Controleer de printer of de bestandsnaam."), title(),
                              Dialogs::Icon::Warning);
     else
-        Dialogs::showMessage(this, AlignmentInstruction, Title, Dialogs::Icon::Information);
+        Dialogs::showMessage(this, alignmentInstruction(), title(), Dialogs::Icon::Information);
 }
 
 void Printmarges::CancelKnop_Click()
@@ -236,7 +240,7 @@ void Printmarges::OkKnop_Click()
     const auto read = LabelSettingsInput::read(MargeText[1]->text(), MargeText[2]->text(), MargeText[3]->text(),
                                                MargeText[4]->text(), Combo1->currentText());
     if (const auto* refusal = std::get_if<QString>(&read)) {
-        Dialogs::showMessage(this, *refusal, Title, Dialogs::Icon::Warning);
+        Dialogs::showMessage(this, *refusal, title(), Dialogs::Icon::Warning);
         return;
     }
     const auto& values = std::get<LabelSettingsInput::Values>(read);

@@ -45,7 +45,7 @@ void SessionPrinter::restoreChoice()
 void SessionPrinter::setup(QWidget* parent)
 {
     QPrintDialog dialog(printer_.get(), parent);
-    dialog.setWindowTitle(QStringLiteral(" Printer Setup"));
+    dialog.setWindowTitle(tr(" Printer Setup"));
     if (dialog.exec() != QDialog::Accepted)
         return;
     Settings::setPrinterChoice(printer_->outputFormat() == QPrinter::PdfFormat
@@ -55,9 +55,9 @@ void SessionPrinter::setup(QWidget* parent)
 
 QString SessionPrinter::askPdfPath(QWidget* parent, const QString& proposed)
 {
-    const QString title = QStringLiteral(" Afdrukken naar PDF");
+    const QString title = tr(" Afdrukken naar PDF");
     const QString start = proposed.isEmpty() ? Settings::pdfFolder() : proposed;
-    const QString chosen = Dialogs::saveFileName(parent, title, QStringLiteral("PDF-bestand|*.pdf"), start,
+    const QString chosen = Dialogs::saveFileName(parent, title, tr("PDF-bestand|*.pdf"), start,
                                                  Dialogs::Overwrite::CallerAsks);
     if (chosen.isEmpty())
         return QString();
@@ -66,7 +66,7 @@ QString SessionPrinter::askPdfPath(QWidget* parent, const QString& proposed)
         return path;   // the job fails and says so; nothing is replaced
     if (QFileInfo::exists(path)
         && !Dialogs::askYesNo(parent,
-                              QStringLiteral("Het bestand %1 bestaat al. Wilt u het vervangen?")
+                              tr("Het bestand %1 bestaat al. Wilt u het vervangen?")
                                   .arg(QDir::toNativeSeparators(path)),
                               title))
         return QString();

@@ -3,12 +3,18 @@
 #include "printing/ImagePage.h"
 #include "printing/PageBuilders.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QPainter>
 #include <QPainterPath>
 #include <algorithm>
 
 namespace {
+
+// The context of the texts on the pictures.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(StockPictures)
+};
 
 constexpr int cardWidth = 515;
 constexpr int cardHeight = 365;
@@ -42,7 +48,7 @@ void drawEmblem(QPainter& painter)
     font.setPixelSize(11);
     font.setBold(false);
     painter.setFont(font);
-    painter.drawText(QRectF(-76, 10, 152, 20), Qt::AlignCenter, QStringLiteral("prentkaart 148 x 105 mm"));
+    painter.drawText(QRectF(-76, 10, 152, 20), Qt::AlignCenter, Text::tr("prentkaart 148 x 105 mm"));
 }
 
 QImage backPanel(double turnDegrees, int scale)
@@ -152,16 +158,15 @@ QImage labelSample(int scale)
 
 namespace StockPictures {
 
+// Drawn each time, so the emblem's text follows the language.
 QImage Achterkant(int scale)
 {
-    static const QImage picture = backPanel(180, 1);
-    return scale == 1 ? picture : backPanel(180, scale);
+    return backPanel(180, scale);
 }
 
 QImage Portret(int scale)
 {
-    static const QImage picture = backPanel(-90, 1);
-    return scale == 1 ? picture : backPanel(-90, scale);
+    return backPanel(-90, scale);
 }
 
 QImage Img(int index, int scale)

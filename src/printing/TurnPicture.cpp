@@ -1,9 +1,15 @@
 #include "printing/TurnPicture.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPainterPath>
 
 namespace {
+
+// The context of the picture's captions.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(TurnPicture)
+};
 
 constexpr int Width = 260;
 constexpr int Height = 150;
@@ -46,7 +52,7 @@ QImage turnSheetsPicture(bool landscape)
     // Left: the sheet with its fronts, the first edge red.
     const QRectF before(20, 28, 56, 78);
     sheet(p, before, true, true);
-    label(p, QRectF(0, 4, 100, 20), QStringLiteral("Voorkanten"));
+    label(p, QRectF(0, 4, 100, 20), Text::tr("Voorkanten"));
 
     // The turn: over the page's vertical axis.
     QPainterPath arrow(QPointF(92, 70));
@@ -56,7 +62,7 @@ QImage turnSheetsPicture(bool landscape)
     p.drawPath(arrow);
     p.drawLine(QPointF(158, 70), QPointF(150, 62));
     p.drawLine(QPointF(158, 70), QPointF(160, 59));
-    label(p, QRectF(80, 76, 90, 30), QStringLiteral("omdraaien"));
+    label(p, QRectF(80, 76, 90, 30), Text::tr("omdraaien"));
 
     // Right: in the tray, blank side where the fronts were, the first edge
     // towards the printer (up) for a portrait page, away from it for landscape.
@@ -66,14 +72,14 @@ QImage turnSheetsPicture(bool landscape)
     const QRectF after(180, 28, 56, 78);
     sheet(p, after, false, !landscape);
     p.setPen(Qt::darkGray);
-    p.drawText(after, Qt::AlignCenter | Qt::TextWordWrap, QStringLiteral("lege kant als eerst"));
-    label(p, QRectF(160, 4, 100, 20), QStringLiteral("Achterkanten"));
+    p.drawText(after, Qt::AlignCenter | Qt::TextWordWrap, Text::tr("lege kant als eerst"));
+    label(p, QRectF(160, 4, 100, 20), Text::tr("Achterkanten"));
     p.setPen(QPen(Qt::black, 2));
     p.drawLine(QPointF(244, 60), QPointF(244, 28));
     p.drawLine(QPointF(244, 28), QPointF(238, 34));
     p.drawLine(QPointF(244, 28), QPointF(250, 34));
-    label(p, QRectF(160, 124, 100, 26), QStringLiteral("papierlade"));
+    label(p, QRectF(160, 124, 100, 26), Text::tr("papierlade"));
     label(p, QRectF(0, 112, 100, 36),
-          landscape ? QStringLiteral("rode rand nu als laatste") : QStringLiteral("rode rand weer als eerste"));
+          landscape ? Text::tr("rode rand nu als laatste") : Text::tr("rode rand weer als eerste"));
     return image;
 }
