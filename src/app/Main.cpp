@@ -356,7 +356,8 @@ void Main::retranslateDynamicTexts()
     for (int n = 1; n <= ToolCount; ++n)
         Knop[n]->setToolTip(drawingToolTip(n));
     KlokLabel->setText(clockCaption(QDateTime::currentDateTime()));
-    HelpLabel->setText(helpText());
+    if (!HelpLabel->text().isEmpty())
+        HelpLabel->setText(helpText());
     showSharpPicture(TitelLabel, Plaatjes::titlePicture);
 }
 

@@ -126,7 +126,8 @@ void use(const QString& code)
         QCoreApplication::installTranslator(s.memory);
 
         texts.apply();
-    } // the windows hear of the new language here
+    } // the windows hear of the new language here: at once, not at the next turn of the event loop
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
     for (QWidget* window : windows) {
         TextRoom::fitWindow(window);
         if (QLayout* layout = window->layout()) {

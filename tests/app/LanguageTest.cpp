@@ -131,6 +131,8 @@ QList<ShownText> geometriesOf(QWidget* window)
 {
     QList<ShownText> places;
     for (QWidget* widget : window->findChildren<QWidget*>()) {
+        if (!widget->isVisibleTo(window))
+            continue;
         const QRect r = widget->geometry();
         places.append({placeOf(widget, "geometry"), QStringLiteral("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height())});
     }
@@ -304,6 +306,7 @@ private Q_SLOTS:
         Main main;
         main.show();
         Translations::use(Language::English);
+        main.HelpHelp->trigger(); // the help text shows instead of the card
         check(&main);
         visitWindows(check);
         left.removeDuplicates();
@@ -321,8 +324,15 @@ private Q_SLOTS:
         Translations::use(Language::English);
         QVERIFY(textsOf(&main) != texts);
         Translations::use(Language::Dutch);
-        QCOMPARE(textsOf(&main), texts);
-        QCOMPARE(geometriesOf(&main), places);
+        const QList<ShownText> textsAfter = textsOf(&main);
+        for (const ShownText& shown : textsAfter)
+            QVERIFY2(texts.contains(shown), qPrintable(shown.where + " \"" + shown.text + "\" is new"));
+        QCOMPARE(textsAfter, texts);
+        const QList<ShownText> placesAfter = geometriesOf(&main);
+        QCOMPARE(placesAfter.size(), places.size());
+        for (int i = 0; i < places.size(); ++i)
+            QVERIFY2(placesAfter.at(i) == places.at(i), qPrintable(placesAfter.at(i).where + ' ' + placesAfter.at(i).text
+                                                                   + " was " + places.at(i).text));
     }
 
     // In Dutch every caption fits its designed room; in English the controls
