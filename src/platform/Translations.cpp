@@ -43,15 +43,16 @@ std::unique_ptr<QTranslator> programTranslation(const QString& code)
     return translator;
 }
 
-// Numbers and dates as the language writes them: the system's own way when it
-// speaks the language, otherwise the language's main country.
+// Numbers and dates: Dutch ones with the Dutch texts, as the windows are
+// designed; with a translation, the system's own formats (as the desktop
+// keeps them apart from the language of texts), or the language's own where
+// the system has none.
 QLocale localeFor(const QString& code)
 {
     if (code == Language::Dutch)
         return QLocale(QLocale::Dutch, QLocale::Netherlands);
     const QLocale system = QLocale::system();
-    const QLocale language(code);
-    return system.language() == language.language() ? system : language;
+    return system.language() == QLocale::C ? QLocale(code) : system;
 }
 
 // Holds back the LanguageChange events Qt sends for each translator added or
