@@ -1,7 +1,8 @@
-// Build-time tool: writes the user manual as a PDF (with pictures of the
-// program's own windows), the program icon in the usual sizes and, for the
-// software centres, screenshots of the main window and the print window.
-//   make_assets <manual.html> <help.pdf> <icon folder> <screenshot folder>
+// Build-time tool: writes the user manual as a PDF in each language (with
+// pictures of the program's own windows in that language), the program icon in
+// the usual sizes and, for the software centres, screenshots of the main window
+// and the print window (in Dutch).
+//   make_assets <icon folder> <screenshot folder> {<language> <manual.html> <manual.pdf>}...
 #include "app/AppIcon.h"
 #include "app/Main.h"
 #include "app/StartPhoto.h"
@@ -20,6 +21,7 @@
 #include "printing/PrintRun.h"
 #include "printing/Printmarges.h"
 #include "printing/SessionPrinter.h"
+#include "platform/Language.h"
 #include "platform/PageBreaks.h"
 #include "platform/Translations.h"
 
@@ -43,7 +45,9 @@
 #include <QTimer>
 #include <QUrl>
 #include <cstdio>
+#include <map>
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -75,34 +79,35 @@ void keepHeadingsWithText(QTextDocument& document, QPdfWriter& writer)
         breakBefore(document, block);
 }
 
-bool writeManual(const QString& htmlPath, const QString& pdfPath, const QString& screenshotFolder)
+// The pictures of the program's windows, by the name the manual gives them
+// ("screenshot:<name>"), drawn in the language the program speaks now.
+using Pictures = std::map<QString, QImage>;
+
+// The greeting typed onto the example card: Dutch in the Dutch manual,
+// English in every other.
+QString exampleGreeting()
 {
-    QFile source(htmlPath);
-    if (!source.open(QIODevice::ReadOnly)) {
-        std::fprintf(stderr, "cannot read %s\n", qPrintable(htmlPath));
-        return false;
-    }
-    QTextDocument document;
-    QFont font(QStringLiteral("Liberation Sans"));
-    font.setPointSizeF(10.5);
-    document.setDefaultFont(font);
+    return Translations::current() == Language::Dutch ? QStringLiteral("Groeten uit Zeeland")
+                                                      : QStringLiteral("Hello from Zeeland");
+}
+
+Pictures drawWindows()
+{
+    Pictures pictures;
     {
         Titel titel;
         titel.Timer1->stop();
-        document.addResource(QTextDocument::ImageResource, QUrl("screenshot:titel"), grabWindow(titel));
+        pictures["titel"] = grabWindow(titel);
     }
     {
         Main main;
         main.KlokTimer->stop();
         main.card.paintPicture(startPhoto(), 0, 0, 515, 365);
         main.LayoutKaart_Click(18);
-        document.addResource(QTextDocument::ImageResource, QUrl("screenshot:main"), grabWindow(main));
+        pictures["main"] = grabWindow(main);
         // The same window enlarged as on a full-HD screen: the card fits the larger panel.
         main.resize(1600, 900);
-        const QImage maximised = grabWindow(main);
-        document.addResource(QTextDocument::ImageResource, QUrl("screenshot:maximised"), maximised);
-        if (!QDir().mkpath(screenshotFolder) || !maximised.save(screenshotFolder + QStringLiteral("/main.png")))
-            return false;
+        pictures["maximised"] = grabWindow(main);
         main.resize(main.minimumSize());
         main.hide();
         {
@@ -118,33 +123,30 @@ bool writeManual(const QString& htmlPath, const QString& pdfPath, const QString&
             showFrameOutlines(photos.context());
             photos.show();
             QCoreApplication::processEvents();
-            document.addResource(QTextDocument::ImageResource, QUrl("screenshot:frames"), photos.Frame1->grab().toImage());
+            pictures["frames"] = photos.Frame1->grab().toImage();
             // The first photo zoomed in around a point and moved to the left inside its frame.
             zoomPhotoAt(photos.context(), 6, 180, 60);
             photoMouseDown(photos.context(), 1, 120, 90);
             photoMouseMove(photos.context(), 1, 80, 90);
             photoMouseUp(photos.context(), 1, 80, 90);
             QCoreApplication::processEvents();
-            document.addResource(QTextDocument::ImageResource, QUrl("screenshot:photomove"), photos.Frame1->grab().toImage());
+            pictures["photomove"] = photos.Frame1->grab().toImage();
             // A greeting placed over the photos, then selected to be changed.
             addOperation(photos.context(), std::make_shared<TextOperation>(
-                                               QStringLiteral("Groeten uit Zeeland"), TextFont{QStringLiteral("Liberation Sans"), 28, true},
+                                               exampleGreeting(), TextFont{QStringLiteral("Liberation Sans"), 28, true},
                                                TextInk{true, RGB(0, 0, 0), RGB(255, 255, 0)}, false, QPoint(120, 150)));
             selectText(photos.context(), photos.state.document.size() - 1);
             QCoreApplication::processEvents();
-            document.addResource(QTextDocument::ImageResource, QUrl("screenshot:textselect"), photos.Frame1->grab().toImage());
+            pictures["textselect"] = photos.Frame1->grab().toImage();
         }
 
         SessionPrinter printer;
         Afdrukken print(main.state, main.printSettings, main.card, printer, [] { return std::optional<AddressBook>(); });
-        const QImage printWindow = grabWindow(print);
-        document.addResource(QTextDocument::ImageResource, QUrl("screenshot:afdrukken"), printWindow);
-        if (!printWindow.save(screenshotFolder + QStringLiteral("/print.png")))
-            return false;
+        pictures["afdrukken"] = grabWindow(print);
         // Four cards on A4 with their backs below them.
         print.VScroll1->setValue(PrintMode::VierOpA4);
         print.CheckDubbelzijdig->setChecked(true);
-        document.addResource(QTextDocument::ImageResource, QUrl("screenshot:beidezijden"), grabWindow(print));
+        pictures["beidezijden"] = grabWindow(print);
         print.hide();
 
         PrintRun::Request request;
@@ -152,12 +154,12 @@ bool writeManual(const QString& htmlPath, const QString& pdfPath, const QString&
         AfdrukVoorbeeld preview([&request](PrinterPage& page) { PrintRun::print(page, request, [] { return std::nullopt; }); },
                                 printer.printer().pageLayout());
         preview.resize(820, 620);
-        document.addResource(QTextDocument::ImageResource, QUrl("screenshot:voorbeeld"), grabWindow(preview));
+        pictures["voorbeeld"] = grabWindow(preview);
         preview.hide();
 
         Printmarges marges(main.printSettings);
         marges.setPrinter(&printer);
-        document.addResource(QTextDocument::ImageResource, QUrl("screenshot:printmarges"), grabWindow(marges));
+        pictures["printmarges"] = grabWindow(marges);
     }
     {
         AddressBook example;
@@ -166,13 +168,36 @@ bool writeManual(const QString& htmlPath, const QString& pdfPath, const QString&
         const QString file = QDir::temp().filePath(QStringLiteral("prentvel-manual-Adressen.cat"));
         AddressFile::save(example, file);
         Dataform form(nullptr, file);
-        document.addResource(QTextDocument::ImageResource, QUrl("screenshot:dataform"), grabWindow(form));
+        pictures["dataform"] = grabWindow(form);
         QFile::remove(file);
     }
+    return pictures;
+}
+
+// The software centres show the main window enlarged and the print window.
+bool writeScreenshots(const Pictures& pictures, const QString& folder)
+{
+    return QDir().mkpath(folder) && pictures.at("maximised").save(folder + QStringLiteral("/main.png"))
+        && pictures.at("afdrukken").save(folder + QStringLiteral("/print.png"));
+}
+
+bool writeManual(const QString& htmlPath, const QString& pdfPath, const Pictures& pictures)
+{
+    QFile source(htmlPath);
+    if (!source.open(QIODevice::ReadOnly)) {
+        std::fprintf(stderr, "cannot read %s\n", qPrintable(htmlPath));
+        return false;
+    }
+    QTextDocument document;
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPointSizeF(10.5);
+    document.setDefaultFont(font);
+    for (const auto& [name, picture] : pictures)
+        document.addResource(QTextDocument::ImageResource, QUrl(QStringLiteral("screenshot:") + name), picture);
     document.setHtml(QString::fromUtf8(source.readAll()));
 
     QPdfWriter writer(pdfPath);
-    writer.setTitle(QStringLiteral("Prentvel – Handleiding"));
+    writer.setTitle(document.metaInformation(QTextDocument::DocumentTitle));
     writer.setCreator(QStringLiteral("Prentvel"));
     writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(18, 18, 18, 18), QPageLayout::Millimeter));
     writer.setResolution(300);
@@ -193,20 +218,67 @@ bool writeIcons(const QString& folder)
 
 }
 
+// Each manual's pictures start from the program's start values, never from
+// what this machine's user chose or what an earlier manual's windows stored.
+std::unique_ptr<QTemporaryDir> freshSettings()
+{
+    auto folder = std::make_unique<QTemporaryDir>();
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder->path());
+    return folder;
+}
+
+struct Manual {
+    QString language;
+    QString html;
+    QString pdf;
+};
+
 int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    applyProgramLook(app);
-    // The pictures show the start values, never what this machine's user chose.
-    QStandardPaths::setTestModeEnabled(true);
-    const QTemporaryDir settingsFolder;
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsFolder.path());
-    if (argc != 5) {
-        std::fprintf(stderr, "usage: make_assets <manual.html> <help.pdf> <icon folder> <screenshot folder>\n");
+    if (argc < 6 || (argc - 3) % 3 != 0) {
+        std::fprintf(stderr, "usage: make_assets <icon folder> <screenshot folder> {<language> <manual.html> <manual.pdf>}...\n");
         return 2;
     }
-    if (!writeManual(QString::fromLocal8Bit(argv[1]), QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[4])))
-        return 1;
-    return writeIcons(QString::fromLocal8Bit(argv[3])) ? 0 : 1;
+    const QString iconFolder = QString::fromLocal8Bit(argv[1]);
+    const QString screenshotFolder = QString::fromLocal8Bit(argv[2]);
+    std::vector<Manual> manuals;
+    for (int n = 3; n + 2 < argc; n += 3)
+        manuals.push_back({QString::fromLocal8Bit(argv[n]), QString::fromLocal8Bit(argv[n + 1]), QString::fromLocal8Bit(argv[n + 2])});
+
+    // The settings are redirected before the look reads the language from them.
+    QStandardPaths::setTestModeEnabled(true);
+    std::unique_ptr<QTemporaryDir> settings = freshSettings();
+    applyProgramLook(app);
+
+    const QStringList languages = Translations::available();
+    for (const Manual& manual : manuals) {
+        if (!languages.contains(manual.language)) {
+            std::fprintf(stderr, "make_assets: the program has no translation \"%s\" for %s\n",
+                         qPrintable(manual.language), qPrintable(manual.html));
+            return 1;
+        }
+    }
+    // The screenshots for the software centres are Dutch, whichever manuals are made.
+    bool screenshotsWritten = false;
+    for (const Manual& manual : manuals) {
+        settings = freshSettings();
+        Translations::use(manual.language);
+        const Pictures pictures = drawWindows();
+        if (manual.language == Language::Dutch && !screenshotsWritten) {
+            if (!writeScreenshots(pictures, screenshotFolder))
+                return 1;
+            screenshotsWritten = true;
+        }
+        if (!writeManual(manual.html, manual.pdf, pictures))
+            return 1;
+    }
+    if (!screenshotsWritten) {
+        settings = freshSettings();
+        Translations::use(Language::Dutch);
+        if (!writeScreenshots(drawWindows(), screenshotFolder))
+            return 1;
+    }
+    return writeIcons(iconFolder) ? 0 : 1;
 }

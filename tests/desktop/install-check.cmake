@@ -16,6 +16,7 @@ set(expected
     share/thumbnailers/prentvel.thumbnailer
     share/metainfo/nl.prentvel.Prentvel.metainfo.xml
     share/prentvel/help.pdf
+    share/prentvel/help-en.pdf
     share/prentvel/screenshots/main.png
     share/prentvel/screenshots/print.png
     share/doc/prentvel/copyright)
