@@ -121,8 +121,9 @@ QList<ShownText> textsOf(QWidget* window)
     objects.prepend(window);
     QList<ShownText> texts;
     for (QObject* object : std::as_const(objects))
-        for (const TextSlot& slot : textSlots(object))
-            texts.append({placeOf(object, slot.name), slot.shown});
+        if (object->objectName() != QLatin1String("KlokLabel")) // the clock moves on meanwhile
+            for (const TextSlot& slot : textSlots(object))
+                texts.append({placeOf(object, slot.name), slot.shown});
     return texts;
 }
 
