@@ -19,8 +19,6 @@
 #include <QRegularExpression>
 #include <QStringList>
 
-const char* const PhotoFilter = PhotoFileFilter;
-
 namespace {
 const char* const PhotoCaptionForm = QT_TRANSLATE_NOOP("Main", "%1 / %2 x %3 pixels / %4 Bytes");
 }

@@ -7,8 +7,6 @@
 
 class CardContext;
 
-// The photo filter shared by every dialog that opens a photo; matching ignores case.
-extern const char* const PhotoFilter;
 // The filter of "Open Foto / Kaart": card files and photos together, card
 // files, then the photo filter.
 QString cardOrPhotoFilter();

@@ -74,9 +74,10 @@ public:
 QStringList available()
 {
     QStringList codes{Language::Dutch};
-    const QStringList files = QDir(Folder).entryList({QStringLiteral("prentvel_*.qm")}, QDir::Files, QDir::Name);
+    const QString prefix = QStringLiteral("prentvel_"), suffix = QStringLiteral(".qm");
+    const QStringList files = QDir(Folder).entryList({prefix + '*' + suffix}, QDir::Files, QDir::Name);
     for (const QString& file : files)
-        codes.append(file.mid(9, file.size() - 12));
+        codes.append(file.mid(prefix.size()).chopped(suffix.size()));
     return codes;
 }
 
