@@ -1,6 +1,7 @@
 #include "platform/HeifDecoder.h"
 
 #include "platform/EmbeddedColour.h"
+#include "platform/HeifCanvases.h"
 #include "platform/PictureLoader.h"
 
 #include <libheif/heif.h>
@@ -80,6 +81,30 @@ qint64 decodeBytesPerPixel(const heif_image_handle* handle, bool alpha)
     return qint64(std::ceil(planes + (alpha ? 4 : 3)));
 }
 
+// The same for a grid or overlay canvas, which libheif composes in 4:4:4 RGB.
+qint64 canvasBytesPerPixel(const heif_image_handle* handle, bool alpha)
+{
+    const bool deep = heif_image_handle_get_luma_bits_per_pixel(handle) > 8;
+    return (deep ? 2 : 1) * (3 + (alpha ? 1 : 0)) + (alpha ? 4 : 3);
+}
+
+// Whether the grids and overlays fit the limits; their canvases are what
+// libheif allocates, even where the size properties claim less.
+PictureLoadError checkCanvases(const QByteArray& data, const heif_image_handle* handle, bool alpha)
+{
+    const std::optional<QList<QSize>> canvases = HeifCanvases::derivedCanvases(data);
+    if (!canvases)
+        return PictureLoadError::Damaged;
+    qint64 pixels = 0;
+    for (const QSize canvas : *canvases) {
+        if (PictureDecoding::pixelsOf(canvas) > PictureLoader::kMaxPicturePixels)
+            return PictureLoadError::TooManyPixels;
+        pixels += PictureDecoding::pixelsOf(canvas);
+    }
+    return pixels * canvasBytesPerPixel(handle, alpha) > PictureDecoding::kMemoryLimitBytes ? PictureLoadError::TooLarge
+                                                                                             : PictureLoadError::None;
+}
+
 }
 
 bool HeifDecoder::recognises(const QByteArray& data)
@@ -126,6 +151,8 @@ PictureLoadError HeifDecoder::decode(const QByteArray& data, QSize target, Pictu
     const qint64 decodedPixels = std::max(pixelsOf(upright), pixelsOf(stored));
     if (decodedPixels * decodeBytesPerPixel(handle.get(), alpha) > kMemoryLimitBytes)
         return PictureLoadError::TooLarge;
+    if (const PictureLoadError canvases = checkCanvases(data, handle.get(), alpha); canvases != PictureLoadError::None)
+        return canvases;
 
     const Options options(heif_decoding_options_alloc());
     if (!options)

@@ -1,5 +1,6 @@
 #include "PhotoFiles.h"
 
+#include <QSize>
 #include <QtEndian>
 #include <lcms2.h>
 #include <libheif/heif.h>
@@ -88,6 +89,65 @@ QByteArray heifOf(const QImage& image, const HeifOptions& options)
     heif_encoder_release(encoder);
     heif_context_free(context);
     return out;
+}
+
+namespace {
+
+QByteArray bigEndian(quint64 value, int bytes)
+{
+    QByteArray out;
+    for (int i = bytes - 1; i >= 0; --i)
+        out += char(value >> (8 * i) & 0xFF);
+    return out;
+}
+
+QByteArray box(const char* type, const QByteArray& body)
+{
+    return bigEndian(quint64(body.size()) + 8, 4) + QByteArray(type, 4) + body;
+}
+
+QByteArray fullBox(const char* type, int version, const QByteArray& body)
+{
+    return box(type, char(version) + QByteArray(3, '\0') + body);
+}
+
+// The body of the first box of this type, searched through the boxes that hold others.
+QByteArray bodyOf(const QByteArray& file, const char* type)
+{
+    const int at = file.indexOf(QByteArray(type, 4));
+    return at < 4 ? QByteArray() : file.mid(at + 4, qFromBigEndian<quint32>(file.constData() + at - 4) - 8);
+}
+
+}
+
+QByteArray heifGridOf(const QByteArray& single, QSize canvas, QSize claimed, bool overlay)
+{
+    const QByteArray hvcC = box("hvcC", bodyOf(single, "hvcC"));
+    const QByteArray tile = bodyOf(single, "mdat");
+    const QByteArray ispe = bodyOf(single, "ispe");
+    // Version 0 with 32-bit fields; a grid of one row and one column, or an
+    // overlay on white with the tile at its corner.
+    const QByteArray size = bigEndian(quint64(canvas.width()), 4) + bigEndian(quint64(canvas.height()), 4);
+    const QByteArray grid = overlay ? bigEndian(0x0001, 2) + QByteArray(8, '\xFF') + size + bigEndian(0, 8)
+                                    : bigEndian(0x0001, 2) + bigEndian(0, 2) + size;
+    const QByteArray ftyp = box("ftyp", QByteArray("heic") + bigEndian(0, 4) + "mif1heic");
+    // Item 1 is the tile, item 2 the grid; the grid's data is in idat.
+    const auto meta = [&](quint64 mdatOffset) {
+        const QByteArray iloc = fullBox("iloc", 1, bigEndian(0x4400, 2) + bigEndian(2, 2)
+            + bigEndian(1, 2) + bigEndian(0, 2) + bigEndian(0, 2) + bigEndian(1, 2) + bigEndian(mdatOffset, 4) + bigEndian(quint64(tile.size()), 4)
+            + bigEndian(2, 2) + bigEndian(1, 2) + bigEndian(0, 2) + bigEndian(1, 2) + bigEndian(0, 4) + bigEndian(quint64(grid.size()), 4));
+        const QByteArray iinf = fullBox("iinf", 0, bigEndian(2, 2) + fullBox("infe", 2, bigEndian(1, 2) + bigEndian(0, 2) + "hvc1" + '\0')
+            + fullBox("infe", 2, bigEndian(2, 2) + bigEndian(0, 2) + (overlay ? "iovl" : "grid") + '\0'));
+        const QByteArray claimedIspe = bigEndian(quint64(claimed.width()), 4) + bigEndian(quint64(claimed.height()), 4);
+        const QByteArray ipco = box("ipco", hvcC + box("ispe", ispe) + fullBox("ispe", 0, claimedIspe));
+        const QByteArray ipma = fullBox("ipma", 0, bigEndian(2, 4) + bigEndian(1, 2) + char(2) + char(0x81) + char(0x02)
+            + bigEndian(2, 2) + char(1) + char(0x03));
+        const QByteArray iref = fullBox("iref", 0, box("dimg", bigEndian(2, 2) + bigEndian(1, 2) + bigEndian(1, 2)));
+        return fullBox("meta", 0, fullBox("hdlr", 0, bigEndian(0, 4) + "pict" + QByteArray(13, '\0'))
+            + fullBox("pitm", 0, bigEndian(2, 2)) + iloc + iinf + box("iprp", ipco + ipma) + iref + box("idat", grid));
+    };
+    const int before = int(ftyp.size() + meta(0).size());
+    return ftyp + meta(quint64(before) + 8) + box("mdat", tile);
 }
 
 QByteArray rgbProfile(const double p[6], double gamma)

@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QImage>
 #include <QList>
+#include <QSize>
 #include <array>
 
 struct HeifOptions {
@@ -18,6 +19,10 @@ struct HeifOptions {
 };
 // Empty when the encoder cannot make it.
 QByteArray heifOf(const QImage& image, const HeifOptions& options = {});
+
+// A HEIF grid (or overlay) of one tile, the picture of `single` (a file of
+// heifOf), whose canvas is `canvas` while its size property claims `claimed`.
+QByteArray heifGridOf(const QByteArray& single, QSize canvas, QSize claimed, bool overlay = false);
 
 // A matrix profile with these primaries (CIE xy, red green blue), D65 white
 // and the sRGB curve, or a pure `gamma` when one is given.

@@ -113,6 +113,8 @@ private Q_SLOTS:
         QTest::newRow("heic") << heifOf(source) << source;
         QTest::newRow("heic 10 bits") << heifOf(source, {false, 1, {}, false, 10}) << source;
         QTest::newRow("heic transparent") << heifOf(transparent, {false, 1, {}, false, 8, true}) << onWhite(transparent);
+        QTest::newRow("heic grid") << heifGridOf(heifOf(source), source.size(), source.size()) << source;
+        QTest::newRow("heic overlay") << heifGridOf(heifOf(source), source.size(), source.size(), true) << source;
         QTest::newRow("avif") << heifOf(source, {true}) << source;
         QTest::newRow("avif 12 bits") << heifOf(source, {true, 1, {}, false, 12}) << source;
     }
@@ -255,6 +257,13 @@ private Q_SLOTS:
         const auto reason = [](PictureLoadError e) { return int(e); };
         QTest::newRow("heic claiming 50000 x 50000") << heifClaiming(heic, 50000, 50000) << reason(PictureLoadError::TooManyPixels);
         QTest::newRow("avif claiming 40000 x 40000") << heifClaiming(avif, 40000, 40000) << reason(PictureLoadError::TooManyPixels);
+        // libheif builds a grid at its canvas size, whatever its size property says.
+        QTest::newRow("heic grid claiming 64 x 48") << heifGridOf(heic, {26482, 26980}, {64, 48}) << reason(PictureLoadError::TooManyPixels);
+        QTest::newRow("heic overlay claiming 64 x 48") << heifGridOf(heic, {26482, 26980}, {64, 48}, true) << reason(PictureLoadError::TooManyPixels);
+        QTest::newRow("heic grid beyond memory") << heifGridOf(heic, {8000, 6000}, {8000, 6000}) << reason(PictureLoadError::TooLarge);
+        QByteArray lostGrid = heifGridOf(heic, {64, 48}, {64, 48});
+        lostGrid.replace("idat", "free");
+        QTest::newRow("heic grid without its data") << lostGrid << reason(PictureLoadError::Damaged);
         QTest::newRow("truncated heic") << heic.left(heic.size() * 2 / 3) << reason(PictureLoadError::Damaged);
         QTest::newRow("heic cut in its boxes") << heic.left(100) << reason(PictureLoadError::Damaged);
         // 20 MB of zeros in 20 kB: the image data of a 16 x 16 picture.

@@ -1,0 +1,219 @@
+#include "platform/HeifCanvases.h"
+
+#include <QHash>
+#include <QtEndian>
+#include <algorithm>
+#include <limits>
+
+namespace {
+
+constexpr quint32 fourcc(const char (&code)[5])
+{
+    return quint32(quint8(code[0])) << 24 | quint32(quint8(code[1])) << 16 | quint32(quint8(code[2])) << 8
+        | quint32(quint8(code[3]));
+}
+
+// Big-endian fields read in order from a byte range; a read past its end
+// fails and stays failed.
+class Fields {
+public:
+    Fields(const QByteArray& data, qint64 at, qint64 end) : data_(data), at_(at), end_(end) {}
+
+    quint64 read(int bytes)
+    {
+        if (!ok_ || bytes < 0 || bytes > 8 || at_ + bytes > end_) {
+            ok_ = false;
+            return 0;
+        }
+        quint64 value = 0;
+        for (int i = 0; i < bytes; ++i)
+            value = value << 8 | quint8(data_[at_ + i]);
+        at_ += bytes;
+        return value;
+    }
+    bool ok() const { return ok_; }
+    qint64 at() const { return at_; }
+
+private:
+    const QByteArray& data_;
+    qint64 at_;
+    qint64 end_;
+    bool ok_ = true;
+};
+
+struct Box {
+    quint32 type = 0;
+    qint64 body = 0;    // after the header
+    qint64 end = 0;
+};
+
+// The boxes one after another in [begin, end); stops at the first that does
+// not fit.
+QList<Box> boxesIn(const QByteArray& data, qint64 begin, qint64 end)
+{
+    QList<Box> boxes;
+    qint64 at = begin;
+    while (at + 8 <= end) {
+        Fields header(data, at, end);
+        quint64 size = header.read(4);
+        Box box;
+        box.type = quint32(header.read(4));
+        if (size == 1)
+            size = header.read(8);
+        else if (size == 0)
+            size = quint64(end - at);
+        if (!header.ok() || size < quint64(header.at() - at) || size > quint64(end - at))
+            break;
+        box.body = header.at();
+        box.end = at + qint64(size);
+        boxes.append(box);
+        at = box.end;
+    }
+    return boxes;
+}
+
+struct Extent {
+    quint64 offset = 0;
+    quint64 length = 0;    // 0: to the end of its source
+};
+struct Location {
+    int method = 0;        // 0: file offsets, 1: within the idat box
+    QList<Extent> extents;
+};
+
+QHash<quint32, quint32> itemTypes(const QByteArray& data, const Box& iinf)
+{
+    QHash<quint32, quint32> types;
+    Fields head(data, iinf.body, iinf.end);
+    const int version = int(head.read(1));
+    head.read(3);
+    head.read(version == 0 ? 2 : 4);
+    if (!head.ok())
+        return types;
+    for (const Box& infe : boxesIn(data, head.at(), iinf.end)) {
+        if (infe.type != fourcc("infe"))
+            continue;
+        Fields fields(data, infe.body, infe.end);
+        const int infeVersion = int(fields.read(1));
+        fields.read(3);
+        if (infeVersion < 2)
+            continue;
+        const quint32 id = quint32(fields.read(infeVersion == 2 ? 2 : 4));
+        fields.read(2);    // protection index
+        const quint32 type = quint32(fields.read(4));
+        if (fields.ok())
+            types.insert(id, type);
+    }
+    return types;
+}
+
+QMultiHash<quint32, Location> itemLocations(const QByteArray& data, const Box& iloc)
+{
+    QMultiHash<quint32, Location> locations;
+    Fields fields(data, iloc.body, iloc.end);
+    const int version = int(fields.read(1));
+    fields.read(3);
+    const int sizes = int(fields.read(2));
+    const int offsetSize = sizes >> 12 & 0xF, lengthSize = sizes >> 8 & 0xF, baseSize = sizes >> 4 & 0xF;
+    const int indexSize = version == 1 || version == 2 ? sizes & 0xF : 0;
+    const quint64 count = fields.read(version < 2 ? 2 : 4);
+    for (quint64 i = 0; i < count && fields.ok(); ++i) {
+        const quint32 id = quint32(fields.read(version < 2 ? 2 : 4));
+        Location location;
+        if (version == 1 || version == 2)
+            location.method = int(fields.read(2) & 0xF);
+        fields.read(2);    // data reference
+        const quint64 base = fields.read(baseSize);
+        const quint64 extents = fields.read(2);
+        for (quint64 e = 0; e < extents && fields.ok(); ++e) {
+            fields.read(indexSize);
+            Extent extent;
+            extent.offset = base + fields.read(offsetSize);
+            extent.length = fields.read(lengthSize);
+            location.extents.append(extent);
+        }
+        if (fields.ok())
+            locations.insert(id, location);
+    }
+    return locations;
+}
+
+// The first bytes of an item, joined from its extents: enough for a canvas.
+QByteArray itemStart(const QByteArray& data, const Location& location, const Box* idat)
+{
+    constexpr qint64 kWanted = 32;
+    qint64 sourceBegin = 0, sourceEnd = data.size();
+    if (location.method == 1) {
+        if (!idat)
+            return {};
+        sourceBegin = idat->body;
+        sourceEnd = idat->end;
+    } else if (location.method != 0) {
+        return {};
+    }
+    QByteArray start;
+    for (const Extent& extent : location.extents) {
+        if (extent.offset > quint64(sourceEnd - sourceBegin))
+            return {};
+        const qint64 from = sourceBegin + qint64(extent.offset);
+        const qint64 available = sourceEnd - from;
+        const qint64 length = extent.length == 0 ? available : qint64(std::min<quint64>(extent.length, quint64(available)));
+        start.append(data.constData() + from, int(std::min(length, kWanted - start.size())));
+        if (start.size() >= kWanted)
+            break;
+    }
+    return start;
+}
+
+// A grid: version, flags, rows - 1, columns - 1, then the canvas. An overlay:
+// version, flags, four 16-bit fill values, then the canvas. Flag bit 0 makes
+// the canvas fields 32 bits wide.
+std::optional<QSize> canvasOf(quint32 type, const QByteArray& start)
+{
+    Fields fields(start, 0, start.size());
+    fields.read(1);
+    const bool wide = fields.read(1) & 1;
+    fields.read(type == fourcc("grid") ? 2 : 8);
+    const quint64 width = fields.read(wide ? 4 : 2);
+    const quint64 height = fields.read(wide ? 4 : 2);
+    if (!fields.ok())
+        return std::nullopt;
+    const auto clamped = [](quint64 v) { return int(std::min<quint64>(v, quint64(std::numeric_limits<int>::max()))); };
+    return QSize(clamped(width), clamped(height));
+}
+
+}
+
+std::optional<QList<QSize>> HeifCanvases::derivedCanvases(const QByteArray& file)
+{
+    QList<QSize> canvases;
+    for (const Box& meta : boxesIn(file, 0, file.size())) {
+        if (meta.type != fourcc("meta"))
+            continue;
+        QHash<quint32, quint32> types;
+        QMultiHash<quint32, Location> locations;
+        std::optional<Box> idat;
+        for (const Box& child : boxesIn(file, meta.body + 4, meta.end)) {
+            if (child.type == fourcc("iinf"))
+                types.insert(itemTypes(file, child));
+            else if (child.type == fourcc("iloc"))
+                locations.unite(itemLocations(file, child));
+            else if (child.type == fourcc("idat") && !idat)
+                idat = child;
+        }
+        for (auto item = types.cbegin(); item != types.cend(); ++item) {
+            if (item.value() != fourcc("grid") && item.value() != fourcc("iovl"))
+                continue;
+            std::optional<QSize> largest;
+            for (auto at = locations.constFind(item.key()); at != locations.cend() && at.key() == item.key(); ++at) {
+                const std::optional<QSize> canvas = canvasOf(item.value(), itemStart(file, at.value(), idat ? &*idat : nullptr));
+                if (canvas && (!largest || qint64(canvas->width()) * canvas->height() > qint64(largest->width()) * largest->height()))
+                    largest = canvas;
+            }
+            if (!largest)
+                return std::nullopt;
+            canvases.append(*largest);
+        }
+    }
+    return canvases;
+}
