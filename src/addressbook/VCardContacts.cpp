@@ -295,7 +295,8 @@ std::pair<QString, QString> splitPlace(const QString& stored)
         codeWords = 2;
     const QString code = words.mid(0, codeWords).join(QLatin1Char(' '));
     const QString place = words.mid(codeWords).join(QLatin1Char(' '));
-    if (code.isEmpty() || place.isEmpty() || ContactText::joined({code, place}) != stored)
+    // A place of "-" would be written as an empty field, and lost.
+    if (code.isEmpty() || place.isEmpty() || place == QLatin1String("-") || ContactText::joined({code, place}) != stored)
         return {QString(), stored};
     return {code, place};
 }

@@ -215,6 +215,7 @@ private Q_SLOTS:
             {"Łucja Čapek, jr.", "Ulice\\ 5", "110 00 Praha 1", "-"},
             {"Zonder adres", "-", "-", "België"},
             {"Alleen plaats", "-", "Ede", "-"},
+            {"Streepje als plaats", "Weg 2", "6711 -", "-"},
             {"Lange naam " + QString(90, QChar(u'é')), "Straat", "SW1A  1AA London", "-"},
         };
         QTemporaryDir dir;
