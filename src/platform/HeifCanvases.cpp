@@ -1,7 +1,8 @@
 #include "platform/HeifCanvases.h"
 
+#include "platform/ByteReader.h"
+
 #include <QHash>
-#include <QtEndian>
 #include <algorithm>
 #include <limits>
 
@@ -13,33 +14,11 @@ constexpr quint32 fourcc(const char (&code)[5])
         | quint32(quint8(code[3]));
 }
 
-// Big-endian fields read in order from a byte range; a read past its end
-// fails and stays failed.
-class Fields {
-public:
-    Fields(const QByteArray& data, qint64 at, qint64 end) : data_(data), at_(at), end_(end) {}
-
-    quint64 read(int bytes)
-    {
-        if (!ok_ || bytes < 0 || bytes > 8 || at_ + bytes > end_) {
-            ok_ = false;
-            return 0;
-        }
-        quint64 value = 0;
-        for (int i = 0; i < bytes; ++i)
-            value = value << 8 | quint8(data_[at_ + i]);
-        at_ += bytes;
-        return value;
-    }
-    bool ok() const { return ok_; }
-    qint64 at() const { return at_; }
-
-private:
-    const QByteArray& data_;
-    qint64 at_;
-    qint64 end_;
-    bool ok_ = true;
-};
+// The big-endian fields of [begin, end) of `data`.
+ByteReader fieldsOf(const QByteArray& data, qint64 begin, qint64 end)
+{
+    return ByteReader(reinterpret_cast<const uchar*>(data.constData()) + begin, end - begin, ByteReader::Order::BigEndian);
+}
 
 struct Box {
     quint32 type = 0;
@@ -54,17 +33,17 @@ QList<Box> boxesIn(const QByteArray& data, qint64 begin, qint64 end)
     QList<Box> boxes;
     qint64 at = begin;
     while (at + 8 <= end) {
-        Fields header(data, at, end);
-        quint64 size = header.read(4);
+        ByteReader header = fieldsOf(data, at, end);
+        quint64 size = header.take(4);
         Box box;
-        box.type = quint32(header.read(4));
+        box.type = quint32(header.take(4));
         if (size == 1)
-            size = header.read(8);
+            size = header.take(8);
         else if (size == 0)
             size = quint64(end - at);
-        if (!header.ok() || size < quint64(header.at() - at) || size > quint64(end - at))
+        if (!header.ok() || size < quint64(header.position()) || size > quint64(end - at))
             break;
-        box.body = header.at();
+        box.body = at + header.position();
         box.end = at + qint64(size);
         boxes.append(box);
         at = box.end;
@@ -84,23 +63,23 @@ struct Location {
 QHash<quint32, quint32> itemTypes(const QByteArray& data, const Box& iinf)
 {
     QHash<quint32, quint32> types;
-    Fields head(data, iinf.body, iinf.end);
-    const int version = int(head.read(1));
-    head.read(3);
-    head.read(version == 0 ? 2 : 4);
+    ByteReader head = fieldsOf(data, iinf.body, iinf.end);
+    const int version = int(head.take(1));
+    head.skip(3);
+    head.skip(version == 0 ? 2 : 4);
     if (!head.ok())
         return types;
-    for (const Box& infe : boxesIn(data, head.at(), iinf.end)) {
+    for (const Box& infe : boxesIn(data, iinf.body + head.position(), iinf.end)) {
         if (infe.type != fourcc("infe"))
             continue;
-        Fields fields(data, infe.body, infe.end);
-        const int infeVersion = int(fields.read(1));
-        fields.read(3);
+        ByteReader fields = fieldsOf(data, infe.body, infe.end);
+        const int infeVersion = int(fields.take(1));
+        fields.skip(3);
         if (infeVersion < 2)
             continue;
-        const quint32 id = quint32(fields.read(infeVersion == 2 ? 2 : 4));
-        fields.read(2);    // protection index
-        const quint32 type = quint32(fields.read(4));
+        const quint32 id = quint32(fields.take(infeVersion == 2 ? 2 : 4));
+        fields.skip(2);    // protection index
+        const quint32 type = quint32(fields.take(4));
         if (fields.ok())
             types.insert(id, type);
     }
@@ -110,26 +89,26 @@ QHash<quint32, quint32> itemTypes(const QByteArray& data, const Box& iinf)
 QMultiHash<quint32, Location> itemLocations(const QByteArray& data, const Box& iloc)
 {
     QMultiHash<quint32, Location> locations;
-    Fields fields(data, iloc.body, iloc.end);
-    const int version = int(fields.read(1));
-    fields.read(3);
-    const int sizes = int(fields.read(2));
+    ByteReader fields = fieldsOf(data, iloc.body, iloc.end);
+    const int version = int(fields.take(1));
+    fields.skip(3);
+    const int sizes = int(fields.take(2));
     const int offsetSize = sizes >> 12 & 0xF, lengthSize = sizes >> 8 & 0xF, baseSize = sizes >> 4 & 0xF;
     const int indexSize = version == 1 || version == 2 ? sizes & 0xF : 0;
-    const quint64 count = fields.read(version < 2 ? 2 : 4);
+    const quint64 count = fields.take(version < 2 ? 2 : 4);
     for (quint64 i = 0; i < count && fields.ok(); ++i) {
-        const quint32 id = quint32(fields.read(version < 2 ? 2 : 4));
+        const quint32 id = quint32(fields.take(version < 2 ? 2 : 4));
         Location location;
         if (version == 1 || version == 2)
-            location.method = int(fields.read(2) & 0xF);
-        fields.read(2);    // data reference
-        const quint64 base = fields.read(baseSize);
-        const quint64 extents = fields.read(2);
+            location.method = int(fields.take(2) & 0xF);
+        fields.skip(2);    // data reference
+        const quint64 base = fields.take(baseSize);
+        const quint64 extents = fields.take(2);
         for (quint64 e = 0; e < extents && fields.ok(); ++e) {
-            fields.read(indexSize);
+            fields.skip(indexSize);
             Extent extent;
-            extent.offset = base + fields.read(offsetSize);
-            extent.length = fields.read(lengthSize);
+            extent.offset = base + fields.take(offsetSize);
+            extent.length = fields.take(lengthSize);
             location.extents.append(extent);
         }
         if (fields.ok())
@@ -170,12 +149,12 @@ QByteArray itemStart(const QByteArray& data, const Location& location, const Box
 // the canvas fields 32 bits wide.
 std::optional<QSize> canvasOf(quint32 type, const QByteArray& start)
 {
-    Fields fields(start, 0, start.size());
-    fields.read(1);
-    const bool wide = fields.read(1) & 1;
-    fields.read(type == fourcc("grid") ? 2 : 8);
-    const quint64 width = fields.read(wide ? 4 : 2);
-    const quint64 height = fields.read(wide ? 4 : 2);
+    ByteReader fields = fieldsOf(start, 0, start.size());
+    fields.skip(1);
+    const bool wide = fields.take(1) & 1;
+    fields.skip(type == fourcc("grid") ? 2 : 8);
+    const quint64 width = fields.take(wide ? 4 : 2);
+    const quint64 height = fields.take(wide ? 4 : 2);
     if (!fields.ok())
         return std::nullopt;
     const auto clamped = [](quint64 v) { return int(std::min<quint64>(v, quint64(std::numeric_limits<int>::max()))); };
