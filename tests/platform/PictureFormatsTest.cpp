@@ -311,7 +311,9 @@ private Q_SLOTS:
                 {"profile.webp", written(tagged, "webp", 80)}, {"profile.tif", written(tagged, "tiff")},
                 {"plain.heic", heifOf(small)}, {"turned-transparent.heic", heifOf(transparent, {false, 6, {}, false, 8, true})},
                 {"display-p3.heic", heifOf(small, {false, 1, {}, true})}, {"profile.avif", heifOf(small, {true, 1, displayP3Profile()})},
-                {"twelve-bits.avif", heifOf(small, {true, 3, {}, false, 12})}};
+                {"twelve-bits.avif", heifOf(small, {true, 3, {}, false, 12})},
+                {"grid.heic", heifGridOf(heifOf(small), small.size(), small.size())},
+                {"overlay.heic", heifGridOf(heifOf(small), small.size(), small.size(), true)}};
             for (const auto& [name, bytes] : files) {
                 QFile file(QDir(seeds).filePath(name));
                 QVERIFY(!bytes.isEmpty() && file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
