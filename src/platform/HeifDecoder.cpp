@@ -1,7 +1,7 @@
 #include "platform/HeifDecoder.h"
 
 #include "platform/EmbeddedColour.h"
-#include "platform/HeifCanvases.h"
+#include "platform/HeifDerivations.h"
 #include "platform/PictureLoader.h"
 
 #include <libheif/heif.h>
@@ -88,15 +88,16 @@ qint64 canvasBytesPerPixel(const heif_image_handle* handle, bool alpha)
     return (deep ? 2 : 1) * (3 + (alpha ? 1 : 0)) + (alpha ? 4 : 3);
 }
 
-// Whether the grids and overlays fit the limits; their canvases are what
-// libheif allocates, even where the size properties claim less.
-PictureLoadError checkCanvases(const QByteArray& data, const heif_image_handle* handle, bool alpha)
+// Whether the grids, overlays and identities can be built: made of pictures,
+// and within the limits. Their canvases are what libheif allocates, even where
+// the size properties claim less.
+PictureLoadError checkDerivations(const QByteArray& data, const heif_image_handle* handle, bool alpha)
 {
-    const std::optional<QList<QSize>> canvases = HeifCanvases::derivedCanvases(data);
-    if (!canvases)
+    const std::optional<HeifDerivations::Derived> derived = HeifDerivations::derivedPictures(data);
+    if (!derived || !derived->ingredientsArePictures)
         return PictureLoadError::Damaged;
     qint64 pixels = 0;
-    for (const QSize canvas : *canvases) {
+    for (const QSize canvas : derived->canvases) {
         if (PictureDecoding::pixelsOf(canvas) > PictureLoader::kMaxPicturePixels)
             return PictureLoadError::TooManyPixels;
         pixels += PictureDecoding::pixelsOf(canvas);
@@ -151,8 +152,8 @@ PictureLoadError HeifDecoder::decode(const QByteArray& data, QSize target, Pictu
     const qint64 decodedPixels = std::max(pixelsOf(upright), pixelsOf(stored));
     if (decodedPixels * decodeBytesPerPixel(handle.get(), alpha) > kMemoryLimitBytes)
         return PictureLoadError::TooLarge;
-    if (const PictureLoadError canvases = checkCanvases(data, handle.get(), alpha); canvases != PictureLoadError::None)
-        return canvases;
+    if (const PictureLoadError derivations = checkDerivations(data, handle.get(), alpha); derivations != PictureLoadError::None)
+        return derivations;
 
     const Options options(heif_decoding_options_alloc());
     if (!options)

@@ -264,6 +264,13 @@ private Q_SLOTS:
         QByteArray lostGrid = heifGridOf(heic, {64, 48}, {64, 48});
         lostGrid.replace("idat", "free");
         QTest::newRow("heic grid without its data") << lostGrid << reason(PictureLoadError::Damaged);
+        // libheif aborts on an overlay or identity made of an item that is no picture.
+        for (const char* derivation : {"iovl", "iden"}) {
+            QByteArray dangling = heifGridOf(heic, {64, 48}, {64, 48}, true);
+            dangling.replace("iovl", derivation);
+            dangling.replace(QByteArray::fromHex("64696d67000200010001"), QByteArray::fromHex("64696d67000200010003"));
+            QTest::newRow(qPrintable(QStringLiteral("%1 of a missing item").arg(derivation))) << dangling << reason(PictureLoadError::Damaged);
+        }
         QTest::newRow("truncated heic") << heic.left(heic.size() * 2 / 3) << reason(PictureLoadError::Damaged);
         QTest::newRow("heic cut in its boxes") << heic.left(100) << reason(PictureLoadError::Damaged);
         // 20 MB of zeros in 20 kB: the image data of a 16 x 16 picture.

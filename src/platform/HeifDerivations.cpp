@@ -1,9 +1,10 @@
-#include "platform/HeifCanvases.h"
+#include "platform/HeifDerivations.h"
 
 #include "platform/ByteReader.h"
 
 #include <QHash>
 #include <algorithm>
+#include <iterator>
 #include <limits>
 
 namespace {
@@ -60,9 +61,10 @@ struct Location {
     QList<Extent> extents;
 };
 
-QHash<quint32, quint32> itemTypes(const QByteArray& data, const Box& iinf)
+// Every type each item is given; a damaged file may give one item several.
+QMultiHash<quint32, quint32> itemTypes(const QByteArray& data, const Box& iinf)
 {
-    QHash<quint32, quint32> types;
+    QMultiHash<quint32, quint32> types;
     ByteReader head = fieldsOf(data, iinf.body, iinf.end);
     const int version = int(head.take(1));
     head.skip(3);
@@ -117,6 +119,42 @@ QMultiHash<quint32, Location> itemLocations(const QByteArray& data, const Box& i
     return locations;
 }
 
+// The items each 'dimg' reference box derives from; nullopt when the box
+// cannot be read whole.
+std::optional<QList<quint32>> ingredients(const QByteArray& data, const Box& iref)
+{
+    ByteReader head = fieldsOf(data, iref.body, iref.end);
+    const int idSize = head.take(1) == 0 ? 2 : 4;
+    head.skip(3);
+    if (!head.ok())
+        return std::nullopt;
+    QList<quint32> ids;
+    qint64 at = iref.body + head.position();
+    for (const Box& reference : boxesIn(data, at, iref.end)) {
+        at = reference.end;
+        ByteReader fields = fieldsOf(data, reference.body, reference.end);
+        fields.skip(idSize);
+        const quint64 count = fields.take(2);
+        for (quint64 i = 0; i < count && fields.ok(); ++i) {
+            const quint32 id = quint32(fields.take(idSize));
+            if (reference.type == fourcc("dimg"))
+                ids.append(id);
+        }
+        if (!fields.ok())
+            return std::nullopt;
+    }
+    if (at != iref.end)
+        return std::nullopt;
+    return ids;
+}
+
+// The item types libheif decodes as pictures.
+bool isPictureType(quint32 type)
+{
+    static constexpr quint32 pictures[] = {fourcc("hvc1"), fourcc("av01"), fourcc("grid"), fourcc("iovl"), fourcc("iden")};
+    return std::find(std::begin(pictures), std::end(pictures), type) != std::end(pictures);
+}
+
 // The first bytes of an item, joined from its extents: enough for a canvas.
 QByteArray itemStart(const QByteArray& data, const Location& location, const Box* idat)
 {
@@ -163,22 +201,34 @@ std::optional<QSize> canvasOf(quint32 type, const QByteArray& start)
 
 }
 
-std::optional<QList<QSize>> HeifCanvases::derivedCanvases(const QByteArray& file)
+std::optional<HeifDerivations::Derived> HeifDerivations::derivedPictures(const QByteArray& file)
 {
-    QList<QSize> canvases;
+    Derived derived;
     for (const Box& meta : boxesIn(file, 0, file.size())) {
         if (meta.type != fourcc("meta"))
             continue;
-        QHash<quint32, quint32> types;
+        QMultiHash<quint32, quint32> types;
         QMultiHash<quint32, Location> locations;
+        QList<quint32> ingredientIds;
         std::optional<Box> idat;
         for (const Box& child : boxesIn(file, meta.body + 4, meta.end)) {
-            if (child.type == fourcc("iinf"))
-                types.insert(itemTypes(file, child));
-            else if (child.type == fourcc("iloc"))
+            if (child.type == fourcc("iinf")) {
+                types.unite(itemTypes(file, child));
+            } else if (child.type == fourcc("iloc")) {
                 locations.unite(itemLocations(file, child));
-            else if (child.type == fourcc("idat") && !idat)
+            } else if (child.type == fourcc("iref")) {
+                const std::optional<QList<quint32>> ids = ingredients(file, child);
+                if (!ids)
+                    return std::nullopt;
+                ingredientIds += *ids;
+            } else if (child.type == fourcc("idat") && !idat) {
                 idat = child;
+            }
+        }
+        for (const quint32 id : std::as_const(ingredientIds)) {
+            const QList<quint32> given = types.values(id);
+            if (given.isEmpty() || !std::all_of(given.cbegin(), given.cend(), isPictureType))
+                derived.ingredientsArePictures = false;
         }
         for (auto item = types.cbegin(); item != types.cend(); ++item) {
             if (item.value() != fourcc("grid") && item.value() != fourcc("iovl"))
@@ -191,8 +241,8 @@ std::optional<QList<QSize>> HeifCanvases::derivedCanvases(const QByteArray& file
             }
             if (!largest)
                 return std::nullopt;
-            canvases.append(*largest);
+            derived.canvases.append(*largest);
         }
     }
-    return canvases;
+    return derived;
 }
